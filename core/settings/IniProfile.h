@@ -1,0 +1,39 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace razo {
+
+// The INI profile with the semantics of the classic profile functions: sections and keys match
+// case-insensitively, every read passes its own default, writing a null value deletes the key,
+// integers are decimal text, comments and lines it does not understand are kept. Every write is
+// on disk (temporary file, then rename) before it returns, and a change made by another running
+// instance is seen by the next read.
+class IniProfile {
+public:
+    explicit IniProfile(std::string path);
+
+    const std::string& Path() const { return m_path; }
+
+    int GetProfileInt(std::string_view section, std::string_view key, int defaultValue) const;
+    std::string GetProfileString(std::string_view section, std::string_view key,
+                                 std::string_view defaultValue) const;
+    // Returns false when the file could not be written; the profile on disk is then unchanged.
+    bool WriteProfileInt(std::string_view section, std::string_view key, int value);
+    // A null value deletes the key.
+    bool WriteProfileString(std::string_view section, std::string_view key,
+                            std::optional<std::string_view> value);
+    // Removes a whole section.
+    bool DeleteSection(std::string_view section);
+
+    // Names of the sections and of one section's keys, in file order (for saved layouts).
+    std::vector<std::string> SectionNames() const;
+    std::vector<std::string> KeyNames(std::string_view section) const;
+
+private:
+    std::string m_path;
+};
+
+} // namespace razo

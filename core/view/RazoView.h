@@ -1,0 +1,56 @@
+#pragma once
+#include <string>
+
+#include "app/CommandRouter.h"
+
+namespace razo {
+
+class Document;
+class TextControl;
+
+// The edit view: every piece of markup reaches the text through InsertTagPair, which remembers
+// the pair for Repeat and for the view's own Undo. The control's modified flag is clear exactly
+// while nothing changed the text since the last insertion.
+class CRazoView {
+public:
+    CRazoView(TextControl& control, Document& document);
+
+    TextControl& Control() { return m_control; }
+    Document& GetDocument() { return m_document; }
+    // The view's link of the command route; element families add their handlers to it.
+    CommandTarget& Target() { return m_target; }
+    const CommandTarget& Target() const { return m_target; }
+
+    void InsertTagPair(std::string start, std::string end, bool atTop);
+
+    void OnEditUndo();
+    void OnUpdateEditUndo(CmdUI& ui) const;
+    void OnRepeatTags();
+    void OnUpdateRepeatTags(CmdUI& ui) const;
+    void OnUpdateLineCol(CmdUI& ui) const;
+    // Both 1-based; the column counts characters, a tab counting as one.
+    void GetCaretLineCol(int& line, int& column) const;
+
+    // Called once when the view is first shown; `isNewDocument` runs the standard tags first.
+    void OnInitialUpdate(bool isNewDocument);
+
+    const std::string& LastStart() const { return m_strLastStart; }
+    const std::string& LastEnd() const { return m_strLastEnd; }
+
+private:
+    void RemoveLastPair();
+
+    TextControl& m_control;
+    Document& m_document;
+    CommandTarget m_target;
+
+    long m_nSelStart = 0;
+    long m_nSelEnd = 0;
+    std::string m_strLastStart;
+    std::string m_strLastEnd;
+    // Offsets the last texts took in the control, measured when they went in.
+    long m_nLastStartLength = 0;
+    long m_nLastEndLength = 0;
+};
+
+} // namespace razo

@@ -1,0 +1,46 @@
+#pragma once
+#include <Qsci/qsciscintilla.h>
+
+#include "ports/TextControl.h"
+
+namespace razo {
+
+// The QScintilla edit control of one document, configured for Razo: the program's accelerators
+// win over QScintilla's default key bindings, text is held as the file's bytes (UTF-8 documents
+// as UTF-8, anything else in 8-bit mode), CR LF stays two characters.
+class RazoEditor : public QsciScintilla {
+    Q_OBJECT
+public:
+    explicit RazoEditor(QWidget* parent = nullptr);
+};
+
+// The TextControl port over one RazoEditor.
+class ScintillaTextControl : public TextControl {
+public:
+    explicit ScintillaTextControl(RazoEditor& editor);
+
+    RazoEditor& Editor() { return m_editor; }
+    // True while the document is edited as UTF-8 (decided by SetBytes).
+    bool IsUtf8() const;
+
+    void GetSel(long& start, long& end) const override;
+    void SetSel(long start, long end) override;
+    long ReplaceSel(std::string_view text, bool canUndo) override;
+    void ScrollCaret() override;
+    bool GetModify() const override;
+    void SetModify(bool modified) override;
+    bool CanUndo() const override;
+    void Undo() override;
+    long LineFromChar(long offset) const override;
+    long LineIndex(long line) const override;
+    long TextLength() const override;
+    long CountCharacters(long from, long to) const override;
+    std::optional<long> CaretPos() const override;
+    std::string GetBytes() const override;
+    void SetBytes(std::string_view bytes) override;
+
+private:
+    RazoEditor& m_editor;
+};
+
+} // namespace razo
