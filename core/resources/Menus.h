@@ -1,0 +1,28 @@
+#pragma once
+#include <string>
+#include <vector>
+
+namespace razo {
+
+enum class MenuEntryKind {
+    Command, // a command item; caption and tab text are resolved from the command table
+    Separator,
+    Submenu,     // caption and children
+    RecentFiles, // where the recent-file list goes (id 57616); grayed "Recent File" while empty
+    WindowList,  // where the list of open document windows goes (end of the Window menu)
+};
+
+struct MenuEntry {
+    MenuEntryKind kind;
+    int id = 0;
+    std::string caption; // with its & mnemonic
+    std::string tabText; // shown after a tab; empty for none
+    std::vector<MenuEntry> children;
+};
+
+// The menu bar while no document is open (resource 128) and while a document is active
+// (resources 129 and 130, which are identical). Top-level entries are submenus.
+const std::vector<MenuEntry>& NoDocumentMenuBar();
+const std::vector<MenuEntry>& DocumentMenuBar();
+
+} // namespace razo
