@@ -12,5 +12,12 @@ fi
 shot="$root/screenshots/main-window.png"
 mkdir -p "$(dirname "$shot")"
 echo "No display found: running Razo on a virtual display for a few seconds."
-RAZO_SCREENSHOT="$shot" xvfb-run -a -s "-screen 0 1400x900x24" "$build/app/razo" "$@"
+export RAZO_BIN="$build/app/razo" RAZO_SHOT="$shot"
+xvfb-run -a -s "-screen 0 1400x900x24" bash -c '
+  "$RAZO_BIN" "$@" & pid=$!
+  sleep 5
+  kill -0 "$pid" 2>/dev/null || { echo "Razo did not stay up." >&2; exit 1; }
+  import -window root "$RAZO_SHOT"
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+' razo "$@"
 echo "Razo started and showed its main window; screenshot saved to $shot"
