@@ -1,0 +1,147 @@
+#include "view/DisplaySettings.h"
+
+#include "dialogs/DataExchange.h"
+#include "dialogs/DialogRunner.h"
+#include "settings/IniProfile.h"
+#include "settings/SettingsKeys.h"
+
+namespace razo {
+namespace {
+
+constexpr int kUnitsPerCharacter = 4;
+constexpr int kMinTabWidth = 1;
+constexpr int kMaxTabWidth = 100;
+
+bool IsUtf8Continuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+int ReadFontInt(const IniProfile& profile, std::string_view section, const IntSetting& key) {
+    return profile.GetProfileInt(section, key.key, key.defaultValue);
+}
+
+void WriteFontInt(IniProfile& profile, std::string_view section, const IntSetting& key, int value) {
+    profile.WriteProfileInt(section, key.key, value);
+}
+
+} // namespace
+
+void LogFont::SetFaceName(std::string_view name) {
+    std::size_t characters = 0;
+    std::size_t end = 0;
+    while (end < name.size()) {
+        if (!IsUtf8Continuation(name[end]) && ++characters > MaxFaceNameLength)
+            break;
+        ++end;
+    }
+    faceName.assign(name.substr(0, end));
+}
+
+DisplaySettings& ProgramDisplaySettings() {
+    static DisplaySettings settings;
+    return settings;
+}
+
+void LoadViewSettings(const IniProfile& profile, DisplaySettings& settings) {
+    settings.s_bWordWrap = Read(profile, settings::WordWrap);
+    LoadFontSetting(profile, settings::FontSection, settings.s_lfDisplayFont);
+    settings.s_lfSavedFont = settings.s_lfDisplayFont;
+    settings.s_nTabStops = Read(profile, settings::TabStops);
+}
+
+void LoadFontSetting(const IniProfile& profile, std::string_view section, LogFont& font) {
+    font.height = ReadFontInt(profile, section, settings::FontHeight);
+    if (font.height == 0)
+        return;
+    font.weight = ReadFontInt(profile, section, settings::FontWeight);
+    font.italic = static_cast<std::uint8_t>(ReadFontInt(profile, section, settings::FontItalic));
+    font.underline = static_cast<std::uint8_t>(ReadFontInt(profile, section, settings::FontUnderline));
+    font.pitchAndFamily =
+        static_cast<std::uint8_t>(ReadFontInt(profile, section, settings::FontPitchAndFamily));
+    font.SetFaceName(
+        profile.GetProfileString(section, settings::FontFaceName.key, settings::FontFaceName.defaultValue));
+}
+
+void SaveFontSetting(IniProfile& profile, std::string_view section, const LogFont& font, LogFont& saved) {
+    LogFont stored = font;
+    stored.SetFaceName(font.faceName);
+    if (stored.height != saved.height)
+        WriteFontInt(profile, section, settings::FontHeight, stored.height);
+    if (stored.height != 0) {
+        if (stored.weight != saved.weight)
+            WriteFontInt(profile, section, settings::FontWeight, stored.weight);
+        if (stored.italic != saved.italic)
+            WriteFontInt(profile, section, settings::FontItalic, stored.italic);
+        if (stored.underline != saved.underline)
+            WriteFontInt(profile, section, settings::FontUnderline, stored.underline);
+        if (stored.pitchAndFamily != saved.pitchAndFamily)
+            WriteFontInt(profile, section, settings::FontPitchAndFamily, stored.pitchAndFamily);
+        if (stored.faceName != saved.faceName)
+            profile.WriteProfileString(section, settings::FontFaceName.key, stored.faceName);
+    }
+    saved = stored;
+}
+
+void ReloadActivatedViewSettings(const IniProfile& profile, DisplaySettings& settings) {
+    LoadFontSetting(profile, settings::FontSection, settings.s_lfDisplayFont);
+    settings.s_nTabStops = Read(profile, settings::TabStops);
+}
+
+int TabStopsToCharacters(int dialogUnits) {
+    // A negative value can only come from a hand-edited profile; show it as nothing set.
+    return dialogUnits < 0 ? 0 : dialogUnits / kUnitsPerCharacter;
+}
+
+int CharactersToTabStops(int characters) {
+    return characters * kUnitsPerCharacter;
+}
+
+void OnDisplayFontChosen(IniProfile& profile, const std::optional<LogFont>& chosen,
+                         DisplaySettings& settings) {
+    if (!chosen)
+        return;
+    settings.s_lfDisplayFont = *chosen;
+    settings.s_lfDisplayFont.SetFaceName(chosen->faceName);
+    SaveFontSetting(profile, settings::FontSection, settings.s_lfDisplayFont, settings.s_lfSavedFont);
+}
+
+bool OnToggleWordWrap(IniProfile& profile, bool wrapsNow, DisplaySettings& settings) {
+    const bool wraps = !wrapsNow;
+    settings.s_bWordWrap = wraps ? 1 : 0;
+    Write(profile, settings::WordWrap, settings.s_bWordWrap);
+    return wraps;
+}
+
+const DialogTemplate& CTabStopsDialog::TemplateData() {
+    static const DialogTemplate data = [] {
+        DialogTemplate t;
+        t.idd = IDD;
+        t.title = "Tabstop setting";
+        t.width = 160;
+        t.height = 44;
+        t.buttons = ButtonPlacement::TopRow;
+        t.controls = {Edit(IdTabWidth, "Tapstop width:")
+                          .Width(30)
+                          .Help("How many character widths one tab advances, from 1 to 100.")};
+        t.inserts = "Sets how wide a tab is shown in every window. The text itself does not change.";
+        return t;
+    }();
+    return data;
+}
+
+void CTabStopsDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_Text(dx, IdTabWidth, m_nTabWidth);
+    DDV_MinMaxInt(dx, m_nTabWidth, kMinTabWidth, kMaxTabWidth);
+}
+
+std::optional<int> OnSetTabStops(IniProfile& profile, DialogRunner& runner, DisplaySettings& settings) {
+    CTabStopsDialog dialog;
+    dialog.m_nTabWidth = TabStopsToCharacters(Read(profile, settings::TabStops));
+    if (!runner.RunModal(dialog))
+        return std::nullopt;
+    settings.s_nTabStops = CharactersToTabStops(dialog.m_nTabWidth);
+    Write(profile, settings::TabStops, settings.s_nTabStops);
+    return settings.s_nTabStops;
+}
+
+} // namespace razo
