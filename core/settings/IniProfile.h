@@ -4,6 +4,9 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/AtomicFile.h"
+#include "settings/IniDocument.h"
+
 namespace razo {
 
 // The INI profile with the semantics of the classic profile functions: sections and keys match
@@ -33,7 +36,13 @@ public:
     std::vector<std::string> KeyNames(std::string_view section) const;
 
 private:
+    // The file as last read or written; read again when the file on disk was replaced or changed.
+    const IniDocument& Current() const;
+    bool Commit(const IniDocument& changed);
+
     std::string m_path;
+    mutable IniDocument m_document;
+    mutable std::optional<FileStamp> m_stamp;
 };
 
 } // namespace razo

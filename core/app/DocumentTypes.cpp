@@ -1,0 +1,51 @@
+#include "app/DocumentTypes.h"
+
+#include "settings/IniDocument.h"
+#include "settings/IniProfile.h"
+#include "settings/SettingsKeys.h"
+
+namespace razo {
+
+namespace {
+
+constexpr const char* AllFilesName = "All Files (*.*)";
+// Files without a dot are files too.
+constexpr const char* AllFilesPattern = "*";
+
+} // namespace
+
+TemplateList RegisteredTemplates(std::string_view extensionSetting) {
+    if (extensionSetting == "htm")
+        return {&HtmTemplate, &HtmlTemplate};
+    return {&HtmlTemplate, &HtmTemplate};
+}
+
+TemplateList RegisteredTemplates(const IniProfile& profile) {
+    return RegisteredTemplates(Read(profile, settings::Extension));
+}
+
+const DocumentTemplate& TemplateForPath(const TemplateList& templates, std::string_view path) {
+    const auto slash = path.rfind('/');
+    const auto dot = path.rfind('.');
+    if (dot != std::string_view::npos && (slash == std::string_view::npos || dot > slash)) {
+        const std::string_view extension = path.substr(dot);
+        for (const DocumentTemplate* type : templates)
+            if (IniDocument::NamesEqual(extension, type->filterExt))
+                return *type;
+    }
+    return *templates.front();
+}
+
+std::vector<FileFilter> OpenFileFilters(const TemplateList& templates) {
+    std::vector<FileFilter> filters;
+    for (const DocumentTemplate* type : templates)
+        filters.push_back({type->filterName, std::string("*") + type->filterExt});
+    filters.push_back({AllFilesName, AllFilesPattern});
+    return filters;
+}
+
+std::string NewDocumentNames::Next(const DocumentTemplate& type) {
+    return type.docName + std::to_string(++m_count);
+}
+
+} // namespace razo

@@ -1,0 +1,74 @@
+#include "app/WindowPlacement.h"
+
+#include <charconv>
+#include <cstdio>
+#include <vector>
+
+#include "settings/IniProfile.h"
+#include "settings/SettingsKeys.h"
+
+namespace razo {
+
+namespace {
+
+template <typename Number> bool ParseField(std::string_view field, Number& number) {
+    const auto first = field.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return false;
+    field = field.substr(first, field.find_last_not_of(' ') - first + 1);
+    if (!field.empty() && field.front() == '+')
+        field.remove_prefix(1);
+    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), number);
+    return error == std::errc() && end == field.data() + field.size();
+}
+
+std::vector<std::string_view> SplitAtCommas(std::string_view text) {
+    std::vector<std::string_view> fields;
+    for (;;) {
+        const auto comma = text.find(',');
+        fields.push_back(text.substr(0, comma));
+        if (comma == std::string_view::npos)
+            return fields;
+        text.remove_prefix(comma + 1);
+    }
+}
+
+} // namespace
+
+std::string FormatWindowPlacement(const WindowPlacement& p) {
+    char buffer[160];
+    std::snprintf(buffer, sizeof buffer, "%u,%u,%d,%d,%d,%d,%d,%d,%d,%d", p.flags, p.showCmd, p.minX, p.minY,
+                  p.maxX, p.maxY, p.left, p.top, p.right, p.bottom);
+    return buffer;
+}
+
+std::optional<WindowPlacement> ParseWindowPlacement(std::string_view text) {
+    const auto fields = SplitAtCommas(text);
+    if (fields.size() != 10)
+        return std::nullopt;
+    WindowPlacement p;
+    int* const numbers[] = {&p.minX, &p.minY, &p.maxX, &p.maxY, &p.left, &p.top, &p.right, &p.bottom};
+    if (!ParseField(fields[0], p.flags) || !ParseField(fields[1], p.showCmd))
+        return std::nullopt;
+    for (size_t i = 0; i < 8; ++i)
+        if (!ParseField(fields[i + 2], *numbers[i]))
+            return std::nullopt;
+    return p;
+}
+
+std::optional<WindowPlacement> ReadWindowPlacement(IniProfile& profile) {
+    if (Read(profile, settings::LayoutVersion) < settings::CurrentLayoutVersion)
+        for (const char* key : settings::OldWindowSizeKeys)
+            profile.WriteProfileString(settings::OldWindowSizeSection, key, std::nullopt);
+    const std::string text = Read(profile, settings::WindowPos);
+    if (text.empty())
+        return std::nullopt;
+    return ParseWindowPlacement(text);
+}
+
+bool WriteWindowPlacement(IniProfile& profile, WindowPlacement placement, bool maximized) {
+    placement.flags = maximized ? RestoreToMaximized : 0;
+    return Write(profile, settings::WindowPos, FormatWindowPlacement(placement));
+}
+
+} // namespace razo
