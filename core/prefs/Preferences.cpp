@@ -1,0 +1,123 @@
+#include "prefs/Preferences.h"
+
+#include <charconv>
+#include <optional>
+
+#include "dialogs/DataExchange.h"
+#include "dialogs/DialogRunner.h"
+#include "dialogs/FieldAccess.h"
+#include "settings/IniProfile.h"
+#include "settings/SettingsKeys.h"
+
+namespace razo {
+namespace {
+
+constexpr const char* kHtm = "htm";
+constexpr const char* kHtml = "html";
+
+int CheckValue(int state) {
+    return state == 1 ? 1 : 0;
+}
+
+// The decimal index a URL history key stands for; nullopt for keys the history never writes
+// (leading zeros, signs, blanks, letters).
+std::optional<int> HistoryIndex(const std::string& key) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(key.data(), key.data() + key.size(), value);
+    if (error != std::errc() || end != key.data() + key.size() || std::to_string(value) != key)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+const DialogTemplate& CPreferencesDialog::TemplateData() {
+    static const DialogTemplate data = [] {
+        DialogTemplate t;
+        t.idd = IDD;
+        t.title = "Preferences";
+        t.width = 260;
+        t.height = 150;
+        t.buttons = ButtonPlacement::TopRow;
+        t.controls = {
+            Edit(IdBrowser, "Primary browser path:")
+                .Width(150)
+                .Help("The program that \"Browser1 Test\" starts on the saved document."),
+            BrowseButton(IdBrowseBrowser, IdBrowser, browse::BrowserTitle, browse::ProgramFilter).Beside(),
+            Edit(IdBrowser2, "Secondary browser path:")
+                .Width(150)
+                .Help("The program that \"Browser2 Test\" starts on the saved document."),
+            BrowseButton(IdBrowseBrowser2, IdBrowser2, browse::BrowserTitle, browse::ProgramFilter).Beside(),
+            ListCombo(IdExtension, "Default file extension:", {kHtm, kHtml})
+                .Sorted()
+                .Help("The file type of new documents, from the next start on."),
+            CheckBox(IdRelativePath, "Relative pathnames")
+                .Help("File references chosen with Browse are written relative to the document's folder."),
+            CheckBox(IdUnixSlashes, "Convert \\'s to /'s")
+                .Help("File references are written with forward slashes."),
+            Edit(IdUrlNumber, "Number of items in URL list history:")
+                .Width(30)
+                .Help("How many URLs the URL lists remember, from 1 to 100."),
+            CheckBox(IdRememberLayout, "Remember HTML 2/HTML 3.2 selection")
+                .Help("Element dialogs open in the layout last used."),
+        };
+        t.inserts = "Sets the preview browsers, the default file extension, how file references are "
+                    "written and how many URLs are remembered.";
+        return t;
+    }();
+    return data;
+}
+
+void CPreferencesDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_Text(dx, IdBrowser, m_strBrowser);
+    DDX_Text(dx, IdExtension, m_strExtension);
+    DDX_Check(dx, IdRelativePath, m_bRelativePath);
+    DDX_Text(dx, IdUrlNumber, m_nUrlNumber);
+    DDV_MinMaxInt(dx, m_nUrlNumber, MinUrlNumber, MaxUrlNumber);
+    DDX_Check(dx, IdUnixSlashes, m_bUnixSlashes);
+    DDX_Text(dx, IdBrowser2, m_strBrowser2);
+    DDX_Check(dx, IdRememberLayout, m_bRememberLayout);
+}
+
+void CPreferencesDialog::OnInitDialog(FieldAccess& fields) {
+    const bool htm = Read(m_profile, settings::Extension) == kHtm;
+    fields.SelectListString(IdExtension, htm ? kHtm : kHtml);
+}
+
+void TrimUrlHistory(IniProfile& profile, int oldNumber, int newNumber) {
+    if (newNumber >= oldNumber)
+        return;
+    // Walk the stored keys rather than every index: a hand-edited length may be huge.
+    for (const std::string& key : profile.KeyNames(settings::UrlHistorySection)) {
+        const auto index = HistoryIndex(key);
+        if (index && *index >= newNumber && *index < oldNumber)
+            profile.WriteProfileString(settings::UrlHistorySection, key, std::nullopt);
+    }
+}
+
+bool OnPreferences(IniProfile& profile, DialogRunner& runner) {
+    CPreferencesDialog dialog(profile);
+    dialog.m_strBrowser = Read(profile, settings::Browser);
+    dialog.m_strBrowser2 = Read(profile, settings::Browser2);
+    dialog.m_strExtension = Read(profile, settings::Extension);
+    dialog.m_bRelativePath = Read(profile, settings::RelativePath);
+    dialog.m_bRememberLayout = Read(profile, settings::RememberLayout);
+    dialog.m_nUrlNumber = Read(profile, settings::UrlNumber);
+    dialog.m_bUnixSlashes = Read(profile, settings::UnixSlashesInPreferences);
+    const int oldUrlNumber = dialog.m_nUrlNumber;
+
+    if (!runner.RunModal(dialog))
+        return false;
+
+    Write(profile, settings::Browser, dialog.m_strBrowser);
+    Write(profile, settings::Browser2, dialog.m_strBrowser2);
+    Write(profile, settings::Extension, dialog.m_strExtension);
+    Write(profile, settings::RelativePath, CheckValue(dialog.m_bRelativePath));
+    Write(profile, settings::RememberLayout, CheckValue(dialog.m_bRememberLayout));
+    Write(profile, settings::UrlNumber, dialog.m_nUrlNumber);
+    Write(profile, settings::UnixSlashes, CheckValue(dialog.m_bUnixSlashes));
+    TrimUrlHistory(profile, oldUrlNumber, dialog.m_nUrlNumber);
+    return true;
+}
+
+} // namespace razo
