@@ -46,7 +46,7 @@ private:
 
 // The classic exchange routines. Each prepares its control, then loads or saves.
 void DDX_Text(CDataExchange& dx, int id, std::string& value);
-// Refuses text that is not a whole number ("Please enter a whole number." style message).
+// Refuses text that is not a whole number.
 void DDX_Text(CDataExchange& dx, int id, int& value);
 void DDX_CBString(CDataExchange& dx, int id, std::string& value);
 void DDX_CBIndex(CDataExchange& dx, int id, int& index);
@@ -72,6 +72,7 @@ inline constexpr const char* CanOnlyEnterNumerals = "You can only enter numerals
 inline constexpr const char* MustEnterValue = "You must enter a value.";
 inline constexpr const char* TextTooLong =
     "Please enter a non-empty string containing %1 characters at the most.";
+inline constexpr const char* TooManyChars = "Please enter no more than %1 characters.";
 inline constexpr const char* InvalidColourNumber = "This is not a valid colour number.";
 } // namespace messages
 

@@ -1,0 +1,32 @@
+#include "dialogs/ExpandDialog.h"
+
+#include "settings/IniProfile.h"
+#include "settings/SettingsKeys.h"
+
+namespace razo {
+
+CExpandDialog::CExpandDialog(const DialogTemplate& dialogTemplate, IniProfile& profile)
+    : CDialog(dialogTemplate), m_profile(profile) {}
+
+void CExpandDialog::OnInitDialog(FieldAccess& fields) {
+    CDialog::OnInitDialog(fields);
+    m_strBaseTitle = Template().title;
+    bool remember = Read(m_profile, settings::RememberLayout) != 0;
+    bool lastExpanded = Read(m_profile, settings::LastLayoutExpanded) != 0;
+    m_bExpanded = remember && lastExpanded ? 1 : 0;
+}
+
+std::string CExpandDialog::WindowTitle() const {
+    return m_strBaseTitle + (m_bExpanded ? captions::ExpandedTitleSuffix : captions::ShortTitleSuffix);
+}
+
+const char* CExpandDialog::ToggleCaption() const {
+    return m_bExpanded ? captions::ShortToggle : captions::ExpandToggle;
+}
+
+int CExpandDialog::SaveLayoutChoice() {
+    Write(m_profile, settings::LastLayoutExpanded, m_bExpanded);
+    return m_bExpanded;
+}
+
+} // namespace razo
