@@ -60,6 +60,20 @@ inline constexpr int ChooseDisplayFont = 32944;
 inline constexpr int ToggleWordWrap = 32946;
 inline constexpr int SetTabStops = 32958;
 
+// Headings, blocks and lists (element dialogs)
+inline constexpr int Heading1 = 32809; // Heading1 + n - 1 for level n, up to 32814
+inline constexpr int Paragraph = 32799;
+inline constexpr int LineBreak = 32800;
+inline constexpr int HorizontalRule = 32801;
+inline constexpr int Preformatted = 32802;
+inline constexpr int Division = 32901;
+inline constexpr int ListItem = 32784;
+inline constexpr int UnorderedList = 32785;
+inline constexpr int OrderedList = 32786;
+inline constexpr int DirectoryList = 32787;
+inline constexpr int MenuList = 32788;
+inline constexpr int DefinitionList = 32789;
+
 // Toolbar toggles: each toolbar's control id is its toggle command.
 inline constexpr int ToolbarStandard = 33073;
 inline constexpr int ToolbarHeading = 33074;

@@ -1,0 +1,265 @@
+#include "elements/Blocks.h"
+
+#include "dialogs/DataExchange.h"
+#include "elements/ElementCommand.h"
+#include "resources/CommandIds.h"
+
+namespace razo {
+
+namespace {
+
+enum : int {
+    IdAlign = 1029,
+    IdClear = 1052,
+    IdWidth = 1011,
+    IdNoShade = 1053,
+    IdPercent = 1054,
+    IdSize = 1102,
+    IdDocType = 1123,
+};
+
+const std::vector<std::string> AlignEntries = {"center", "left", "right"};
+
+DialogTemplate Make(int idd, std::string title, int width, int height, bool expandable, std::string inserts,
+                    std::vector<ControlTemplate> controls) {
+    DialogTemplate t;
+    t.idd = idd;
+    t.title = std::move(title);
+    t.width = width;
+    t.height = height;
+    t.expandable = expandable;
+    t.inserts = std::move(inserts);
+    t.controls = std::move(controls);
+    return t;
+}
+
+ControlTemplate AlignList() {
+    return ListCombo(IdAlign, "Alignment:", AlignEntries)
+        .Sorted()
+        .Help("How the block is aligned on the page; leave it empty for the browser's default.");
+}
+
+// " NAME=value" when the value is not empty.
+std::string Attribute(const char* name, const std::string& value) {
+    return value.empty() ? std::string() : std::string(" ") + name + "=" + value;
+}
+
+struct DocumentTypeLine {
+    const char* entry;
+    const char* line;
+};
+constexpr DocumentTypeLine DocumentTypeLines[] = {
+    {"HTML 2.0", "<!DOCTYPE html PUBLIC \"-//IETF//DTD HTML 2.0//EN\">\r\n"},
+    {"HTML 3.2", "<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 3.2 Draft//EN\">\r\n"},
+    {"Netscape", "<!DOCTYPE html PUBLIC \"-//Netscape Comm. Corp.//DTD HTML//EN\">\r\n"},
+    {"Microsoft", "<!DOCTYPE html PUBLIC \"-//Microsoft Corp.//DTD HTML//EN\">\r\n"},
+};
+
+} // namespace
+
+const DialogTemplate& CHeadingDialog::TemplateData() {
+    static const DialogTemplate t =
+        Make(IDD, "Heading", 225, 43, true,
+             "A heading around the selection, <H1> to <H6> by the command chosen.", {AlignList().Expanded()});
+    return t;
+}
+
+void CHeadingDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_CBString(dx, IdAlign, m_strAlign);
+}
+
+const DialogTemplate& CParagraphDialog::TemplateData() {
+    static const DialogTemplate t =
+        Make(IDD, "Paragraph", 227, 43, true, "A paragraph start tag <P> in front of the selection.",
+             {AlignList().Expanded()});
+    return t;
+}
+
+void CParagraphDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_CBString(dx, IdAlign, m_strAlign);
+}
+
+const DialogTemplate& CPreformattedDialog::TemplateData() {
+    static const DialogTemplate t =
+        Make(IDD, "Preformatted Text (HTML 2.0)", 169, 43, false,
+             "Preformatted text: <PRE> and </PRE> around the selection.",
+             {Edit(IdWidth, "Maximum width in characters:")
+                  .Help("The widest line the text holds, in characters; leave it empty to omit WIDTH.")});
+    return t;
+}
+
+void CPreformattedDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_OptionalNumber(dx, IdWidth, m_strWidth);
+}
+
+const DialogTemplate& CLineBreakDialog::TemplateData() {
+    static const DialogTemplate t =
+        Make(IDD, "Line Break", 227, 43, true, "A line break <BR> in front of the selection.",
+             {ListCombo(IdClear, "Clear:", {"all", "left", "none", "right"})
+                  .Sorted()
+                  .Expanded()
+                  .Help("Which floating images the next line moves below.")});
+    return t;
+}
+
+void CLineBreakDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_CBString(dx, IdClear, m_strClear);
+}
+
+const DialogTemplate& CHorizontalRuleDialog::TemplateData() {
+    static const DialogTemplate t =
+        Make(IDD, "Horizontal Rule", 225, 73, true, "A horizontal rule <HR> in front of the selection.",
+             {ListCombo(IdAlign, "Align:", AlignEntries)
+                  .Sorted()
+                  .Expanded()
+                  .Help("Where a rule narrower than the page sits."),
+              Edit(IdSize, "Size:").Expanded().Help("The rule's thickness in pixels."),
+              Edit(IdWidth, "Width:")
+                  .Expanded()
+                  .Help("The rule's length, in pixels or as a percentage of the page."),
+              CheckBox(IdPercent, "in percentage")
+                  .TextOnLeft()
+                  .Beside()
+                  .Expanded()
+                  .Help("Makes the width a percentage of the page width."),
+              CheckBox(IdNoShade, "No shade").Expanded().Help("Draws the rule as a solid bar.")});
+    return t;
+}
+
+void CHorizontalRuleDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_Check(dx, IdNoShade, m_bNoShade);
+    DDX_Check(dx, IdPercent, m_bPercent);
+    DDX_CBString(dx, IdAlign, m_strAlign);
+    DDX_OptionalNumber(dx, IdSize, m_strSize);
+    DDX_OptionalNumber(dx, IdWidth, m_strWidth);
+}
+
+const DialogTemplate& CDivisionDialog::TemplateData() {
+    static const DialogTemplate t = Make(IDD, "Divison (HTML 3.2)", 171, 38, false,
+                                         "A division: <DIV> and </DIV> around the selection.", {AlignList()});
+    return t;
+}
+
+void CDivisionDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_CBString(dx, IdAlign, m_strAlign);
+}
+
+const DialogTemplate& CDocumentTypeDialog::TemplateData() {
+    static const DialogTemplate t = [] {
+        auto made =
+            Make(IDD, "Document Type Specification", 191, 58, false,
+                 "A document type line at the very top of the document.",
+                 {Label("Please select the document type specification you would like for your document:"),
+                  ListCombo(IdDocType, "", {"(None)", "HTML 2.0", "HTML 3.2", "Netscape", "Microsoft"})
+                      .Help("The HTML dialect the document declares; (None) inserts nothing.")});
+        made.buttons = ButtonPlacement::RightColumn;
+        return made;
+    }();
+    return t;
+}
+
+void CDocumentTypeDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_CBString(dx, IdDocType, m_strDocType);
+}
+
+TagPair BuildHeading(int level, const CHeadingDialog& dialog, bool expanded) {
+    std::string digit = std::to_string(level);
+    std::string start = "<H" + digit;
+    if (expanded)
+        start += Attribute("ALIGN", dialog.m_strAlign);
+    return {start + ">", "</H" + digit + ">"};
+}
+
+TagPair BuildParagraph(const CParagraphDialog& dialog, bool expanded) {
+    std::string start = "<P";
+    if (expanded)
+        start += Attribute("ALIGN", dialog.m_strAlign);
+    return {start + ">", ""};
+}
+
+TagPair BuildPreformatted(const CPreformattedDialog& dialog) {
+    return {"<PRE" + Attribute("WIDTH", dialog.m_strWidth) + ">", "</PRE>"};
+}
+
+TagPair BuildLineBreak(const CLineBreakDialog& dialog, bool expanded) {
+    std::string start = "<BR";
+    if (expanded)
+        start += Attribute("CLEAR", dialog.m_strClear);
+    return {start + ">", ""};
+}
+
+TagPair BuildHorizontalRule(const CHorizontalRuleDialog& dialog, bool expanded) {
+    std::string start = "<HR";
+    if (expanded) {
+        start += Attribute("ALIGN", dialog.m_strAlign);
+        if (!dialog.m_strWidth.empty())
+            start += Attribute("WIDTH", dialog.m_strWidth) + (dialog.m_bPercent ? "%" : "");
+        start += Attribute("SIZE", dialog.m_strSize);
+        if (dialog.m_bNoShade)
+            start += " NOSHADE";
+    }
+    return {start + ">\r\n", ""};
+}
+
+TagPair BuildDivision(const CDivisionDialog& dialog) {
+    return {"<DIV" + Attribute("ALIGN", dialog.m_strAlign) + ">\r\n", "</DIV>"};
+}
+
+std::optional<TagPair> BuildDocumentType(const CDocumentTypeDialog& dialog) {
+    for (const auto& type : DocumentTypeLines)
+        if (dialog.m_strDocType == type.entry)
+            return TagPair{type.line, "", true};
+    return std::nullopt;
+}
+
+void OnHeading(CRazoView& view, ElementServices& services, int level) {
+    CHeadingDialog dialog(services.profile);
+    RunElementCommand(view, services, dialog, [level](const CHeadingDialog& d, bool expanded) {
+        return BuildHeading(level, d, expanded);
+    });
+}
+
+void OnParagraph(CRazoView& view, ElementServices& services) {
+    CParagraphDialog dialog(services.profile);
+    RunElementCommand(view, services, dialog, BuildParagraph);
+}
+
+void OnPreformatted(CRazoView& view, ElementServices& services) {
+    CPreformattedDialog dialog;
+    RunElementCommand(view, services, dialog, BuildPreformatted);
+}
+
+void OnLineBreak(CRazoView& view, ElementServices& services) {
+    CLineBreakDialog dialog(services.profile);
+    RunElementCommand(view, services, dialog, BuildLineBreak);
+}
+
+void OnHorizontalRule(CRazoView& view, ElementServices& services) {
+    CHorizontalRuleDialog dialog(services.profile);
+    RunElementCommand(view, services, dialog, BuildHorizontalRule);
+}
+
+void OnDivision(CRazoView& view, ElementServices& services) {
+    CDivisionDialog dialog;
+    RunElementCommand(view, services, dialog, BuildDivision);
+}
+
+void OnDocumentType(CRazoView& view, ElementServices& services) {
+    CDocumentTypeDialog dialog;
+    RunElementCommand(view, services, dialog, BuildDocumentType);
+}
+
+void RegisterBlockCommands(CRazoView& view, ElementServices& services) {
+    auto& target = view.Target();
+    for (int level = 1; level <= 6; ++level)
+        target.OnCommand(cmd::Heading1 + level - 1,
+                         [&view, &services, level] { OnHeading(view, services, level); });
+    target.OnCommand(cmd::Paragraph, [&view, &services] { OnParagraph(view, services); });
+    target.OnCommand(cmd::Preformatted, [&view, &services] { OnPreformatted(view, services); });
+    target.OnCommand(cmd::LineBreak, [&view, &services] { OnLineBreak(view, services); });
+    target.OnCommand(cmd::HorizontalRule, [&view, &services] { OnHorizontalRule(view, services); });
+    target.OnCommand(cmd::Division, [&view, &services] { OnDivision(view, services); });
+    target.OnCommand(cmd::DocumentType, [&view, &services] { OnDocumentType(view, services); });
+}
+
+} // namespace razo

@@ -1,0 +1,214 @@
+#include "elements/Lists.h"
+
+#include "dialogs/DataExchange.h"
+#include "elements/ElementCommand.h"
+#include "resources/CommandIds.h"
+
+namespace razo {
+
+namespace {
+
+enum : int {
+    IdCompact = 1000,
+    IdListType = 1045,
+    IdStartNumber = 1046,
+    IdItemNumberType = 1048,
+    IdItemBulletType = 1047,
+    IdItemValue = 1026,
+};
+
+constexpr const char* NoType = "(None)";
+
+DialogTemplate Make(int idd, std::string title, int width, int height, bool expandable, std::string inserts,
+                    std::vector<ControlTemplate> controls) {
+    DialogTemplate t;
+    t.idd = idd;
+    t.title = std::move(title);
+    t.width = width;
+    t.height = height;
+    t.expandable = expandable;
+    t.inserts = std::move(inserts);
+    t.controls = std::move(controls);
+    return t;
+}
+
+ControlTemplate Compact() {
+    return CheckBox(IdCompact, "Compact").Help("Asks the browser to show the list in less space.");
+}
+
+// A type chosen in a list that offers "(None)": neither empty nor "(None)".
+bool Chosen(const std::string& type) {
+    return !type.empty() && type != NoType;
+}
+
+std::string Attribute(const char* name, const std::string& value) {
+    return value.empty() ? std::string() : std::string(" ") + name + "=" + value;
+}
+
+std::string CompactFlag(int compact) {
+    return compact ? " COMPACT" : "";
+}
+
+TagPair WrapList(const std::string& element, const std::string& attributes) {
+    return {"<" + element + attributes + ">\r\n", "</" + element + ">\r\n"};
+}
+
+} // namespace
+
+const DialogTemplate& CUnorderedListDialog::TemplateData() {
+    static const DialogTemplate t =
+        Make(IDD, "Unordered List", 227, 58, true, "A bulleted list: <UL> and </UL> around the selection.",
+             {Compact(), ListCombo(IdListType, "Bullet type:", {"circle", "disc", "square"})
+                             .Expanded()
+                             .Help("The bullet shape every item gets.")});
+    return t;
+}
+
+void CUnorderedListDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_Check(dx, IdCompact, m_bCompact);
+    DDX_CBString(dx, IdListType, m_strBulletType);
+}
+
+const DialogTemplate& COrderedListDialog::TemplateData() {
+    static const DialogTemplate t = Make(
+        IDD, "Ordered List", 227, 62, true, "A numbered list: <OL> and </OL> around the selection.",
+        {Compact(), Edit(IdStartNumber, "Start number:").Expanded().Help("The number the first item gets."),
+         ListCombo(IdListType, "Number type:", {"A", "a", "I", "i", "1"})
+             .Expanded()
+             .Help("Letters, Roman numerals or digits, in capitals or small.")});
+    return t;
+}
+
+void COrderedListDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_Check(dx, IdCompact, m_bCompact);
+    DDX_OptionalNumber(dx, IdStartNumber, m_strStartNumber);
+    DDX_CBString(dx, IdListType, m_strNumberType);
+}
+
+const DialogTemplate& CDirectoryMenuDialog::TemplateData() {
+    static const DialogTemplate t =
+        Make(IDD, "Directory/Menu (HTML 2)", 172, 36, false,
+             "A directory list (<DIR>) or a menu list (<MENU>) around the selection, by the command chosen.",
+             {Compact()});
+    return t;
+}
+
+void CDirectoryMenuDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_Check(dx, IdCompact, m_bCompact);
+}
+
+const DialogTemplate& CDefinitionListDialog::TemplateData() {
+    static const DialogTemplate t =
+        Make(IDD, "Definition List (HTML 2.0)", 175, 38, false,
+             "A definition list: <DL> and </DL> around the selection.", {Compact()});
+    return t;
+}
+
+void CDefinitionListDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_Check(dx, IdCompact, m_bCompact);
+}
+
+const DialogTemplate& CListItemDialog::TemplateData() {
+    static const DialogTemplate t =
+        Make(IDD, "List Item", 227, 118, true, "A list item start tag <LI> in front of the selection.",
+             {GroupBox("Ordered List Element", 2).Expanded(),
+              ListCombo(IdItemNumberType, "Number type:", {NoType, "A", "a", "i", "I", "1"})
+                  .Expanded()
+                  .Help("The numbering of this item in an ordered list."),
+              Edit(IdItemValue, "Ordered list item value:").Expanded().Help("The number this item gets."),
+              GroupBox("Unordered List Element", 1).Expanded(),
+              ListCombo(IdItemBulletType, "Bullet type:", {NoType, "circle", "disc", "square"})
+                  .Expanded()
+                  .Help("The bullet of this item in an unordered list.")});
+    return t;
+}
+
+void CListItemDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_CBString(dx, IdItemNumberType, m_strNumberType);
+    DDX_CBString(dx, IdItemBulletType, m_strBulletType);
+    DDX_OptionalNumber(dx, IdItemValue, m_strItemValue);
+    if (!dx.Saving())
+        return;
+    if (Chosen(m_strBulletType) && Chosen(m_strNumberType))
+        dx.Refuse(IdItemNumberType, messages::BothListItemTypes);
+    else if (Chosen(m_strBulletType) && !m_strItemValue.empty())
+        dx.Refuse(IdItemValue, messages::UnorderedItemValue);
+}
+
+TagPair BuildUnorderedList(const CUnorderedListDialog& dialog, bool expanded) {
+    std::string attributes = CompactFlag(dialog.m_bCompact);
+    if (expanded)
+        attributes += Attribute("TYPE", dialog.m_strBulletType);
+    return WrapList("UL", attributes);
+}
+
+TagPair BuildOrderedList(const COrderedListDialog& dialog, bool expanded) {
+    std::string attributes = CompactFlag(dialog.m_bCompact);
+    if (expanded)
+        attributes += Attribute("START", dialog.m_strStartNumber) + Attribute("TYPE", dialog.m_strNumberType);
+    return WrapList("OL", attributes);
+}
+
+TagPair BuildDirectoryMenuList(const CDirectoryMenuDialog& dialog, const std::string& element) {
+    return WrapList(element, CompactFlag(dialog.m_bCompact));
+}
+
+TagPair BuildDefinitionList(const CDefinitionListDialog& dialog) {
+    return WrapList("DL", CompactFlag(dialog.m_bCompact));
+}
+
+TagPair BuildListItem(const CListItemDialog& dialog, bool expanded) {
+    std::string start = "<LI";
+    if (expanded) {
+        if (Chosen(dialog.m_strBulletType))
+            start += Attribute("TYPE", dialog.m_strBulletType);
+        if (Chosen(dialog.m_strNumberType))
+            start += Attribute("TYPE", dialog.m_strNumberType);
+        start += Attribute("VALUE", dialog.m_strItemValue);
+    }
+    return {start + ">", ""};
+}
+
+void OnUnorderedList(CRazoView& view, ElementServices& services) {
+    CUnorderedListDialog dialog(services.profile);
+    RunElementCommand(view, services, dialog, BuildUnorderedList);
+}
+
+void OnOrderedList(CRazoView& view, ElementServices& services) {
+    COrderedListDialog dialog(services.profile);
+    RunElementCommand(view, services, dialog, BuildOrderedList);
+}
+
+void OnDirectoryList(CRazoView& view, ElementServices& services) {
+    CDirectoryMenuDialog dialog;
+    RunElementCommand(view, services, dialog,
+                      [](const CDirectoryMenuDialog& d) { return BuildDirectoryMenuList(d, "DIR"); });
+}
+
+void OnMenuList(CRazoView& view, ElementServices& services) {
+    CDirectoryMenuDialog dialog;
+    RunElementCommand(view, services, dialog,
+                      [](const CDirectoryMenuDialog& d) { return BuildDirectoryMenuList(d, "MENU"); });
+}
+
+void OnListItem(CRazoView& view, ElementServices& services) {
+    CListItemDialog dialog(services.profile);
+    RunElementCommand(view, services, dialog, BuildListItem);
+}
+
+void OnDefinitionList(CRazoView& view, ElementServices& services) {
+    CDefinitionListDialog dialog;
+    RunElementCommand(view, services, dialog, BuildDefinitionList);
+}
+
+void RegisterListCommands(CRazoView& view, ElementServices& services) {
+    auto& target = view.Target();
+    target.OnCommand(cmd::UnorderedList, [&view, &services] { OnUnorderedList(view, services); });
+    target.OnCommand(cmd::OrderedList, [&view, &services] { OnOrderedList(view, services); });
+    target.OnCommand(cmd::DirectoryList, [&view, &services] { OnDirectoryList(view, services); });
+    target.OnCommand(cmd::MenuList, [&view, &services] { OnMenuList(view, services); });
+    target.OnCommand(cmd::ListItem, [&view, &services] { OnListItem(view, services); });
+    target.OnCommand(cmd::DefinitionList, [&view, &services] { OnDefinitionList(view, services); });
+}
+
+} // namespace razo

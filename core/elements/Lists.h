@@ -1,0 +1,92 @@
+#pragma once
+#include <string>
+
+#include "dialogs/Dialog.h"
+#include "dialogs/ExpandDialog.h"
+#include "elements/ElementServices.h"
+
+namespace razo {
+
+class CRazoView;
+
+class CUnorderedListDialog : public CExpandDialog {
+public:
+    enum { IDD = 132 };
+    static const DialogTemplate& TemplateData();
+    explicit CUnorderedListDialog(IniProfile& profile) : CExpandDialog(TemplateData(), profile) {}
+    void DoDataExchange(CDataExchange& dx) override;
+
+    int m_bCompact = 0;
+    std::string m_strBulletType;
+};
+
+class COrderedListDialog : public CExpandDialog {
+public:
+    enum { IDD = 133 };
+    static const DialogTemplate& TemplateData();
+    explicit COrderedListDialog(IniProfile& profile) : CExpandDialog(TemplateData(), profile) {}
+    void DoDataExchange(CDataExchange& dx) override;
+
+    int m_bCompact = 0;
+    std::string m_strStartNumber;
+    std::string m_strNumberType;
+};
+
+// Shared by the directory and the menu list.
+class CDirectoryMenuDialog : public CDialog {
+public:
+    enum { IDD = 138 };
+    static const DialogTemplate& TemplateData();
+    CDirectoryMenuDialog() : CDialog(TemplateData()) {}
+    void DoDataExchange(CDataExchange& dx) override;
+
+    int m_bCompact = 0;
+};
+
+class CDefinitionListDialog : public CDialog {
+public:
+    enum { IDD = 136 };
+    static const DialogTemplate& TemplateData();
+    CDefinitionListDialog() : CDialog(TemplateData()) {}
+    void DoDataExchange(CDataExchange& dx) override;
+
+    int m_bCompact = 0;
+};
+
+// The short layout holds no field: a list item is a bare <LI> unless expanded.
+class CListItemDialog : public CExpandDialog {
+public:
+    enum { IDD = 135 };
+    static const DialogTemplate& TemplateData();
+    explicit CListItemDialog(IniProfile& profile) : CExpandDialog(TemplateData(), profile) {}
+    void DoDataExchange(CDataExchange& dx) override;
+
+    std::string m_strNumberType;
+    std::string m_strBulletType;
+    std::string m_strItemValue;
+};
+
+TagPair BuildUnorderedList(const CUnorderedListDialog& dialog, bool expanded);
+TagPair BuildOrderedList(const COrderedListDialog& dialog, bool expanded);
+// `element` is "DIR" or "MENU".
+TagPair BuildDirectoryMenuList(const CDirectoryMenuDialog& dialog, const std::string& element);
+TagPair BuildDefinitionList(const CDefinitionListDialog& dialog);
+TagPair BuildListItem(const CListItemDialog& dialog, bool expanded);
+
+void OnUnorderedList(CRazoView& view, ElementServices& services);
+void OnOrderedList(CRazoView& view, ElementServices& services);
+void OnDirectoryList(CRazoView& view, ElementServices& services);
+void OnMenuList(CRazoView& view, ElementServices& services);
+void OnListItem(CRazoView& view, ElementServices& services);
+void OnDefinitionList(CRazoView& view, ElementServices& services);
+
+void RegisterListCommands(CRazoView& view, ElementServices& services);
+
+namespace messages {
+inline constexpr const char* BothListItemTypes =
+    "You cannot specify an ordered and an unordered list item type at the same time.";
+inline constexpr const char* UnorderedItemValue =
+    "You should not specify a value for an unordered list item.";
+} // namespace messages
+
+} // namespace razo
