@@ -12,6 +12,16 @@ class RazoEditor : public QsciScintilla {
     Q_OBJECT
 public:
     explicit RazoEditor(QWidget* parent = nullptr);
+
+    // The classic edit control's modified flag: set by every change of the text, cleared only on
+    // request. Independent of QScintilla's save point.
+    bool modifyFlag() const { return m_modifyFlag; }
+    void setModifyFlag(bool modified) { m_modifyFlag = modified; }
+
+private:
+    void releaseProgramKeys();
+
+    bool m_modifyFlag = false;
 };
 
 // The TextControl port over one RazoEditor.
