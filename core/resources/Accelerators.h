@@ -3,8 +3,9 @@
 
 namespace razo {
 
-// One row of the main frame's accelerator table. Keys in portable text form, as
-// "Ctrl+Shift+U", "Alt+Backspace", "Shift+Insert", "F3".
+// One row of the main frame's accelerator table. Keys in Qt's portable text form, modifiers in the
+// order Ctrl, Alt, Shift, as "Ctrl+Shift+U", "Alt+Backspace", "Shift+Ins", "F3". A command may
+// have several rows.
 struct Accelerator {
     const char* keys;
     int id;

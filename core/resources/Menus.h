@@ -5,10 +5,11 @@
 namespace razo {
 
 enum class MenuEntryKind {
-    Command, // a command item; caption and tab text are resolved from the command table
+    Command, // a command item; caption and tab text are filled in from the command table
     Separator,
     Submenu,     // caption and children
-    RecentFiles, // where the recent-file list goes (id 57616); grayed "Recent File" while empty
+    RecentFiles, // where the recent-file list goes (id 57616, caption filled in as for a command);
+                 // grayed "Recent File" while empty
     WindowList,  // where the list of open document windows goes (end of the Window menu)
 };
 

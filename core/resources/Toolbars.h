@@ -20,8 +20,13 @@ struct ToolbarInfo {
 std::span<const ToolbarInfo> Toolbars();
 const ToolbarInfo* FindToolbar(int controlId);
 
-// Where a toolbar sits in the default layout: side, row on that side (0 = nearest the edit area
-// for top rows counts from the top), position in the row, and whether it is shown.
+// Where a toolbar sits in the default layout: side, row on that side, and whether it is shown.
+// Rows count from the window's outer edge inward, on every side: row 0 of the top side is the
+// topmost row, row 0 of the bottom side the lowest (next to the status bar), row 0 of the left side
+// the leftmost. That is the order in which a Qt toolbar area stacks its lines, so a row is one line
+// and a new row is a toolbar break. Placements are grouped by side, rows in ascending order,
+// and within a row from left to right (top to bottom on the left and right sides); hidden toolbars
+// still own their row, so showing one puts it back where it belongs.
 struct ToolbarPlacement {
     int controlId;
     DockSide side;
@@ -29,7 +34,7 @@ struct ToolbarPlacement {
     bool visible;
 };
 
-// The default layout, each toolbar once, in the order the rows are filled left to right.
+// The default layout, each toolbar once.
 std::span<const ToolbarPlacement> DefaultToolbarLayout();
 
 } // namespace razo

@@ -1,0 +1,39 @@
+#include "resources/CommandTable.h"
+
+#include <unordered_map>
+#include <vector>
+
+#include "resources/CommandTableParts.h"
+
+namespace razo {
+
+namespace {
+
+const std::vector<CommandInfo>& AllCommands() {
+    static const std::vector<CommandInfo> all = [] {
+        std::vector<CommandInfo> joined;
+        for (auto part : {detail::ShellCommands(), detail::ElementCommands(), detail::EntityCommands()})
+            joined.insert(joined.end(), part.begin(), part.end());
+        return joined;
+    }();
+    return all;
+}
+
+} // namespace
+
+std::span<const CommandInfo> Commands() {
+    return AllCommands();
+}
+
+const CommandInfo* FindCommand(int id) {
+    static const std::unordered_map<int, const CommandInfo*> byId = [] {
+        std::unordered_map<int, const CommandInfo*> index;
+        for (const CommandInfo& info : AllCommands())
+            index.emplace(info.id, &info);
+        return index;
+    }();
+    auto it = byId.find(id);
+    return it == byId.end() ? nullptr : it->second;
+}
+
+} // namespace razo
