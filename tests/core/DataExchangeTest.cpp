@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "dialogs/DataExchange.h"
+#include "support/FakeUserPrompts.h"
+#include "support/ScriptedDialogRunner.h"
+
+using namespace razo;
+using razo::test::FakeUserPrompts;
+using razo::test::ScriptedFields;
+
+namespace {
+
+constexpr int Field = 100;
+constexpr int Other = 101;
+
+const DialogTemplate& OneField() {
+    static const DialogTemplate t = [] {
+        DialogTemplate made;
+        made.controls = {Edit(Field, "Field:"), Edit(Other, "Other:")};
+        return made;
+    }();
+    return t;
+}
+
+struct Outcome {
+    bool failed;
+    std::string member;
+    std::string message; // "" when none was shown
+};
+
+// Runs one save-mode routine over a field holding `typed`.
+Outcome Exchange(const std::function<void(CDataExchange&, std::string&)>& routine, const std::string& typed) {
+    ScriptedFields fields(OneField());
+    fields.SetText(Field, typed);
+    FakeUserPrompts prompts;
+    CDataExchange dx(true, fields, prompts);
+    std::string member = "unchanged";
+    routine(dx, member);
+    EXPECT_LE(prompts.messages.size(), 1u);
+    if (dx.Failed()) {
+        EXPECT_EQ(fields.returnControl, Field);
+        EXPECT_EQ(prompts.messages.at(0).icon, MessageIcon::Exclamation);
+    }
+    return {dx.Failed(), member, prompts.messages.empty() ? "" : prompts.messages[0].text};
+}
+
+struct Row {
+    const char* name;
+    std::string typed;
+    bool failed;
+    std::string member;
+    std::string message;
+};
+
+void Check(const std::function<void(CDataExchange&, std::string&)>& routine, const std::vector<Row>& rows) {
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Outcome out = Exchange(routine, row.typed);
+        EXPECT_EQ(out.failed, row.failed);
+        EXPECT_EQ(out.message, row.message);
+        if (!row.failed)
+            EXPECT_EQ(out.member, row.member);
+    }
+}
+
+const std::string Whole = messages::NotWholeNumber;
+
+} // namespace
+
+TEST(DataExchange, OptionalNumber) {
+    Check([](CDataExchange& dx, std::string& m) { DDX_OptionalNumber(dx, Field, m); },
+          {
+              {"empty", "", false, "", ""},
+              {"plain", "12", false, "12", ""},
+              {"leading blank and zero", " 012", false, "12", ""},
+              {"zeros", "007", false, "7", ""},
+              {"zero", "0", false, "0", ""},
+              {"blank only", " ", true, "", Whole},
+              {"negative", "-3", true, "", "You can only enter numerals."},
+              {"letters", "12a", true, "", Whole},
+              {"letters only", "abc", true, "", Whole},
+              {"decimal", "1.5", true, "", Whole},
+              {"too big for an int", "99999999999", true, "", Whole},
+          });
+}
+
+TEST(DataExchange, RequiredNumber) {
+    Check([](CDataExchange& dx, std::string& m) { DDX_RequiredNumber(dx, Field, m); },
+          {
+              {"empty refused as not a number", "", true, "", Whole},
+              {"plain", "42", false, "42", ""},
+              {"leading zeros", " 012", false, "12", ""},
+              {"negative", "-1", true, "", "You must only enter numerals."},
+              {"letters", "x", true, "", Whole},
+          });
+}
+
+TEST(DataExchange, RequiredTextAndLength) {
+    auto requiredThenLength = [](CDataExchange& dx, std::string& m) {
+        DDX_RequiredText(dx, Field, m);
+        DDV_TextLength(dx, m, 1024);
+    };
+    const std::string tooLong = "Please enter a non-empty string containing 1024 characters at the most.";
+    Check(requiredThenLength,
+          {
+              {"empty", "", true, "", "You must enter a value."},
+              {"blanks count as text", "  ", false, "  ", ""},
+              {"1024 characters", std::string(1024, 'u'), false, std::string(1024, 'u'), ""},
+              {"1025 characters", std::string(1025, 'u'), true, "", tooLong},
+          });
+}
+
+TEST(DataExchange, ColourNumber) {
+    const std::string bad = "This is not a valid colour number.";
+    Check([](CDataExchange& dx, std::string& m) { DDX_ColourNumber(dx, Field, m); },
+          {
+              {"empty", "", false, "", ""},
+              {"lower case kept", "00ff00", false, "00ff00", ""},
+              {"upper case kept", "ABCDEF", false, "ABCDEF", ""},
+              {"number sign", "#00ff00", true, "", bad},
+              {"number sign and five", "#00ff0", true, "", bad},
+              {"five digits", "00ff0", true, "", bad},
+              {"letter beyond f", "00ffg0", true, "", bad},
+              {"g", "g", true, "", bad},
+              {"blank", " 00ff0", true, "", bad},
+          });
+}
+
+TEST(DataExchange, NumberRanges) {
+    const std::string range = "Please enter an integer between 1 and 7.";
+    auto optionalRange = [](CDataExchange& dx, std::string& m) {
+        DDX_OptionalNumber(dx, Field, m);
+        DDV_OptionalNumberRange(dx, m, 1, 7);
+    };
+    Check(optionalRange, {
+                             {"empty passes", "", false, "", ""},
+                             {"low bound", "1", false, "1", ""},
+                             {"high bound", "7", false, "7", ""},
+                             {"zero", "0", true, "", range},
+                             {"eight", "8", true, "", range},
+                         });
+    auto requiredRange = [](CDataExchange& dx, std::string& m) {
+        DDX_RequiredNumber(dx, Field, m);
+        DDV_NumberRange(dx, m, 1, 99999);
+    };
+    Check(requiredRange, {
+                             {"in range", "99999", false, "99999", ""},
+                             {"above", "100000", true, "", "Please enter an integer between 1 and 99999."},
+                             {"empty", "", true, "", Whole},
+                         });
+}
+
+TEST(DataExchange, PlatformRoutinesLoadAndSave) {
+    ScriptedFields fields(OneField());
+    FakeUserPrompts prompts;
+    std::string text = "preset";
+    int number = 5;
+    CDataExchange load(false, fields, prompts);
+    DDX_Text(load, Field, text);
+    DDX_Text(load, Other, number);
+    EXPECT_EQ(fields.GetText(Field), "preset");
+    EXPECT_EQ(fields.GetText(Other), "5");
+
+    fields.SetText(Other, " 250 ");
+    CDataExchange save(true, fields, prompts);
+    DDX_Text(save, Other, number);
+    DDV_MinMaxInt(save, number, 1, 100);
+    EXPECT_TRUE(save.Failed());
+    EXPECT_EQ(save.ReturnControl(), Other);
+    ASSERT_EQ(prompts.Texts(), std::vector<std::string>{"Please enter an integer between 1 and 100."});
+
+    fields.SetText(Field, std::string(11, 'x'));
+    CDataExchange chars(true, fields, prompts);
+    DDX_Text(chars, Field, text);
+    DDV_MaxChars(chars, text, 10);
+    EXPECT_TRUE(chars.Failed());
+    EXPECT_EQ(prompts.messages.back().text, "Please enter no more than 10 characters.");
+}
+
+TEST(DataExchange, OnlyTheFirstRefusalIsShown) {
+    ScriptedFields fields(OneField());
+    fields.SetText(Field, "-1");
+    fields.SetText(Other, "abc");
+    FakeUserPrompts prompts;
+    CDataExchange dx(true, fields, prompts);
+    std::string first, second = "kept";
+    DDX_OptionalNumber(dx, Field, first);
+    DDX_OptionalNumber(dx, Other, second);
+    DDX_RequiredText(dx, Other, second);
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"You can only enter numerals."});
+    EXPECT_EQ(fields.returnControl, Field);
+    EXPECT_EQ(second, "kept");
+}
+
+TEST(DataExchange, OwnRoutinesDoNothingWhileLoading) {
+    ScriptedFields fields(OneField());
+    fields.SetText(Field, "from the template");
+    FakeUserPrompts prompts;
+    CDataExchange dx(false, fields, prompts);
+    std::string member = "member";
+    DDX_OptionalNumber(dx, Field, member);
+    DDX_RequiredText(dx, Field, member);
+    DDX_ColourNumber(dx, Field, member);
+    DDV_TextLength(dx, std::string(2000, 'x'), 1024);
+    EXPECT_EQ(fields.GetText(Field), "from the template");
+    EXPECT_EQ(member, "member");
+    EXPECT_TRUE(prompts.messages.empty());
+}
