@@ -180,25 +180,44 @@ std::vector<ToolbarPlacementState> DefaultToolbarStates() {
 }
 
 bool SaveBarState(IniProfile& profile, const std::vector<ToolbarPlacementState>& bars) {
+    std::set<int> saved;
+    std::vector<const ToolbarPlacementState*> toWrite;
+    for (const ToolbarPlacementState& bar : bars)
+        if (FindToolbar(bar.controlId) && saved.insert(bar.controlId).second)
+            toWrite.push_back(&bar);
+
     bool written = true;
-    for (const std::string& section : profile.SectionNames())
-        if (IsBarSection(section))
-            written = profile.DeleteSection(section) && written;
-    std::set<int> seen;
-    for (const ToolbarPlacementState& bar : bars) {
-        if (!FindToolbar(bar.controlId) || !seen.insert(bar.controlId).second)
+    for (const std::string& section : profile.SectionNames()) {
+        if (!IsBarSection(section))
             continue;
-        const std::string section = BarStateSection(bar.controlId);
-        written = profile.WriteProfileInt(section, kVisible, bar.visible ? 1 : 0) && written;
-        written = profile.WriteProfileString(section, kSide, bar.floating ? kFloating : SideText(bar.side)) &&
-                  written;
-        if (bar.floating) {
-            written = profile.WriteProfileInt(section, kX, bar.x) && written;
-            written = profile.WriteProfileInt(section, kY, bar.y) && written;
+        const auto kept = std::find_if(toWrite.begin(), toWrite.end(), [&](const auto* bar) {
+            return EqualsNoCase(section, BarStateSection(bar->controlId));
+        });
+        if (kept == toWrite.end())
+            written = profile.DeleteSection(section) && written;
+    }
+    // Values are written over the old ones, so an unchanged layout leaves the file untouched.
+    for (const ToolbarPlacementState* bar : toWrite) {
+        const std::string section = BarStateSection(bar->controlId);
+        std::map<std::string, std::string> values{{kVisible, bar->visible ? "1" : "0"},
+                                                  {kSide, bar->floating ? kFloating : SideText(bar->side)}};
+        if (bar->floating) {
+            values[kX] = std::to_string(bar->x);
+            values[kY] = std::to_string(bar->y);
         } else {
-            written = profile.WriteProfileInt(section, kRow, bar.row) && written;
-            written = profile.WriteProfileInt(section, kIndex, bar.index) && written;
+            values[kRow] = std::to_string(bar->row);
+            values[kIndex] = std::to_string(bar->index);
         }
+        for (const std::string& key : profile.KeyNames(section)) {
+            const bool wanted = std::any_of(values.begin(), values.end(), [&](const auto& value) {
+                return EqualsNoCase(key, value.first);
+            });
+            if (!wanted)
+                written = profile.WriteProfileString(section, key, std::nullopt) && written;
+        }
+        for (const char* key : {kVisible, kSide, kRow, kIndex, kX, kY})
+            if (const auto value = values.find(key); value != values.end())
+                written = profile.WriteProfileString(section, key, value->second) && written;
     }
     return written;
 }
