@@ -29,6 +29,13 @@ std::optional<int> HistoryIndex(const std::string& key) {
     return value;
 }
 
+// This dialog's Browse buttons are captioned "&Browse", not "Browse...".
+ControlTemplate ProgramBrowseButton(int id, int fieldId) {
+    ControlTemplate button = BrowseButton(id, fieldId, browse::BrowserTitle, browse::ProgramFilter).Beside();
+    button.text = "&Browse";
+    return button;
+}
+
 } // namespace
 
 const DialogTemplate& CPreferencesDialog::TemplateData() {
@@ -43,11 +50,11 @@ const DialogTemplate& CPreferencesDialog::TemplateData() {
             Edit(IdBrowser, "Primary browser path:")
                 .Width(150)
                 .Help("The program that \"Browser1 Test\" starts on the saved document."),
-            BrowseButton(IdBrowseBrowser, IdBrowser, browse::BrowserTitle, browse::ProgramFilter).Beside(),
+            ProgramBrowseButton(IdBrowseBrowser, IdBrowser),
             Edit(IdBrowser2, "Secondary browser path:")
                 .Width(150)
                 .Help("The program that \"Browser2 Test\" starts on the saved document."),
-            BrowseButton(IdBrowseBrowser2, IdBrowser2, browse::BrowserTitle, browse::ProgramFilter).Beside(),
+            ProgramBrowseButton(IdBrowseBrowser2, IdBrowser2),
             ListCombo(IdExtension, "Default file extension:", {kHtm, kHtml})
                 .Sorted()
                 .Help("The file type of new documents, from the next start on."),
