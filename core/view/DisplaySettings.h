@@ -20,7 +20,7 @@ class IniProfile;
 // - italic, underline, strikeOut: 0 off, anything else on.
 // - pitchAndFamily: low two bits the pitch (0 default, 1 fixed, 2 variable), high four bits the
 //   family (0x00 don't care, 0x10 roman, 0x20 swiss, 0x30 modern, 0x40 script, 0x50 decorative).
-// - faceName: at most MaxFaceNameLength bytes of UTF-8.
+// - faceName: UTF-8, at most MaxFaceNameLength characters.
 // Width, escapement, orientation, charSet and the precisions are kept but never stored.
 struct LogFont {
     static constexpr std::size_t MaxFaceNameLength = 31;
@@ -40,7 +40,7 @@ struct LogFont {
     std::uint8_t pitchAndFamily = 0;
     std::string faceName;
 
-    // Stores `name` cut to MaxFaceNameLength bytes, never inside a UTF-8 sequence.
+    // Stores `name` cut to MaxFaceNameLength characters, never inside a UTF-8 sequence.
     void SetFaceName(std::string_view name);
 
     bool operator==(const LogFont&) const = default;

@@ -40,23 +40,6 @@ TEST(EntitiesTest, LettersCoverLatin1CodesExactlyOnceAndSymbolsAreTheSix) {
     EXPECT_EQ(EntityCommands().size(), 68u);
 }
 
-TEST(EntitiesTest, CapitalsAndSmallsAreSplitAtTheSharpS) {
-    auto codes = [](std::span<const EntityCommand> rows) {
-        std::set<int> result;
-        for (const auto& row : rows)
-            result.insert(std::stoi(std::string(row.text).substr(2)));
-        return result;
-    };
-    const auto capitals = codes(CapitalLatinEntities());
-    const auto smalls = codes(SmallLatinEntities());
-    ASSERT_EQ(capitals.size(), 30u);
-    ASSERT_EQ(smalls.size(), 32u);
-    EXPECT_EQ(*capitals.begin(), 192);
-    EXPECT_EQ(*capitals.rbegin(), 222);
-    EXPECT_EQ(*smalls.begin(), 223);
-    EXPECT_EQ(*smalls.rbegin(), 255);
-}
-
 TEST(EntitiesTest, RowsAreInTheButtonOrderOfTheSymbolToolbars) {
     const struct {
         int toolbar;
