@@ -60,8 +60,9 @@ void Check(const std::function<void(CDataExchange&, std::string&)>& routine, con
         Outcome out = Exchange(routine, row.typed);
         EXPECT_EQ(out.failed, row.failed);
         EXPECT_EQ(out.message, row.message);
-        if (!row.failed)
+        if (!row.failed) {
             EXPECT_EQ(out.member, row.member);
+        }
     }
 }
 

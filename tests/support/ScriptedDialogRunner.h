@@ -48,9 +48,9 @@ private:
 
 // One press of OK (or Cancel) with the field values the user set before it.
 struct Press {
-    std::map<int, std::string> texts; // edits and combo boxes (a list entry by its text)
-    std::map<int, int> checks;
-    std::map<int, int> radios;
+    std::map<int, std::string> texts = {}; // edits and combo boxes (a list entry by its text)
+    std::map<int, int> checks = {};
+    std::map<int, int> radios = {};
     int toggles = 0; // clicks on the layout toggle before the press
     bool cancel = false;
 };
