@@ -180,6 +180,7 @@ std::vector<ToolbarPlacementState> DefaultToolbarStates() {
 }
 
 bool SaveBarState(IniProfile& profile, const std::vector<ToolbarPlacementState>& bars) {
+    IniProfile::Batch batch(profile); // one write of the file for the whole layout
     std::set<int> saved;
     std::vector<const ToolbarPlacementState*> toWrite;
     for (const ToolbarPlacementState& bar : bars)
@@ -219,7 +220,7 @@ bool SaveBarState(IniProfile& profile, const std::vector<ToolbarPlacementState>&
             if (const auto value = values.find(key); value != values.end())
                 written = profile.WriteProfileString(section, key, value->second) && written;
     }
-    return written;
+    return batch.Finish() && written;
 }
 
 std::vector<std::optional<ToolbarPlacementState>> LoadBarState(const IniProfile& profile) {

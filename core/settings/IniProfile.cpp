@@ -33,6 +33,8 @@ int ParseProfileInt(std::string_view text) {
 IniProfile::IniProfile(std::string path) : m_path(std::move(path)) {}
 
 const IniDocument& IniProfile::Current() const {
+    if (m_batchPending)
+        return m_document;
     if (!m_stamp || StampOf(m_path) != *m_stamp) {
         FileSnapshot snapshot = ReadSnapshot(m_path);
         m_document = IniDocument::Parse(snapshot.bytes);
@@ -42,6 +44,12 @@ const IniDocument& IniProfile::Current() const {
 }
 
 bool IniProfile::Commit(const IniDocument& changed) {
+    if (m_batchDepth > 0) {
+        Current();
+        m_document = changed;
+        m_batchPending = true;
+        return true;
+    }
     const std::string bytes = changed.Serialize();
     if (bytes == Current().Serialize())
         return true;
@@ -51,6 +59,18 @@ bool IniProfile::Commit(const IniDocument& changed) {
     m_document = changed;
     m_stamp = *stamp;
     return true;
+}
+
+bool IniProfile::Batch::Finish() {
+    if (m_finished)
+        return true;
+    m_finished = true;
+    if (--m_profile.m_batchDepth > 0 || !m_profile.m_batchPending)
+        return true;
+    m_profile.m_batchPending = false;
+    const IniDocument pending = std::move(m_profile.m_document);
+    m_profile.m_stamp.reset(); // compare against the file as it is on disk now
+    return m_profile.Commit(pending);
 }
 
 int IniProfile::GetProfileInt(std::string_view section, std::string_view key, int defaultValue) const {

@@ -35,6 +35,22 @@ public:
     std::vector<std::string> SectionNames() const;
     std::vector<std::string> KeyNames(std::string_view section) const;
 
+    // Groups the writes of one command (a saved toolbar layout, say) into one write of the file,
+    // made when the outermost batch ends. Reads inside the batch see the batch's writes.
+    class Batch {
+    public:
+        explicit Batch(IniProfile& profile) : m_profile(profile) { ++m_profile.m_batchDepth; }
+        ~Batch() { Finish(); }
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+        // Ends the batch early; false when the file could not be written.
+        bool Finish();
+
+    private:
+        IniProfile& m_profile;
+        bool m_finished = false;
+    };
+
 private:
     // The file as last read or written; read again when the file on disk was replaced or changed.
     const IniDocument& Current() const;
@@ -43,6 +59,8 @@ private:
     std::string m_path;
     mutable IniDocument m_document;
     mutable std::optional<FileStamp> m_stamp;
+    int m_batchDepth = 0;
+    bool m_batchPending = false;
 };
 
 } // namespace razo

@@ -260,3 +260,27 @@ TEST_F(IniProfileTest, NamesAreListedInFileOrder) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(IniProfileTest, ABatchWritesTheFileOnceWhenItEnds) {
+    WriteBytes(path, "; kept\n[A]\nx=1\n");
+    IniProfile profile(path);
+    {
+        IniProfile::Batch batch(profile);
+        ASSERT_TRUE(profile.WriteProfileInt("A", "x", 2));
+        ASSERT_TRUE(profile.WriteProfileString("B", "y", "z"));
+        EXPECT_EQ(profile.GetProfileInt("A", "x", 0), 2); // reads see the batch
+        EXPECT_EQ(ReadBytes(path), "; kept\n[A]\nx=1\n"); // nothing on disk yet
+        {
+            IniProfile::Batch inner(profile);
+            ASSERT_TRUE(profile.WriteProfileString("A", "x", std::nullopt));
+        }
+        EXPECT_EQ(ReadBytes(path), "; kept\n[A]\nx=1\n"); // only the outermost batch writes
+    }
+    EXPECT_EQ(ReadBytes(path), "; kept\n[A]\n\n[B]\ny=z\n");
+    IniProfile other(path);
+    EXPECT_EQ(other.GetProfileString("b", "Y", ""), "z");
+}
+
+} // namespace
