@@ -1,0 +1,346 @@
+#include "dialogs/DialogWindow.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+
+#include "dialogs/ControlWidgets.h"
+
+namespace razo {
+
+namespace {
+
+// The buttons every dialog has, in their order.
+struct StandardButton {
+    int id;
+    const char* caption;
+};
+constexpr StandardButton StandardButtons[] = {{IdOk, "OK"}, {IdCancel, "Cancel"}, {IdHelp, "&Help"}};
+// Mnemonics the buttons keep for themselves: Help, and the toggle's "3" and "2".
+constexpr const char* ButtonMnemonics = "h32";
+// Wide enough for a typical URL, in average letters.
+constexpr int UrlFieldChars = 50;
+
+QString Q(const std::string& text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+int NextRow(const QGridLayout* grid) {
+    return grid->count() == 0 ? 0 : grid->rowCount();
+}
+
+bool IsField(const ControlTemplate& control) {
+    return control.kind == ControlKind::Edit || control.kind == ControlKind::EditableCombo ||
+           control.kind == ControlKind::ListCombo;
+}
+
+bool TakesCaption(const ControlTemplate& control) {
+    return control.kind == ControlKind::CheckBox || control.kind == ControlKind::RadioButton ||
+           control.kind == ControlKind::PushButton;
+}
+
+} // namespace
+
+DialogWindow::DialogWindow(const DialogTemplate& dialogTemplate, QWidget* parent)
+    : QDialog(parent), m_template(dialogTemplate) {
+    setWindowTitle(Q(m_template.title));
+    auto* contents = new QGridLayout;
+    contents->setColumnStretch(1, 1);
+    CreateContents(contents, 0, m_template.controls.size());
+    CloseRow();
+    QBoxLayout* buttons = CreateButtons();
+
+    if (m_template.buttons == ButtonPlacement::RightColumn) {
+        auto* root = new QHBoxLayout(this);
+        auto* left = new QVBoxLayout;
+        left->addLayout(contents);
+        left->addStretch(1);
+        root->addLayout(left, 1);
+        root->addLayout(buttons);
+    } else {
+        auto* root = new QVBoxLayout(this);
+        root->addLayout(buttons);
+        root->addSpacing(DialogUnitsToPixelsY(4, fontMetrics()));
+        root->addLayout(contents);
+        root->addStretch(1);
+    }
+    AssignMnemonics();
+
+    // Tab order: the fields in template order, then the buttons.
+    std::vector<QWidget*> order = m_tabOrder;
+    for (int id : {IdOk, IdCancel, IdHelp, IdToggle})
+        if (QWidget* button = Control(id))
+            order.push_back(button);
+    for (size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+QWidget* DialogWindow::Control(int id) const {
+    auto found = m_controls.find(id);
+    return found == m_controls.end() ? nullptr : found->second;
+}
+
+QButtonGroup* DialogWindow::RadioGroup(int firstId) const {
+    auto found = m_radioGroups.find(firstId);
+    return found == m_radioGroups.end() ? nullptr : found->second;
+}
+
+QBoxLayout* DialogWindow::CreateButtons() {
+    const bool column = m_template.buttons == ButtonPlacement::RightColumn;
+    QBoxLayout* box = column ? static_cast<QBoxLayout*>(new QVBoxLayout) : new QHBoxLayout;
+    auto add = [&](int id, const QString& caption) {
+        auto* button = new QPushButton(caption, this);
+        button->setAutoDefault(false);
+        m_controls[id] = button;
+        connect(button, &QPushButton::clicked, this, [this, id] { emit notified(id); });
+        box->addWidget(button);
+        return button;
+    };
+    for (const auto& standard : StandardButtons)
+        add(standard.id, QString::fromLatin1(standard.caption));
+    static_cast<QPushButton*>(Control(IdOk))->setDefault(true);
+    if (m_template.expandable) {
+        if (!column)
+            box->addStretch(1);
+        // Its caption follows the layout; the runner sets it.
+        m_toggle = add(IdToggle, QString());
+    }
+    box->addStretch(1);
+    return box;
+}
+
+void DialogWindow::CreateContents(QGridLayout* grid, size_t first, size_t end) {
+    for (size_t i = first; i < end; ++i) {
+        const ControlTemplate& control = m_template.controls[i];
+        if (control.kind != ControlKind::RadioButton)
+            m_currentRadioGroup = nullptr;
+        if (control.kind != ControlKind::GroupBox) {
+            QWidget* widget = CreateWidget(control);
+            if (control.besidePrevious && m_row.box)
+                AddBeside(control, widget,
+                          HasSeparateLabel(control) ? CreateLabel(control, widget) : nullptr);
+            else
+                AddRow(grid, control, widget,
+                       HasSeparateLabel(control) ? CreateLabel(control, widget) : nullptr);
+            continue;
+        }
+        CloseRow();
+        auto* box = new QGroupBox(Q(control.text), this);
+        auto* inner = new QGridLayout(box);
+        inner->setColumnStretch(1, 1);
+        const size_t last = std::min(end, i + 1 + size_t(std::max(control.span, 0)));
+        CreateContents(inner, i + 1, last);
+        CloseRow();
+        grid->addWidget(box, NextRow(grid), 0, 1, 2);
+        Remember(box, control.part);
+        m_currentRadioGroup = nullptr;
+        i = last - 1;
+    }
+}
+
+void DialogWindow::AddRow(QGridLayout* grid, const ControlTemplate& control, QWidget* widget,
+                          QWidget* label) {
+    CloseRow();
+    // A free text straight above an unlabelled field names it.
+    if (m_pendingLabel && IsField(control) && !label) {
+        static_cast<QLabel*>(m_pendingLabel)->setBuddy(widget);
+        m_captions.emplace_back(m_pendingLabel, static_cast<QLabel*>(m_pendingLabel)->text());
+    }
+    m_pendingLabel = control.kind == ControlKind::Label ? widget : nullptr;
+
+    const int row = NextRow(grid);
+    auto* box = new QHBoxLayout;
+    box->addWidget(widget);
+    if (label) {
+        grid->addWidget(label, row, 0);
+        grid->addLayout(box, row, 1);
+    } else {
+        grid->addLayout(box, row, 0, 1, 2);
+    }
+    m_row = {box, control.kind == ControlKind::Label || IsUrlField(control)};
+}
+
+void DialogWindow::AddBeside(const ControlTemplate& control, QWidget* widget, QWidget* label) {
+    if (label)
+        m_row.box->addWidget(label);
+    m_row.box->addWidget(widget);
+    m_row.expands = m_row.expands || IsUrlField(control);
+}
+
+void DialogWindow::CloseRow() {
+    if (m_row.box && !m_row.expands)
+        m_row.box->addStretch(1);
+    m_row = {};
+}
+
+QWidget* DialogWindow::CreateWidget(const ControlTemplate& control) {
+    QWidget* widget = CreateControlWidget(control, fontMetrics());
+    widget->setParent(this);
+    if (IsUrlField(control)) {
+        const int wide = std::max(DialogUnitsToPixelsX(control.widthHint, fontMetrics()),
+                                  UrlFieldChars * fontMetrics().averageCharWidth());
+        widget->setMinimumWidth(wide);
+        widget->setMaximumWidth(QWIDGETSIZE_MAX);
+        widget->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            // Long remembered URLs must not widen the dialog.
+            combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            combo->setMinimumContentsLength(UrlFieldChars);
+        }
+    }
+    if (control.id != IdStatic) {
+        m_controls[control.id] = widget;
+        Connect(control.id, widget, control);
+    }
+    if (TakesCaption(control))
+        m_captions.emplace_back(widget, Q(control.text));
+    if (control.kind == ControlKind::RadioButton)
+        JoinRadioGroup(control, widget);
+    if (control.kind != ControlKind::Label && control.kind != ControlKind::ColourSwatch)
+        m_tabOrder.push_back(widget);
+    Remember(widget, control.part);
+    return widget;
+}
+
+QWidget* DialogWindow::CreateLabel(const ControlTemplate& control, QWidget* buddy) {
+    auto* label = new QLabel(Q(control.text), this);
+    label->setBuddy(buddy);
+    m_captions.emplace_back(label, label->text());
+    Remember(label, control.part);
+    return label;
+}
+
+void DialogWindow::Connect(int id, QWidget* widget, const ControlTemplate& control) {
+    auto notify = [this, id] { emit notified(id); };
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        connect(edit, &QLineEdit::textChanged, this, notify);
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        // A list reports only what the user chooses; an editable combo every change of its text.
+        if (control.kind == ControlKind::EditableCombo)
+            connect(combo, &QComboBox::editTextChanged, this, notify);
+        else
+            connect(combo, &QComboBox::activated, this, notify);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        connect(button, &QAbstractButton::clicked, this, notify);
+    }
+}
+
+void DialogWindow::JoinRadioGroup(const ControlTemplate& control, QWidget* widget) {
+    if (control.groupStart || !m_currentRadioGroup) {
+        m_currentRadioGroup = new QButtonGroup(this);
+        m_radioGroups[control.id] = m_currentRadioGroup;
+    }
+    auto* button = static_cast<QAbstractButton*>(widget);
+    m_currentRadioGroup->addButton(button, int(m_currentRadioGroup->buttons().size()));
+}
+
+void DialogWindow::Remember(QWidget* widget, LayoutPart part) {
+    if (part == LayoutPart::Expanded && m_template.expandable)
+        m_expandedPart.push_back(widget);
+}
+
+void DialogWindow::AssignMnemonics() {
+    QStringList captions;
+    for (const auto& entry : m_captions)
+        captions << entry.second;
+    const QStringList assigned = razo::AssignMnemonics(captions, QString::fromLatin1(ButtonMnemonics));
+    for (size_t i = 0; i < m_captions.size(); ++i) {
+        QWidget* widget = m_captions[i].first;
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            label->setText(assigned[qsizetype(i)]);
+        else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            button->setText(assigned[qsizetype(i)]);
+    }
+}
+
+bool DialogWindow::IsUrlField(const ControlTemplate& control) const {
+    if (!IsField(control))
+        return false;
+    if (control.history != HistoryList::None)
+        return true;
+    return std::any_of(m_template.controls.begin(), m_template.controls.end(),
+                       [&](const ControlTemplate& c) { return c.browse && c.browse->fieldId == control.id; });
+}
+
+QSize DialogWindow::HintFor(int minWidth, int minHeight) const {
+    layout()->invalidate();
+    layout()->activate();
+    const QSize hint = sizeHint();
+    const int width = std::max(hint.width(), minWidth);
+    int height = std::max(hint.height(), minHeight);
+    if (layout()->hasHeightForWidth())
+        height = std::max(height, heightForWidth(width));
+    return {width, height};
+}
+
+void DialogWindow::Measure() {
+    const int minWidth = DialogUnitsToPixelsX(m_template.width, fontMetrics());
+    const int minHeight = DialogUnitsToPixelsY(m_template.height, fontMetrics());
+    for (QWidget* widget : m_expandedPart)
+        widget->setHidden(false);
+    m_fullSize = HintFor(minWidth, minHeight);
+    for (QWidget* widget : m_expandedPart)
+        widget->setHidden(true);
+    const QSize shortHint = HintFor(m_fullSize.width(), 0);
+    m_shortSize = QSize(m_fullSize.width(), std::min(shortHint.height(), m_fullSize.height()));
+    m_measured = true;
+}
+
+void DialogWindow::SetExpanded(bool expanded) {
+    if (!m_measured)
+        Measure();
+    m_expanded = expanded;
+    for (QWidget* widget : m_expandedPart) {
+        widget->setVisible(expanded);
+        widget->setEnabled(expanded);
+    }
+    setFixedSize(expanded ? m_fullSize : m_shortSize);
+}
+
+void DialogWindow::FitToContents() {
+    m_fullSize = HintFor(DialogUnitsToPixelsX(m_template.width, fontMetrics()),
+                         DialogUnitsToPixelsY(m_template.height, fontMetrics()));
+    m_shortSize = m_fullSize;
+    m_measured = true;
+    setFixedSize(m_fullSize);
+}
+
+void DialogWindow::SetToggleCaption(const QString& caption) {
+    if (m_toggle)
+        m_toggle->setText(caption);
+}
+
+void DialogWindow::PaintSwatch(int id, const CColourSwatch& swatch) {
+    if (auto* label = qobject_cast<QLabel*>(Control(id)))
+        razo::PaintSwatch(*label, swatch);
+}
+
+void DialogWindow::FocusAndSelect(int id) {
+    QWidget* widget = Control(id);
+    if (!widget || !widget->isEnabled() || !widget->isVisibleTo(this))
+        return;
+    widget->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        edit->selectAll();
+    else if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->lineEdit())
+        combo->lineEdit()->selectAll();
+}
+
+void DialogWindow::FocusFirstField() {
+    for (QWidget* widget : m_tabOrder) {
+        if (widget->isEnabled() && widget->isVisibleTo(this) && (widget->focusPolicy() & Qt::TabFocus)) {
+            widget->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    Control(IdOk)->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace razo

@@ -1,0 +1,90 @@
+#pragma once
+#include <QDialog>
+#include <QSize>
+#include <map>
+#include <vector>
+
+#include "dialogs/DialogTemplate.h"
+
+class QBoxLayout;
+class QButtonGroup;
+class QGridLayout;
+class QPushButton;
+
+namespace razo {
+
+class CColourSwatch;
+
+// The window of one dialog template: rows of label, field and the controls beside it, group
+// boxes, radio groups and the OK/Cancel/Help buttons (plus the layout toggle of an expandable
+// dialog). It knows nothing of the dialog's behaviour: every click, edit and list choice is
+// reported through `notified` with the control's id, for the runner to act on.
+class DialogWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit DialogWindow(const DialogTemplate& dialogTemplate, QWidget* parent = nullptr);
+
+    const DialogTemplate& Template() const { return m_template; }
+    // The widget of a control id (the buttons IdOk, IdCancel, IdHelp, IdToggle included).
+    QWidget* Control(int id) const;
+    // The radio group that starts with `firstId`; its button ids are the indexes 0, 1, ...
+    QButtonGroup* RadioGroup(int firstId) const;
+
+    // Applies a layout of an expandable dialog: the expanded part is shown and enabled, or hidden
+    // and disabled, and the window takes the size measured for that layout. Both sizes are
+    // measured once, at the first call, so toggling gives back exactly the same sizes.
+    void SetExpanded(bool expanded);
+    bool IsExpanded() const { return m_expanded; }
+    // Fixes the size of a dialog that has one layout only.
+    void FitToContents();
+    QSize FullSize() const { return m_fullSize; }
+    QSize ShortSize() const { return m_shortSize; }
+
+    void SetToggleCaption(const QString& caption);
+    void PaintSwatch(int id, const CColourSwatch& swatch);
+    // Sends the user back to a field: focus, and its text selected.
+    void FocusAndSelect(int id);
+    // The first field that can take the focus when the dialog opens, else OK.
+    void FocusFirstField();
+
+signals:
+    void notified(int id);
+
+private:
+    struct Row {
+        QBoxLayout* box = nullptr;
+        bool expands = false;
+    };
+
+    QBoxLayout* CreateButtons();
+    void CreateContents(QGridLayout* grid, size_t first, size_t end);
+    void AddRow(QGridLayout* grid, const ControlTemplate& control, QWidget* widget, QWidget* label);
+    void AddBeside(const ControlTemplate& control, QWidget* widget, QWidget* label);
+    void CloseRow();
+    QWidget* CreateWidget(const ControlTemplate& control);
+    QWidget* CreateLabel(const ControlTemplate& control, QWidget* buddy);
+    void Connect(int id, QWidget* widget, const ControlTemplate& control);
+    void JoinRadioGroup(const ControlTemplate& control, QWidget* widget);
+    void Remember(QWidget* widget, LayoutPart part);
+    void AssignMnemonics();
+    bool IsUrlField(const ControlTemplate& control) const;
+    void Measure();
+    QSize HintFor(int minWidth, int minHeight) const;
+
+    const DialogTemplate& m_template;
+    std::map<int, QWidget*> m_controls;
+    std::map<int, QButtonGroup*> m_radioGroups;
+    QButtonGroup* m_currentRadioGroup = nullptr;
+    std::vector<QWidget*> m_expandedPart;
+    std::vector<QWidget*> m_tabOrder;
+    std::vector<std::pair<QWidget*, QString>> m_captions; // widgets whose caption gets a mnemonic
+    QWidget* m_pendingLabel = nullptr;                    // a free text that names the next unlabelled field
+    Row m_row;
+    QPushButton* m_toggle = nullptr;
+    bool m_measured = false;
+    bool m_expanded = true;
+    QSize m_fullSize;
+    QSize m_shortSize;
+};
+
+} // namespace razo

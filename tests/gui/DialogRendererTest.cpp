@@ -1,0 +1,355 @@
+// The dialog renderer on the offscreen platform, driven by key presses and clicks: expandable
+// layouts, refused fields, colour fields, sorted lists, Browse, Help, Enter and Escape.
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "dialogs/Colours.h"
+#include "dialogs/DataExchange.h"
+#include "dialogs/DialogWindow.h"
+#include "dialogs/QtDialogRunner.h"
+#include "dialogs/UrlHistory.h"
+#include "elements/Blocks.h"
+#include "settings/IniProfile.h"
+#include "settings/SettingsKeys.h"
+#include "support/FakeUserPrompts.h"
+#include "support/TempDir.h"
+
+using namespace razo;
+
+namespace {
+
+enum : int {
+    IdAlign = 1029,
+    IdWidth = 1011,
+    IdSize = 1102,
+    IdNoShade = 1053,
+    IdColourName = 1229,
+    IdColourNumber = 1042,
+    IdColourSelect = 1231,
+    IdColourSample = 1045,
+    IdOrder = 1100,
+    IdUrl = 1036,
+    IdBrowse = 1003,
+};
+
+// A colour field as the body and font dialogs have it.
+class ColourDialog : public CDialog {
+public:
+    static const DialogTemplate& TemplateData() {
+        static const DialogTemplate t = [] {
+            DialogTemplate made;
+            made.idd = 901;
+            made.title = "Colour";
+            made.width = 200;
+            made.height = 40;
+            made.controls = {ListCombo(IdColourName, "Text:", Html32ColourNames()),
+                             Edit(IdColourNumber, "").Beside(), PushButton(IdColourSelect, "Select").Beside(),
+                             Swatch(IdColourSample)};
+            made.colourFields = {
+                {"TEXT", "Text", IdColourName, IdColourNumber, IdColourSelect, {IdColourSample}}};
+            return made;
+        }();
+        return t;
+    }
+    ColourDialog() : CDialog(TemplateData()) {}
+    void DoDataExchange(CDataExchange& dx) override {
+        DDX_CBString(dx, IdColourName, m_strName);
+        DDX_ColourNumber(dx, IdColourNumber, m_strNumber);
+    }
+    std::string m_strName, m_strNumber;
+};
+
+// A sorted list given out of order and a URL field filled from the remembered URLs.
+class ListsDialog : public CDialog {
+public:
+    static const DialogTemplate& TemplateData() {
+        static const DialogTemplate t = [] {
+            DialogTemplate made;
+            made.idd = 902;
+            made.title = "Lists";
+            made.controls = {ListCombo(IdOrder, "Order:", {"right", "Left", "center"}).Sorted(),
+                             UrlCombo(IdUrl, "URL:"),
+                             BrowseButton(IdBrowse, IdUrl, browse::LinkTitle, browse::ImageFilter)};
+            return made;
+        }();
+        return t;
+    }
+    explicit ListsDialog(IniProfile& profile) : CDialog(TemplateData()), m_profile(profile) {}
+    void OnInitDialog(FieldAccess& fields) override { FillHistoryLists(Template(), fields, m_profile); }
+    void DoDataExchange(CDataExchange& dx) override {
+        DDX_CBString(dx, IdOrder, m_strOrder);
+        DDX_Text(dx, IdUrl, m_strUrl);
+    }
+    std::string m_strOrder, m_strUrl;
+    IniProfile& m_profile;
+};
+
+QStringList Entries(const QComboBox& combo) {
+    QStringList entries;
+    for (int i = 0; i < combo.count(); ++i)
+        entries << combo.itemText(i);
+    return entries;
+}
+
+} // namespace
+
+class DialogRendererTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::TempDir> m_dir;
+    std::unique_ptr<IniProfile> m_profile;
+    std::unique_ptr<test::FakeUserPrompts> m_prompts;
+    std::unique_ptr<QtDialogRunner> m_runner;
+    std::vector<int> m_helpContexts;
+
+    // Runs the dialog; `script` plays against the open window, which is cancelled afterwards if
+    // the script left it open. Returns what RunModal returned.
+    bool Run(CDialog& dialog, std::function<void(DialogWindow&)> script) {
+        m_runner->onShow = [script](DialogWindow& window) {
+            QTimer::singleShot(0, &window, [&window, script] {
+                if (QTest::qWaitForWindowActive(&window))
+                    script(window);
+                else
+                    qWarning("dialog window never became active");
+                if (window.isVisible())
+                    window.reject();
+            });
+        };
+        return m_runner->RunModal(dialog);
+    }
+
+    void SetLayout(int remember, int lastExpanded) {
+        Write(*m_profile, settings::RememberLayout, remember);
+        Write(*m_profile, settings::LastLayoutExpanded, lastExpanded);
+    }
+
+    template <class Widget> static Widget* Field(DialogWindow& window, int id) {
+        return qobject_cast<Widget*>(window.Control(id));
+    }
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<test::TempDir>();
+        m_profile = std::make_unique<IniProfile>(m_dir->File("RAZO.INI"));
+        m_prompts = std::make_unique<test::FakeUserPrompts>();
+        m_helpContexts.clear();
+        m_runner = std::make_unique<QtDialogRunner>(
+            *m_profile, *m_prompts, [this](int context) { m_helpContexts.push_back(context); });
+    }
+
+    void expandableToggledTwiceKeepsItsSize() {
+        CHorizontalRuleDialog dialog(*m_profile);
+        QSize first, toggled, back;
+        Run(dialog, [&](DialogWindow& window) {
+            first = window.size();
+            QTest::mouseClick(window.Control(IdToggle), Qt::LeftButton);
+            toggled = window.size();
+            QTest::mouseClick(window.Control(IdToggle), Qt::LeftButton);
+            back = window.size();
+        });
+        QVERIFY(toggled.height() > first.height());
+        QCOMPARE(toggled.width(), first.width());
+        QCOMPARE(back, first);
+        // The same from the keyboard: the toggle's mnemonic follows its caption.
+        Run(dialog, [&](DialogWindow& window) {
+            QTest::keyClick(&window, Qt::Key_3, Qt::AltModifier);
+            QTRY_COMPARE(window.size(), toggled);
+            QTest::keyClick(&window, Qt::Key_2, Qt::AltModifier);
+            QTRY_COMPARE(window.size(), first);
+        });
+    }
+
+    void shortLayoutHidesAndDisablesExpandedPart() {
+        CHorizontalRuleDialog dialog(*m_profile);
+        Run(dialog, [&](DialogWindow& window) {
+            for (int id : {IdAlign, IdSize, IdWidth, IdNoShade}) {
+                QVERIFY(!window.Control(id)->isVisible());
+                QVERIFY(!window.Control(id)->isEnabled());
+            }
+            QVERIFY(window.Control(IdOk)->isVisible());
+            QTest::mouseClick(window.Control(IdToggle), Qt::LeftButton);
+            for (int id : {IdAlign, IdSize, IdWidth, IdNoShade}) {
+                QVERIFY(window.Control(id)->isVisible());
+                QVERIFY(window.Control(id)->isEnabled());
+            }
+            // Every visible control lies inside the window.
+            for (QWidget* child : window.findChildren<QWidget*>()) {
+                if (child->isVisible() && !child->isWindow())
+                    QVERIFY2(window.rect().contains(QRect(child->mapTo(&window, QPoint()), child->size())),
+                             qPrintable(child->objectName() + child->metaObject()->className()));
+            }
+        });
+    }
+
+    void initialLayoutFollowsSettings_data() {
+        QTest::addColumn<int>("remember");
+        QTest::addColumn<int>("lastExpanded");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("toggle");
+        QTest::newRow("remembered expanded") << 1 << 1 << "Heading (HTML 3.2)"
+                                             << "<< HTML&2.0";
+        QTest::newRow("not remembered") << 0 << 1 << "Heading (HTML 2.0)"
+                                        << "HTML&3.2 >>";
+        QTest::newRow("remembered short") << 1 << 0 << "Heading (HTML 2.0)"
+                                          << "HTML&3.2 >>";
+    }
+    void initialLayoutFollowsSettings() {
+        QFETCH(int, remember);
+        QFETCH(int, lastExpanded);
+        QFETCH(QString, title);
+        QFETCH(QString, toggle);
+        SetLayout(remember, lastExpanded);
+        CHeadingDialog dialog(*m_profile);
+        Run(dialog, [&](DialogWindow& window) {
+            QCOMPARE(window.windowTitle(), title);
+            QCOMPARE(Field<QPushButton>(window, IdToggle)->text(), toggle);
+            QCOMPARE(window.Control(IdAlign)->isVisible(), remember && lastExpanded);
+        });
+    }
+
+    void refusedWidthKeepsDialogOpenOnTheField() {
+        SetLayout(1, 1);
+        CHorizontalRuleDialog dialog(*m_profile);
+        const bool ok = Run(dialog, [&](DialogWindow& window) {
+            auto* width = Field<QLineEdit>(window, IdWidth);
+            width->setFocus();
+            QTest::keyClicks(width, "-5");
+            QTest::keyClick(&window, Qt::Key_Return);
+            QVERIFY(window.isVisible());
+            QCOMPARE(m_prompts->Texts(), std::vector<std::string>{messages::CanOnlyEnterNumerals});
+            QCOMPARE(QApplication::focusWidget(), width);
+            QCOMPARE(width->selectedText(), QString("-5"));
+            QTest::keyClicks(width, "080"); // replaces the selection
+            QTest::keyClick(&window, Qt::Key_Return);
+        });
+        QVERIFY(ok);
+        QCOMPARE(dialog.m_strWidth, std::string("80"));
+    }
+
+    void labelMnemonicFocusesItsField() {
+        SetLayout(1, 1);
+        CHorizontalRuleDialog dialog(*m_profile);
+        Run(dialog, [&](DialogWindow& window) {
+            QTest::keyClick(&window, Qt::Key_W, Qt::AltModifier);
+            QCOMPARE(QApplication::focusWidget(), window.Control(IdWidth));
+            QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
+            QCOMPARE(QApplication::focusWidget(), window.Control(IdSize));
+        });
+    }
+
+    void colourNameAndNumberExcludeEachOther() {
+        ColourDialog dialog;
+        m_prompts->colourAnswers.push_back(MakeRgb(0xFF, 0, 0));
+        const bool ok = Run(dialog, [&](DialogWindow& window) {
+            auto* names = Field<QComboBox>(window, IdColourName);
+            auto* number = Field<QLineEdit>(window, IdColourNumber);
+            auto* sample = Field<QLabel>(window, IdColourSample);
+            number->setFocus();
+            QTest::keyClicks(number, "abc");
+            names->setFocus();
+            QTest::keyClicks(names, "n"); // "navy"
+            QCOMPARE(names->currentText(), QString("navy"));
+            QCOMPARE(number->text(), QString());
+            QVERIFY(sample->styleSheet().contains("color: #000080;"));
+
+            number->setFocus();
+            QTest::keyClicks(number, "00ff0");
+            QCOMPARE(names->currentText(), QString("navy")); // not a colour number yet
+            QTest::keyClicks(number, "0");
+            QCOMPARE(names->currentText(), QString("(None)"));
+            QVERIFY(sample->styleSheet().contains("color: #00ff00;"));
+
+            QTest::mouseClick(window.Control(IdColourSelect), Qt::LeftButton);
+            QCOMPARE(number->text(), QString("FF0000"));
+            QVERIFY(sample->styleSheet().contains("color: #ff0000;"));
+            QTest::keyClick(&window, Qt::Key_Return);
+        });
+        QVERIFY(ok);
+        QCOMPARE(m_prompts->colourRequests, std::vector<unsigned>{MakeRgb(0, 0xFF, 0)});
+        QCOMPARE(dialog.m_strName, std::string("(None)"));
+        QCOMPARE(dialog.m_strNumber, std::string("FF0000"));
+    }
+
+    void sortedListsShowAlphabeticalOrder() {
+        for (const char* url : {"zeta.html", "alpha.html", "Beta.html"})
+            SaveUrlHistory(*m_profile, settings::UrlHistorySection, url);
+        ListsDialog dialog(*m_profile);
+        Run(dialog, [&](DialogWindow& window) {
+            auto* order = Field<QComboBox>(window, IdOrder);
+            auto* urls = Field<QComboBox>(window, IdUrl);
+            QCOMPARE(Entries(*order), QStringList({"center", "Left", "right"}));
+            QCOMPARE(order->currentIndex(), -1);
+            QCOMPARE(Entries(*urls), QStringList({"alpha.html", "Beta.html", "zeta.html"}));
+            QCOMPARE(urls->currentText(), QString());
+            // Wide enough for a URL.
+            QVERIFY(urls->width() >= 40 * urls->fontMetrics().averageCharWidth());
+        });
+    }
+
+    void enterPressesOkAndEscapeCancels_data() {
+        QTest::addColumn<int>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("Enter in a list") << int(IdOrder) << int(Qt::Key_Return) << true;
+        QTest::newRow("Enter in a URL field") << int(IdUrl) << int(Qt::Key_Return) << true;
+        QTest::newRow("keypad Enter") << int(IdUrl) << int(Qt::Key_Enter) << true;
+        QTest::newRow("Escape in a list") << int(IdOrder) << int(Qt::Key_Escape) << false;
+        QTest::newRow("Escape in a URL field") << int(IdUrl) << int(Qt::Key_Escape) << false;
+    }
+    void enterPressesOkAndEscapeCancels() {
+        QFETCH(int, focus);
+        QFETCH(int, key);
+        QFETCH(bool, ok);
+        ListsDialog dialog(*m_profile);
+        bool closedByKey = false;
+        const bool result = Run(dialog, [&](DialogWindow& window) {
+            QWidget* field = window.Control(focus);
+            field->setFocus();
+            QTest::keyClicks(QApplication::focusWidget(), focus == IdUrl ? "page.html" : "c");
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+            closedByKey = !window.isVisible();
+        });
+        QVERIFY(closedByKey);
+        QCOMPARE(result, ok);
+        if (ok)
+            QCOMPARE(focus == IdUrl ? dialog.m_strUrl : dialog.m_strOrder,
+                     std::string(focus == IdUrl ? "page.html" : "center"));
+    }
+
+    void browsePutsTheChosenFileIntoItsField() {
+        Write(*m_profile, settings::WorkingDir, std::string("/home/site"));
+        m_prompts->fileAnswers = {std::string("/home/site/img/logo.gif"), std::nullopt};
+        ListsDialog dialog(*m_profile);
+        Run(dialog, [&](DialogWindow& window) {
+            QTest::mouseClick(window.Control(IdBrowse), Qt::LeftButton);
+            QCOMPARE(Field<QComboBox>(window, IdUrl)->currentText(), QString("/home/site/img/logo.gif"));
+            QTest::mouseClick(window.Control(IdBrowse), Qt::LeftButton); // cancelled
+            QCOMPARE(Field<QComboBox>(window, IdUrl)->currentText(), QString("/home/site/img/logo.gif"));
+        });
+        QCOMPARE(m_prompts->fileRequests.size(), size_t(2));
+        QCOMPARE(m_prompts->fileRequests[0].title, std::string(browse::LinkTitle));
+        QCOMPARE(m_prompts->fileRequests[0].filter, std::string(browse::ImageFilter));
+        QCOMPARE(m_prompts->fileRequests[0].startFolder, std::string("/home/site"));
+    }
+
+    void helpOpensTheDialogsTopic() {
+        CHorizontalRuleDialog dialog(*m_profile);
+        const bool ok = Run(dialog, [&](DialogWindow& window) {
+            QTest::keyClick(&window, Qt::Key_H, Qt::AltModifier);
+            QTRY_COMPARE(m_helpContexts.size(), size_t(1));
+            QVERIFY(window.isVisible());
+        });
+        QVERIFY(!ok);
+        QCOMPARE(m_helpContexts, std::vector<int>{0x20000 + 158});
+    }
+};
+
+QTEST_MAIN(DialogRendererTest)
+#include "DialogRendererTest.moc"
