@@ -1,7 +1,9 @@
 #include "view/ScintillaTextControl.h"
 
 #include <QByteArrayView>
+#include <QKeyEvent>
 #include <QKeySequence>
+#include <QMimeData>
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
 #include <algorithm>
@@ -14,22 +16,27 @@ namespace {
 
 using Sci = QsciScintillaBase;
 
-// Text from the program is UTF-8; an 8-bit document holds Latin-1. A character it cannot hold
-// goes in as a numeric character reference, so nothing the user asked for is lost.
-std::string ToLatin1(std::string_view utf8) {
-    const auto isAscii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
-    if (std::all_of(utf8.begin(), utf8.end(), isAscii))
-        return std::string(utf8);
-    std::string out;
-    out.reserve(utf8.size());
-    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+// An 8-bit document holds Latin-1. A character it cannot hold goes in as a numeric character
+// reference, so nothing the user asked for is lost.
+QByteArray Latin1WithReferences(const QString& text) {
+    QByteArray out;
+    out.reserve(text.size());
     for (const char32_t c : text.toUcs4()) {
         if (c <= 0xFF)
             out += static_cast<char>(c);
         else
-            out += "&#" + std::to_string(static_cast<unsigned long>(c)) + ";";
+            out += "&#" + QByteArray::number(static_cast<quint32>(c)) + ";";
     }
     return out;
+}
+
+// Text from the program is UTF-8.
+std::string ToLatin1(std::string_view utf8) {
+    const auto isAscii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
+    if (std::all_of(utf8.begin(), utf8.end(), isAscii))
+        return std::string(utf8);
+    return Latin1WithReferences(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())))
+        .toStdString();
 }
 
 // New lines typed by the user follow the file's first line break; CR LF when it has none.
@@ -94,6 +101,27 @@ void RazoEditor::releaseProgramKeys() {
                           static_cast<unsigned long>(sciKey | ScintillaModifiers(modifiers) << 16),
                           static_cast<long>(SCI_NULL));
     }
+}
+
+// Typing a character an 8-bit document cannot hold writes its reference instead of a '?'.
+void RazoEditor::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    const bool beyondLatin1 =
+        std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0xFF; });
+    if (isUtf8() || !beyondLatin1 || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        QsciScintilla::keyPressEvent(event);
+        return;
+    }
+    SendScintilla(SCI_REPLACESEL, Latin1WithReferences(text).constData());
+    event->accept();
+}
+
+// Pasted or dropped text follows the same rule as typed text.
+QByteArray RazoEditor::fromMimeData(const QMimeData* source, bool& rectangular) const {
+    QByteArray bytes = QsciScintilla::fromMimeData(source, rectangular);
+    if (!isUtf8() && source->hasText())
+        bytes = Latin1WithReferences(source->text());
+    return bytes;
 }
 
 ScintillaTextControl::ScintillaTextControl(RazoEditor& editor) : m_editor(editor) {}
@@ -180,7 +208,8 @@ void ScintillaTextControl::SetBytes(std::string_view bytes) {
     m_editor.SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0UL);
     m_editor.SendScintilla(Sci::SCI_CLEARALL);
     m_editor.setUtf8(utf8);
-    m_editor.SendScintilla(Sci::SCI_APPENDTEXT, static_cast<uintptr_t>(bytes.size()), bytes.data());
+    if (!bytes.empty())
+        m_editor.SendScintilla(Sci::SCI_APPENDTEXT, static_cast<uintptr_t>(bytes.size()), bytes.data());
     m_editor.SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1UL);
     m_editor.SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
     m_editor.SendScintilla(Sci::SCI_SETSAVEPOINT);

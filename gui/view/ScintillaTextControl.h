@@ -18,6 +18,10 @@ public:
     bool modifyFlag() const { return m_modifyFlag; }
     void setModifyFlag(bool modified) { m_modifyFlag = modified; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    QByteArray fromMimeData(const QMimeData* source, bool& rectangular) const override;
+
 private:
     void releaseProgramKeys();
 

@@ -1,3 +1,4 @@
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QRandomGenerator>
 #include <QtTest>
@@ -149,6 +150,18 @@ private slots:
         m_control->GetSel(start, end);
         QCOMPARE(start, 4L);
         QCOMPARE(end, 8L);
+    }
+
+    void eightBitDocumentKeepsTypedAndPastedCharacters() {
+        m_control->SetBytes("\xE9");
+        m_control->SetSel(1, 1);
+        for (const char* typed : {"\xC3\xA0", "\xE2\x82\xAC"}) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8(typed));
+            QApplication::sendEvent(m_editor.get(), &press);
+        }
+        QApplication::clipboard()->setText(QString::fromUtf8("\xE2\x80\x94"));
+        m_editor->paste();
+        QCOMPARE(Bytes(m_control->GetBytes()), QByteArray("\xE9\xE0&#8364;&#8212;"));
     }
 
     void programKeysDoNotReachTheEditor_data() {
