@@ -159,12 +159,18 @@ void DialogWindow::AddRow(QGridLayout* grid, const ControlTemplate& control, QWi
     auto* box = new QHBoxLayout;
     box->addWidget(widget);
     if (label) {
+        if (std::find(m_labelledGrids.begin(), m_labelledGrids.end(), grid) == m_labelledGrids.end())
+            m_labelledGrids.push_back(grid);
         grid->addWidget(label, row, 0);
         grid->addLayout(box, row, 1);
     } else {
         grid->addLayout(box, row, 0, 1, 2);
     }
-    m_row = {box, control.kind == ControlKind::Label || IsUrlField(control)};
+    // A field with no label of its own takes the whole width, as free text does.
+    const bool unlabelledField = IsField(control) && !label;
+    if (unlabelledField)
+        widget->setSizePolicy(QSizePolicy::Expanding, widget->sizePolicy().verticalPolicy());
+    m_row = {box, control.kind == ControlKind::Label || unlabelledField || IsUrlField(control)};
 }
 
 void DialogWindow::AddBeside(const ControlTemplate& control, QWidget* widget, QWidget* label) {
@@ -269,27 +275,48 @@ bool DialogWindow::IsUrlField(const ControlTemplate& control) const {
                        [&](const ControlTemplate& c) { return c.browse && c.browse->fieldId == control.id; });
 }
 
-QSize DialogWindow::HintFor(int minWidth, int minHeight) const {
+// The height comes from the contents, the width from the template (or the contents when wider):
+// the rows here are laid out more tightly than the classic template placed them.
+QSize DialogWindow::HintFor(int minWidth) const {
     layout()->invalidate();
     layout()->activate();
     const QSize hint = sizeHint();
     const int width = std::max(hint.width(), minWidth);
-    int height = std::max(hint.height(), minHeight);
+    int height = hint.height();
     if (layout()->hasHeightForWidth())
         height = std::max(height, heightForWidth(width));
     return {width, height};
 }
 
+// Fields start at the same x in every grid, group boxes included.
+void DialogWindow::AlignFieldColumns() {
+    if (m_labelledGrids.size() < 2)
+        return;
+    // Lay the hidden window out at its natural size to read where each grid puts its fields.
+    layout()->activate();
+    layout()->setGeometry(QRect(QPoint(), sizeHint()));
+    for (QGroupBox* box : findChildren<QGroupBox*>())
+        box->layout()->setGeometry(box->contentsRect());
+    std::vector<int> fieldX;
+    for (QGridLayout* grid : m_labelledGrids)
+        fieldX.push_back(grid->parentWidget()->mapTo(this, grid->cellRect(0, 1).topLeft()).x());
+    const int target = *std::max_element(fieldX.begin(), fieldX.end());
+    for (size_t i = 0; i < m_labelledGrids.size(); ++i) {
+        QGridLayout* grid = m_labelledGrids[i];
+        grid->setColumnMinimumWidth(0, grid->cellRect(0, 0).width() + target - fieldX[i]);
+    }
+}
+
 void DialogWindow::Measure() {
     const int minWidth = DialogUnitsToPixelsX(m_template.width, fontMetrics());
-    const int minHeight = DialogUnitsToPixelsY(m_template.height, fontMetrics());
     for (QWidget* widget : m_expandedPart)
         widget->setHidden(false);
-    m_fullSize = HintFor(minWidth, minHeight);
+    AlignFieldColumns();
+    m_fullSize = HintFor(minWidth);
     for (QWidget* widget : m_expandedPart)
         widget->setHidden(true);
-    const QSize shortHint = HintFor(m_fullSize.width(), 0);
-    m_shortSize = QSize(m_fullSize.width(), std::min(shortHint.height(), m_fullSize.height()));
+    m_shortSize =
+        QSize(m_fullSize.width(), std::min(HintFor(m_fullSize.width()).height(), m_fullSize.height()));
     m_measured = true;
 }
 
@@ -305,8 +332,8 @@ void DialogWindow::SetExpanded(bool expanded) {
 }
 
 void DialogWindow::FitToContents() {
-    m_fullSize = HintFor(DialogUnitsToPixelsX(m_template.width, fontMetrics()),
-                         DialogUnitsToPixelsY(m_template.height, fontMetrics()));
+    AlignFieldColumns();
+    m_fullSize = HintFor(DialogUnitsToPixelsX(m_template.width, fontMetrics()));
     m_shortSize = m_fullSize;
     m_measured = true;
     setFixedSize(m_fullSize);

@@ -68,14 +68,16 @@ private:
     void Remember(QWidget* widget, LayoutPart part);
     void AssignMnemonics();
     bool IsUrlField(const ControlTemplate& control) const;
+    void AlignFieldColumns();
     void Measure();
-    QSize HintFor(int minWidth, int minHeight) const;
+    QSize HintFor(int minWidth) const;
 
     const DialogTemplate& m_template;
     std::map<int, QWidget*> m_controls;
     std::map<int, QButtonGroup*> m_radioGroups;
     QButtonGroup* m_currentRadioGroup = nullptr;
     std::vector<QWidget*> m_expandedPart;
+    std::vector<QGridLayout*> m_labelledGrids; // grids with a label column
     std::vector<QWidget*> m_tabOrder;
     std::vector<std::pair<QWidget*, QString>> m_captions; // widgets whose caption gets a mnemonic
     QWidget* m_pendingLabel = nullptr;                    // a free text that names the next unlabelled field

@@ -1,0 +1,169 @@
+// Every registered dialog template, rendered in each of its layouts: nothing clipped, nothing
+// overlapping, every control inside the window. With RAZO_SCREENSHOT_DIR set, each layout is
+// also saved there as a PNG for a person to look at.
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "dialogs/DialogWindow.h"
+#include "dialogs/ExpandDialog.h"
+#include "dialogs/HelpPages.h"
+#include "dialogs/QtDialogRunner.h"
+#include "elements/TemplateRegistry.h"
+#include "settings/IniProfile.h"
+#include "support/FakeUserPrompts.h"
+#include "support/TempDir.h"
+
+using namespace razo;
+
+namespace {
+
+QRect InWindow(QWidget* widget, QWidget* window) {
+    return QRect(widget->mapTo(window, QPoint()), widget->size());
+}
+
+// The controls a person reads or uses, without the parts inside combo boxes.
+QList<QWidget*> VisibleControls(QWidget* window) {
+    QList<QWidget*> controls;
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+        const bool control = qobject_cast<QLabel*>(child) || qobject_cast<QLineEdit*>(child) ||
+                             qobject_cast<QComboBox*>(child) || qobject_cast<QAbstractButton*>(child) ||
+                             qobject_cast<QGroupBox*>(child);
+        const bool ownWidget =
+            child->parentWidget() == window || qobject_cast<QGroupBox*>(child->parentWidget());
+        if (control && ownWidget && child->isVisible())
+            controls << child;
+    }
+    return controls;
+}
+
+QString Describe(QWidget* widget) {
+    QString text;
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        text = label->text();
+    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        text = button->text();
+    else if (auto* box = qobject_cast<QGroupBox*>(widget))
+        text = box->title();
+    return QStringLiteral("%1 \"%2\"").arg(widget->metaObject()->className(), text);
+}
+
+QString FileName(const DialogTemplate& t, bool expanded) {
+    QString slug = QString::fromStdString(t.title).toLower();
+    slug.replace(QRegularExpression("[^a-z0-9]+"), "-");
+    slug.remove(QRegularExpression("-$"));
+    QString name = QStringLiteral("%1-%2").arg(t.idd).arg(slug);
+    if (t.expandable)
+        name += expanded ? "-expanded" : "-short";
+    return name + ".png";
+}
+
+// The window as a person sees it, with a plain title bar (the offscreen platform draws none).
+QImage WithTitleBar(QWidget& window) {
+    const QPixmap body = window.grab();
+    const int bar = window.fontMetrics().height() + 8;
+    QImage image(body.width() + 2, body.height() + bar + 1, QImage::Format_RGB32);
+    image.fill(QColor(0x4a, 0x5f, 0x80));
+    QPainter painter(&image);
+    QFont font = window.font();
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(8, 0, body.width(), bar), Qt::AlignVCenter | Qt::AlignLeft, window.windowTitle());
+    painter.drawPixmap(1, bar, body);
+    return image;
+}
+
+} // namespace
+
+class DialogLayoutTest : public QObject {
+    Q_OBJECT
+
+    void CheckLayout(DialogWindow& window) {
+        const QList<QWidget*> controls = VisibleControls(&window);
+        for (QWidget* control : controls) {
+            const QRect rect = InWindow(control, &window);
+            QVERIFY2(window.rect().contains(rect),
+                     qPrintable(Describe(control) + " sticks out of the window"));
+            const QSize needed = control->minimumSizeHint();
+            QVERIFY2(control->width() >= needed.width() && control->height() >= needed.height(),
+                     qPrintable(Describe(control) + " is clipped"));
+            auto* label = qobject_cast<QLabel*>(control);
+            if (label && !label->wordWrap())
+                QVERIFY2(label->width() >= label->sizeHint().width(),
+                         qPrintable(Describe(control) + " is cut"));
+        }
+        for (QWidget* a : controls) {
+            for (QWidget* b : controls) {
+                if (a >= b || a->parentWidget() != b->parentWidget())
+                    continue;
+                QVERIFY2(!InWindow(a, &window).intersects(InWindow(b, &window)),
+                         qPrintable(Describe(a) + " overlaps " + Describe(b)));
+            }
+        }
+    }
+
+private slots:
+    void everyLayoutFits_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("expanded");
+        const auto& all = AllDialogTemplates();
+        for (size_t i = 0; i < all.size(); ++i) {
+            for (bool expanded : {false, true}) {
+                if (expanded && !all[i]->expandable)
+                    continue;
+                QTest::addRow("%s", qPrintable(FileName(*all[i], expanded))) << int(i) << expanded;
+            }
+        }
+    }
+    void everyLayoutFits() {
+        QFETCH(int, index);
+        QFETCH(bool, expanded);
+        const DialogTemplate& t = *AllDialogTemplates()[size_t(index)];
+        test::TempDir dir;
+        IniProfile profile(dir.File("RAZO.INI"));
+        test::FakeUserPrompts prompts;
+        QtDialogRunner runner(profile, prompts);
+        std::unique_ptr<CDialog> dialog =
+            t.expandable ? std::make_unique<CExpandDialog>(t, profile) : std::make_unique<CDialog>(t);
+        const QString folder = qEnvironmentVariable("RAZO_SCREENSHOT_DIR");
+        bool checked = false;
+        runner.onShow = [&](DialogWindow& window) {
+            QTimer::singleShot(0, &window, [&] {
+                if (QTest::qWaitForWindowExposed(&window)) {
+                    if (expanded)
+                        QTest::mouseClick(window.Control(IdToggle), Qt::LeftButton);
+                    CheckLayout(window);
+                    checked = true;
+                    if (!folder.isEmpty()) {
+                        QDir().mkpath(folder);
+                        WithTitleBar(window).save(QDir(folder).filePath(FileName(t, expanded)));
+                    }
+                }
+                window.reject();
+            });
+        };
+        runner.RunModal(*dialog);
+        QVERIFY(checked);
+    }
+
+    void everyTemplateHasAHelpPage() {
+        for (const DialogTemplate* t : AllDialogTemplates()) {
+            const QString page = DialogHelpPage(t->HelpContext());
+            QVERIFY2(page.contains("<h1>" + QString::fromStdString(t->title).toHtmlEscaped() + "</h1>"),
+                     t->title.c_str());
+        }
+        QVERIFY(DialogHelpPage(0x20000).isEmpty());
+        QVERIFY(DialogHelpPage(0x20000 + 139).contains("Alignment:"));
+    }
+};
+
+QTEST_MAIN(DialogLayoutTest)
+#include "DialogLayoutTest.moc"
