@@ -116,6 +116,9 @@ QtDialogRunner::QtDialogRunner(IniProfile& profile, UserPrompts& prompts, HelpHa
 
 bool QtDialogRunner::RunModal(CDialog& dialog) {
     DialogWindow window(dialog.Template(), m_parent ? m_parent : QApplication::activeWindow());
+    // Modal to its own window only, so that a help window without a parent stays usable beside it.
+    if (window.parentWidget())
+        window.setWindowModality(Qt::WindowModal);
     Session session(dialog, window, m_profile, m_prompts, m_help);
     session.Open();
     if (onShow)

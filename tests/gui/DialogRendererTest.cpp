@@ -15,6 +15,7 @@
 #include "dialogs/DialogWindow.h"
 #include "dialogs/QtDialogRunner.h"
 #include "dialogs/UrlHistory.h"
+#include "dialogs/WidgetFieldAccess.h"
 #include "elements/Blocks.h"
 #include "settings/IniProfile.h"
 #include "settings/SettingsKeys.h"
@@ -89,6 +90,31 @@ public:
     }
     std::string m_strOrder, m_strUrl;
     IniProfile& m_profile;
+};
+
+// Two radio groups, a list and an edit; records what it is told of.
+class FieldsDialog : public CDialog {
+public:
+    enum { IdFirstA = 2001, IdSecondA, IdFirstB, IdSecondB, IdList, IdText };
+    static const DialogTemplate& TemplateData() {
+        static const DialogTemplate t = [] {
+            DialogTemplate made;
+            made.idd = 903;
+            made.title = "Fields";
+            made.controls = {GroupBox("Size", 2),
+                             RadioButton(IdFirstA, "Small").GroupStart(),
+                             RadioButton(IdSecondA, "Large"),
+                             RadioButton(IdFirstB, "Left").GroupStart(),
+                             RadioButton(IdSecondB, "Right").Beside(),
+                             ListCombo(IdList, "Kind:", {"disc", "circle"}),
+                             Edit(IdText, "Text:")};
+            return made;
+        }();
+        return t;
+    }
+    FieldsDialog() : CDialog(TemplateData()) {}
+    void OnFieldChanged(int id, FieldAccess&) override { changed.push_back(id); }
+    std::vector<int> changed;
 };
 
 QStringList Entries(const QComboBox& combo) {
@@ -337,6 +363,41 @@ private slots:
         QCOMPARE(m_prompts->fileRequests[0].title, std::string(browse::LinkTitle));
         QCOMPARE(m_prompts->fileRequests[0].filter, std::string(browse::ImageFilter));
         QCOMPARE(m_prompts->fileRequests[0].startFolder, std::string("/home/site"));
+    }
+
+    void fieldAccessReadsAndWritesTheWidgets() {
+        using D = FieldsDialog;
+        D dialog;
+        Run(dialog, [&](DialogWindow& window) {
+            WidgetFieldAccess fields(window);
+            QCOMPARE(fields.GetRadioIndex(D::IdFirstA), -1);
+            QTest::mouseClick(window.Control(D::IdSecondA), Qt::LeftButton);
+            QCOMPARE(fields.GetRadioIndex(D::IdFirstA), 1);
+            QCOMPARE(fields.GetRadioIndex(D::IdFirstB), -1); // groups are independent
+            fields.SetRadioIndex(D::IdFirstB, 0);
+            QCOMPARE(fields.GetRadioIndex(D::IdFirstB), 0);
+            QCOMPARE(fields.GetRadioIndex(D::IdFirstA), 1);
+            fields.SetRadioIndex(D::IdFirstA, -1);
+            QCOMPARE(fields.GetRadioIndex(D::IdFirstA), -1);
+
+            fields.SetText(D::IdList, "circle");
+            QCOMPARE(fields.GetListIndex(D::IdList), 1);
+            fields.SetText(D::IdList, "Circle"); // no entry is equal: nothing selected
+            QCOMPARE(fields.GetListIndex(D::IdList), -1);
+            QCOMPARE(fields.GetText(D::IdList), std::string());
+            QVERIFY(!fields.SelectListString(D::IdList, "square"));
+            QVERIFY(fields.SelectListString(D::IdList, "disc"));
+            fields.SetListIndex(D::IdList, 1);
+            QCOMPARE(fields.GetText(D::IdList), std::string("circle"));
+            // Only the user's own choices were reported, not the writes above.
+            QCOMPARE(dialog.changed, std::vector<int>{D::IdSecondA});
+            dialog.changed.clear();
+            window.Control(D::IdList)->setFocus();
+            QTest::keyClick(window.Control(D::IdList), Qt::Key_Up);
+            QCOMPARE(fields.GetText(D::IdList), std::string("disc"));
+            QTest::keyClicks(window.Control(D::IdText), "ab");
+            QCOMPARE(dialog.changed, (std::vector<int>{D::IdList, D::IdText, D::IdText}));
+        });
     }
 
     void helpOpensTheDialogsTopic() {
