@@ -74,7 +74,22 @@ RazoEditor::RazoEditor(QWidget* parent) : QsciScintilla(parent) {
     setEolMode(EolWindows);
     setUtf8(true);
     releaseProgramKeys();
+    reportChangesBeforeTheyHappen();
     connect(this, &QsciScintilla::textChanged, this, [this] { m_modifyFlag = true; });
+}
+
+// QScintilla's accessibility support counts the characters from the start of the document up to
+// every insertion or deletion it is told of, so each keystroke near the end of a large file would
+// cost time in proportion to the file. Scintilla is therefore asked to report a change only just
+// before it happens, which QScintilla passes on without counting; textChanged is raised from
+// there. Listeners only note that the text changed, so "just before" serves them as well.
+void RazoEditor::reportChangesBeforeTheyHappen() {
+    SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE));
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int, int type, const char*, int, int, int, int, int, int, int) {
+                if (type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE))
+                    emit textChanged();
+            });
 }
 
 // The program's accelerators belong to the main window: the editor must neither claim them as

@@ -24,6 +24,7 @@ protected:
 
 private:
     void releaseProgramKeys();
+    void reportChangesBeforeTheyHappen();
 
     bool m_modifyFlag = false;
 };
