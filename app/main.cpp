@@ -1,6 +1,22 @@
 #include <QApplication>
+#include <QIcon>
+#include <string>
+#include <vector>
+
+#include "app/CommandLine.h"
+#include "app/RazoApplication.h"
+#include "resources/Strings.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    return 0;
+    // The whole command line after the program name is one document path, taken before Qt
+    // looks at the arguments.
+    const std::vector<std::string> arguments(argv, argv + argc);
+    QApplication qtApp(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(razo::strings::AppTitle));
+    QApplication::setApplicationVersion(QStringLiteral(RAZO_VERSION));
+    QApplication::setWindowIcon(QIcon(":/icons/razo.svg"));
+
+    razo::RazoApplication app;
+    app.Start(QString::fromStdString(razo::DocumentPathFromArguments(arguments)));
+    return QApplication::exec();
 }

@@ -1,0 +1,184 @@
+#include "app/DocumentFiles.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMessageBox>
+
+#include "app/DocumentIO.h"
+#include "app/DocumentWindow.h"
+#include "app/GuiDocument.h"
+#include "app/NewTypeDialog.h"
+#include "app/RazoDoc.h"
+#include "app/RecentFiles.h"
+#include "dialogs/FileFilter.h"
+#include "ports/UserPrompts.h"
+#include "resources/CommandIds.h"
+#include "resources/Strings.h"
+#include "view/ScintillaTextControl.h"
+
+namespace razo {
+namespace {
+
+QString QtFilter(const std::vector<FileFilter>& filters) {
+    std::string classic;
+    for (const FileFilter& filter : filters)
+        classic += filter.name + "|" + filter.pattern + "|";
+    return QString::fromStdString(ToQtFileFilter(classic + "|"));
+}
+
+QString Suffix(const DocumentTemplate& type) {
+    return QString::fromUtf8(type.filterExt).mid(1);
+}
+
+} // namespace
+
+DocumentFiles::DocumentFiles(QMdiArea& area, DocumentServices& services, const TemplateList& templates,
+                             RecentFiles& recentFiles, QWidget* dialogParent)
+    : QObject(&area), m_area(area), m_services(services), m_templates(templates), m_recent(recentFiles),
+      m_dialogParent(dialogParent) {}
+
+DocumentWindow* DocumentFiles::Create(const DocumentTemplate& type) {
+    auto* window = new DocumentWindow(type, m_services);
+    window->canClose = [this](DocumentWindow& w) { return SaveModified(w); };
+    // The document's own file commands.
+    CommandTarget& target = window->RazoDoc().Target();
+    target.OnCommand(cmd::FileClose, [window] { window->close(); });
+    target.OnCommand(cmd::FileSave, [this, window] { Save(*window); });
+    target.OnCommand(cmd::FileSaveAs, [this, window] { SaveAs(*window); });
+    if (onWindowCreated)
+        onWindowCreated(*window);
+    return window;
+}
+
+void DocumentFiles::Show(DocumentWindow* window) {
+    m_area.addSubWindow(window);
+    window->show();
+    m_area.setActiveSubWindow(window);
+    window->InitialUpdate();
+    window->widget()->setFocus();
+}
+
+DocumentWindow* DocumentFiles::New() {
+    QStringList names;
+    for (const DocumentTemplate* type : m_templates)
+        names << QString::fromUtf8(type->fileNewName);
+    const int chosen = NewTypeDialog::Ask(names, m_dialogParent);
+    if (chosen < 0)
+        return nullptr;
+    return NewOfType(*m_templates[size_t(chosen)]);
+}
+
+DocumentWindow* DocumentFiles::NewOfType(const DocumentTemplate& type) {
+    DocumentWindow* window = Create(type);
+    window->Doc().SetTitle(QString::fromStdString(m_names.Next(type)));
+    window->RazoDoc().OnNewDocument();
+    Show(window);
+    return window;
+}
+
+void DocumentFiles::Open() {
+    const QString path = QFileDialog::getOpenFileName(m_dialogParent, tr("Open"), QString(),
+                                                      QtFilter(OpenFileFilters(m_templates)));
+    if (!path.isEmpty())
+        OpenPath(path);
+}
+
+DocumentWindow* DocumentFiles::OpenPath(const QString& path) {
+    if (DocumentWindow* open = FindByPath(path)) {
+        m_area.setActiveSubWindow(open);
+        return open;
+    }
+    QString error;
+    const auto bytes = ReadDocumentFile(path, error);
+    if (!bytes) {
+        m_services.prompts.Message(error.toStdString(), MessageIcon::Exclamation);
+        return nullptr;
+    }
+    DocumentWindow* window = Create(TemplateForPath(m_templates, path.toStdString()));
+    window->LoadBytes(*bytes);
+    window->Doc().SetPathName(path);
+    m_recent.Add(window->Doc().PathName());
+    Show(window);
+    return window;
+}
+
+void DocumentFiles::OpenRecent(int index) {
+    m_recent.Load();
+    const auto& paths = m_recent.Paths();
+    if (index < 0 || size_t(index) >= paths.size())
+        return;
+    const std::string path = paths[size_t(index)];
+    if (OpenPath(QString::fromStdString(path)) == nullptr)
+        m_recent.Remove(path);
+}
+
+bool DocumentFiles::Save(DocumentWindow& window) {
+    const std::string path = window.Doc().PathName();
+    if (path.empty())
+        return SaveAs(window);
+    return window.RazoDoc().OnSaveDocument(path, &window.Control());
+}
+
+bool DocumentFiles::SaveAs(DocumentWindow& window) {
+    const DocumentTemplate& type = window.Type();
+    const std::vector<FileFilter> all = OpenFileFilters(m_templates);
+    std::vector<FileFilter> filters{{type.filterName, std::string("*") + type.filterExt}};
+    if (!all.empty())
+        filters.push_back(all.back());
+    QFileDialog dialog(m_dialogParent, tr("Save As"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QtFilter(filters));
+    dialog.setDefaultSuffix(Suffix(type));
+    const QString current = window.Doc().Path();
+    dialog.selectFile(current.isEmpty() ? window.Doc().TitleText() + type.filterExt : current);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    const QString path = dialog.selectedFiles().constFirst();
+    if (!window.RazoDoc().OnSaveDocument(path.toStdString(), &window.Control()))
+        return false;
+    window.Doc().SetPathName(path);
+    m_recent.Add(window.Doc().PathName());
+    return true;
+}
+
+bool DocumentFiles::SaveModified(DocumentWindow& window) {
+    if (!window.Doc().IsModified())
+        return true;
+    m_area.setActiveSubWindow(&window);
+    const QString question = QStringLiteral("Save changes to %1?").arg(window.Doc().TitleText());
+    const auto answer =
+        QMessageBox::warning(m_dialogParent, QString::fromUtf8(strings::AppTitle), question,
+                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Cancel)
+        return false;
+    if (answer == QMessageBox::No)
+        return true;
+    return Save(window);
+}
+
+bool DocumentFiles::SaveAllModified() {
+    for (DocumentWindow* window : Windows())
+        if (!SaveModified(*window))
+            return false;
+    return true;
+}
+
+QList<DocumentWindow*> DocumentFiles::Windows() const {
+    QList<DocumentWindow*> windows;
+    for (QMdiSubWindow* sub : m_area.subWindowList(QMdiArea::CreationOrder))
+        if (auto* window = qobject_cast<DocumentWindow*>(sub))
+            windows << window;
+    return windows;
+}
+
+DocumentWindow* DocumentFiles::FindByPath(const QString& path) const {
+    const QString wanted = QFileInfo(path).absoluteFilePath();
+    for (DocumentWindow* window : Windows())
+        if (!window->Doc().Path().isEmpty() && window->Doc().Path() == wanted)
+            return window;
+    return nullptr;
+}
+
+} // namespace razo

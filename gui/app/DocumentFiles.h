@@ -1,0 +1,62 @@
+#pragma once
+#include <QObject>
+#include <QString>
+#include <functional>
+
+#include "app/DocumentTypes.h"
+
+class QMdiArea;
+class QWidget;
+
+namespace razo {
+
+class DocumentWindow;
+class RecentFiles;
+struct DocumentServices;
+
+// Creating, opening, saving and closing documents: File New with its choice of type, File Open,
+// Save, Save As, the question about unsaved changes, and the recent-file list.
+class DocumentFiles : public QObject {
+    Q_OBJECT
+public:
+    DocumentFiles(QMdiArea& area, DocumentServices& services, const TemplateList& templates,
+                  RecentFiles& recentFiles, QWidget* dialogParent);
+
+    // Runs for every new document window before it is shown (commands, route, signals).
+    std::function<void(DocumentWindow&)> onWindowCreated;
+
+    // File New: asks for the type, then creates the document. Null when cancelled.
+    DocumentWindow* New();
+    // A new document of the given type, without asking.
+    DocumentWindow* NewOfType(const DocumentTemplate& type);
+    // File Open: the chooser over both types, then OpenPath.
+    void Open();
+    // Opens a file (or activates its window when it is open already). Reports a file that cannot
+    // be read or is too large and returns null.
+    DocumentWindow* OpenPath(const QString& path);
+    // The recent-file entry at `index`; a file that cannot be opened leaves the list.
+    void OpenRecent(int index);
+
+    bool Save(DocumentWindow& window);
+    bool SaveAs(DocumentWindow& window);
+    // "Save changes to HTML1?": true when the window may close (saved or not wanted).
+    bool SaveModified(DocumentWindow& window);
+    // Asks about every modified document in turn; false as soon as one answer is Cancel.
+    bool SaveAllModified();
+
+    QList<DocumentWindow*> Windows() const;
+    DocumentWindow* FindByPath(const QString& path) const;
+
+private:
+    DocumentWindow* Create(const DocumentTemplate& type);
+    void Show(DocumentWindow* window);
+
+    QMdiArea& m_area;
+    DocumentServices& m_services;
+    const TemplateList& m_templates;
+    RecentFiles& m_recent;
+    QWidget* m_dialogParent;
+    NewDocumentNames m_names;
+};
+
+} // namespace razo

@@ -1,0 +1,66 @@
+#include "app/DocumentWindow.h"
+
+#include <QCloseEvent>
+
+#include "app/DocumentTypes.h"
+#include "app/GuiDocument.h"
+#include "app/RazoDoc.h"
+#include "view/RazoView.h"
+#include "view/ScintillaTextControl.h"
+
+namespace razo {
+
+DocumentWindow::DocumentWindow(const DocumentTemplate& type, DocumentServices& services, QWidget* parent)
+    : QMdiSubWindow(parent), m_type(type), m_editor(new RazoEditor(this)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWidget(m_editor);
+    setFocusProxy(m_editor);
+    m_control = std::make_unique<ScintillaTextControl>(*m_editor);
+    m_document = std::make_unique<GuiDocument>(*m_control, services.prompts);
+    m_razoDoc =
+        std::make_unique<CRazoDoc>(*m_document, services.profile, services.prompts, services.launcher);
+    m_razoDoc->SetViewControl(m_control.get());
+    m_view = std::make_unique<CRazoView>(*m_control, *m_document);
+    if (services.registerViewCommands)
+        services.registerViewCommands(*m_view);
+    m_document->onTitleChanged = [this] { UpdateTitle(); };
+    // Every change of the text marks the document modified, whoever made it.
+    connect(m_editor, &QsciScintilla::textChanged, this, [this] { m_document->SetModifiedFlag(true); });
+}
+
+DocumentWindow::~DocumentWindow() = default;
+
+std::vector<const CommandTarget*> DocumentWindow::Route() const {
+    return {&m_view->Target(), &m_editTarget, &m_razoDoc->Target()};
+}
+
+void DocumentWindow::LoadBytes(const QByteArray& bytes) {
+    m_control->SetBytes(std::string_view(bytes.constData(), size_t(bytes.size())));
+    m_document->SetModifiedFlag(false);
+}
+
+void DocumentWindow::InitialUpdate() {
+    m_view->OnInitialUpdate(m_razoDoc->TestAndClearNewFlag());
+}
+
+void DocumentWindow::UpdateTitle() {
+    setWindowTitle(m_document->TitleText());
+}
+
+void DocumentWindow::CloseWithoutAsking() {
+    m_closing = true;
+    close();
+}
+
+void DocumentWindow::closeEvent(QCloseEvent* event) {
+    const bool asked = m_closing;
+    if (!asked && canClose && !canClose(*this)) {
+        event->ignore();
+        return;
+    }
+    m_closing = true;
+    emit closing(this);
+    QMdiSubWindow::closeEvent(event);
+}
+
+} // namespace razo

@@ -1,0 +1,56 @@
+#include "app/QtUserPrompts.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "dialogs/FileFilter.h"
+#include "resources/Strings.h"
+
+namespace razo {
+namespace {
+
+QMessageBox::Icon ToQtIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Stop:
+        return QMessageBox::Critical;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+void QtUserPrompts::Message(const std::string& text, MessageIcon icon) {
+    QMessageBox box(ToQtIcon(icon), QString::fromUtf8(strings::AppTitle), QString::fromStdString(text),
+                    QMessageBox::Ok, m_parent);
+    box.exec();
+}
+
+std::optional<std::string> QtUserPrompts::ChooseFileToOpen(const std::string& title,
+                                                           const std::string& filter,
+                                                           const std::string& startFolder) {
+    const QString path = QFileDialog::getOpenFileName(m_parent, QString::fromStdString(title),
+                                                      QString::fromStdString(startFolder),
+                                                      QString::fromStdString(ToQtFileFilter(filter)));
+    if (path.isEmpty())
+        return std::nullopt;
+    return path.toStdString();
+}
+
+std::optional<unsigned> QtUserPrompts::ChooseColour(unsigned initial) {
+    const QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
+    const QColor chosen = QColorDialog::getColor(start, m_parent);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return unsigned(chosen.red()) | (unsigned(chosen.green()) << 8) | (unsigned(chosen.blue()) << 16);
+}
+
+} // namespace razo

@@ -1,0 +1,23 @@
+#pragma once
+#include "ports/UserPrompts.h"
+
+class QWidget;
+
+namespace razo {
+
+// Message boxes and the standard choosers, parented to the main window.
+class QtUserPrompts : public UserPrompts {
+public:
+    explicit QtUserPrompts(QWidget* parent = nullptr) : m_parent(parent) {}
+    void SetParent(QWidget* parent) { m_parent = parent; }
+
+    void Message(const std::string& text, MessageIcon icon) override;
+    std::optional<std::string> ChooseFileToOpen(const std::string& title, const std::string& filter,
+                                                const std::string& startFolder) override;
+    std::optional<unsigned> ChooseColour(unsigned initial) override;
+
+private:
+    QWidget* m_parent;
+};
+
+} // namespace razo

@@ -1,0 +1,77 @@
+#include "app/RazoApplication.h"
+
+#include <Qsci/qsciprinter.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
+
+#include "app/AboutDialog.h"
+#include "app/CommandDispatcher.h"
+#include "app/DocumentFiles.h"
+#include "app/EditCommands.h"
+#include "app/MainWindow.h"
+#include "app/RecentFiles.h"
+#include "prefs/Preferences.h"
+#include "resources/CommandIds.h"
+#include "settings/SettingsKeys.h"
+#include "view/ViewCommands.h"
+
+namespace razo {
+
+QString RazoApplication::DefaultProfilePath() {
+    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (base.isEmpty() || !QDir::isAbsolutePath(base))
+        base = QDir::homePath() + "/.config";
+    const QString folder = base + "/razo";
+    QDir().mkpath(folder);
+    return folder + "/" + settings::ProfileFileName;
+}
+
+RazoApplication::RazoApplication(const QString& profilePath)
+    : m_profile((profilePath.isEmpty() ? DefaultProfilePath() : profilePath).toStdString()),
+      m_elements{m_profile, m_dialogs, m_prompts}, m_documentServices{m_profile, m_prompts, m_launcher, {}},
+      m_templates(RegisteredTemplates(m_profile)), m_recent(std::make_unique<RecentFiles>(m_profile)),
+      m_printer(std::make_unique<QsciPrinter>(QPrinter::HighResolution)) {
+    m_documentServices.registerViewCommands = [this](CRazoView& view) {
+        RegisterViewCommands(view, m_elements);
+    };
+    m_recent->Load();
+    RegisterCommands();
+}
+
+RazoApplication::~RazoApplication() = default;
+
+void RazoApplication::Start(const QString& commandLinePath) {
+    m_window = std::make_unique<MainWindow>(*this);
+    m_prompts.SetParent(m_window.get());
+    if (!commandLinePath.isEmpty())
+        m_window->Files().OpenPath(commandLinePath);
+    m_window->ShowAtStart();
+}
+
+void RazoApplication::RegisterCommands() {
+    m_target.OnCommand(cmd::AppAbout, [this] { About(); });
+    m_target.OnCommand(cmd::FileNew, [this] { m_window->Files().New(); });
+    m_target.OnCommand(cmd::FileOpen, [this] { m_window->Files().Open(); });
+    m_target.OnCommand(cmd::FilePrintSetup, [this] { RunPrintSetup(*m_printer, m_window.get()); });
+    m_target.OnCommand(cmd::AppExit, [this] { m_window->close(); });
+    for (int i = 0; i < settings::RecentFileCount; ++i) {
+        const int id = cmd::FileMruFirst + i;
+        m_target.OnCommand(id, [this, i] { m_window->Files().OpenRecent(i); });
+        m_target.OnUpdate(id, [this, i](CmdUI& ui) { ui.Enable(size_t(i) < m_recent->Paths().size()); });
+    }
+    // Preferences gets its handler with the dialog renderer; until then it is disabled.
+}
+
+void RazoApplication::InstallDialogRunner(DialogRunner& runner) {
+    m_dialogs.Install(&runner);
+    m_target.OnCommand(cmd::Preferences, [this] { OnPreferences(m_profile, m_dialogs); });
+}
+
+void RazoApplication::About() {
+    AboutDialog dialog(m_window.get());
+    dialog.exec();
+}
+
+} // namespace razo

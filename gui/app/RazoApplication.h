@@ -1,0 +1,81 @@
+#pragma once
+#include <QObject>
+#include <QString>
+#include <memory>
+
+#include "app/CommandRouter.h"
+#include "app/DocumentTypes.h"
+#include "app/DocumentWindow.h"
+#include "app/QtProcessLauncher.h"
+#include "app/QtUserPrompts.h"
+#include "dialogs/DialogRunner.h"
+#include "elements/ElementServices.h"
+#include "settings/IniProfile.h"
+
+class QsciPrinter;
+
+namespace razo {
+
+class MainWindow;
+class RecentFiles;
+
+// Stands in for the dialog renderer until one is installed: every dialog counts as cancelled.
+class PendingDialogRunner : public DialogRunner {
+public:
+    void Install(DialogRunner* runner) { m_runner = runner; }
+    bool IsInstalled() const { return m_runner != nullptr; }
+    bool RunModal(CDialog& dialog) override { return m_runner != nullptr && m_runner->RunModal(dialog); }
+
+private:
+    DialogRunner* m_runner = nullptr;
+};
+
+// The application object: the settings profile, the document types in registration order, the
+// services every document shares, the application's own commands (About, Preferences, File New,
+// File Open, Print Setup, Exit, the recent files) and the main window.
+class RazoApplication : public QObject {
+    Q_OBJECT
+public:
+    // `profilePath` empty: RAZO.INI in the user's configuration folder.
+    explicit RazoApplication(const QString& profilePath = QString());
+    ~RazoApplication() override;
+
+    // $XDG_CONFIG_HOME/razo/RAZO.INI, by default ~/.config/razo/RAZO.INI; creates the folder.
+    static QString DefaultProfilePath();
+
+    // Creates the main window (restoring its placement) and shows it; opens `path` when given.
+    void Start(const QString& commandLinePath);
+
+    IniProfile& Profile() { return m_profile; }
+    UserPrompts& Prompts() { return m_prompts; }
+    ProcessLauncher& Launcher() { return m_launcher; }
+    DialogRunner& Dialogs() { return m_dialogs; }
+    ElementServices& Elements() { return m_elements; }
+    DocumentServices& Documents() { return m_documentServices; }
+    const TemplateList& Templates() const { return m_templates; }
+    RecentFiles& Recent() { return *m_recent; }
+    QsciPrinter& Printer() { return *m_printer; }
+    CommandTarget& Target() { return m_target; }
+    MainWindow& Window() { return *m_window; }
+
+    // The dialog renderer; from then on Preferences and the element dialogs run.
+    void InstallDialogRunner(DialogRunner& runner);
+
+private:
+    void RegisterCommands();
+    void About();
+
+    IniProfile m_profile;
+    QtUserPrompts m_prompts;
+    QtProcessLauncher m_launcher;
+    PendingDialogRunner m_dialogs;
+    ElementServices m_elements;
+    DocumentServices m_documentServices;
+    TemplateList m_templates;
+    std::unique_ptr<RecentFiles> m_recent;
+    std::unique_ptr<QsciPrinter> m_printer;
+    CommandTarget m_target;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+} // namespace razo

@@ -1,0 +1,31 @@
+#pragma once
+#include <QObject>
+
+class QLabel;
+class QStatusBar;
+
+namespace razo {
+
+// The five panes of the status bar: the stretching message pane with its idle text, Ln/Col and
+// the three lock-key indicators. Prompts of hovered commands replace the idle text while shown.
+class StatusPanes : public QObject {
+    Q_OBJECT
+public:
+    explicit StatusPanes(QStatusBar* bar);
+
+    // The Ln/Col pane's text; empty leaves it blank (no document, or the view disabled it).
+    void SetLineColumn(const QString& text);
+    QString LineColumn() const;
+    // Shows `text` in the message pane until the next prompt or ClearPrompt.
+    void ShowPrompt(const QString& text);
+    void ClearPrompt();
+
+private:
+    QLabel* AddPermanent(const char* widthText);
+
+    QStatusBar* m_bar;
+    QLabel* m_idle;
+    QLabel* m_lineColumn;
+};
+
+} // namespace razo

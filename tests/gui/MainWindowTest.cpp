@@ -1,0 +1,427 @@
+// The real main window on the offscreen platform: menus against the tables, accelerators through
+// the route, byte-exact saving, window placement across a restart and File New's type choice.
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QShortcut>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "app/CommandDispatcher.h"
+#include "app/DocumentFiles.h"
+#include "app/DocumentWindow.h"
+#include "app/GuiDocument.h"
+#include "app/MainWindow.h"
+#include "app/NewTypeDialog.h"
+#include "app/RazoApplication.h"
+#include "app/RazoDoc.h"
+#include "app/RecentFiles.h"
+#include "app/StatusPanes.h"
+#include "resources/Accelerators.h"
+#include "resources/CommandIds.h"
+#include "resources/Menus.h"
+#include "settings/IniProfile.h"
+#include "view/ScintillaTextControl.h"
+
+using namespace razo;
+
+namespace {
+
+// Pending answers; dropped at the end of each test so none outlives the variables it writes.
+QObject* g_pending = nullptr;
+
+// Answers the next modal dialog from the event loop.
+void OnNextModal(std::function<void(QWidget*)> answer) {
+    auto* timer = new QTimer(g_pending);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            answer(modal);
+        }
+    });
+    timer->start();
+}
+
+void DismissMessage(QString* text) {
+    OnNextModal([text](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            *text = box->text();
+            box->accept();
+        } else {
+            modal->close();
+        }
+    });
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_config;
+    QTemporaryDir m_files;
+    std::unique_ptr<RazoApplication> m_app;
+
+    QString ProfilePath() const { return m_config.filePath("razo/RAZO.INI"); }
+    MainWindow& Window() { return m_app->Window(); }
+
+    void StartApp() {
+        m_app = std::make_unique<RazoApplication>();
+        m_app->Start(QString());
+        QVERIFY(QTest::qWaitForWindowActive(&Window()));
+    }
+    void StopApp() {
+        if (!m_app)
+            return;
+        for (DocumentWindow* window : Window().Files().Windows())
+            window->Doc().SetModifiedFlag(false);
+        Window().close();
+        m_app.reset();
+    }
+    DocumentWindow* OpenFile(const QString& name, const QByteArray& bytes) {
+        const QString path = m_files.filePath(name);
+        WriteAll(path, bytes);
+        DocumentWindow* window = Window().Files().OpenPath(path);
+        QCoreApplication::processEvents();
+        return window;
+    }
+    static void Select(DocumentWindow& window, long start, long end) { window.Control().SetSel(start, end); }
+    static QByteArray Text(DocumentWindow& window) {
+        return QByteArray::fromStdString(window.Control().GetBytes());
+    }
+    void Press(DocumentWindow& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
+        // Accelerators reach the window only while it is active; the offscreen platform does not
+        // give the activation back by itself when a message box closes.
+        if (QApplication::activeWindow() != &Window()) {
+            Window().activateWindow();
+            QTRY_VERIFY(QApplication::activeWindow() == &Window());
+        }
+        QTest::keyClick(&window.Editor(), key, modifiers);
+        QCoreApplication::processEvents();
+    }
+
+    void CompareMenu(QMenu* menu, const std::vector<MenuEntry>& entries, const QString& where);
+
+private slots:
+    void initTestCase() {
+        QVERIFY(m_config.isValid() && m_files.isValid());
+        qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
+        QApplication::setApplicationName("Razo");
+    }
+    void init() {
+        QFile::remove(ProfilePath());
+        g_pending = new QObject(this);
+    }
+    void cleanup() {
+        delete g_pending;
+        g_pending = nullptr;
+        StopApp();
+    }
+
+    void profileLivesInTheConfigFolder() { QCOMPARE(RazoApplication::DefaultProfilePath(), ProfilePath()); }
+
+    void menusMatchTables_data() {
+        QTest::addColumn<bool>("withDocument");
+        QTest::newRow("no document") << false;
+        QTest::newRow("document") << true;
+    }
+    void menusMatchTables() {
+        QFETCH(bool, withDocument);
+        StartApp();
+        if (withDocument)
+            QVERIFY(OpenFile("menus.html", "x"));
+        const auto& bar = withDocument ? DocumentMenuBar() : NoDocumentMenuBar();
+        const QList<QAction*> tops = Window().menuBar()->actions();
+        QCOMPARE(tops.size(), qsizetype(bar.size()));
+        for (size_t i = 0; i < bar.size(); ++i) {
+            QCOMPARE(tops[qsizetype(i)]->text(), QString::fromStdString(bar[i].caption));
+            CompareMenu(tops[qsizetype(i)]->menu(), bar[i].children, QString::fromStdString(bar[i].caption));
+        }
+    }
+
+    void everyAcceleratorIsBoundOnce() {
+        StartApp();
+        QMap<QString, int> bound;
+        for (QShortcut* shortcut : Window().findChildren<QShortcut*>())
+            bound[shortcut->key().toString(QKeySequence::PortableText)]++;
+        for (const Accelerator& accelerator : AcceleratorTable()) {
+            const QString keys =
+                QKeySequence::fromString(accelerator.keys).toString(QKeySequence::PortableText);
+            QVERIFY2(bound.value(keys) == 1, accelerator.keys);
+        }
+    }
+
+    void ctrlBWrapsRepeatsAndUndoesOnce() {
+        StartApp();
+        DocumentWindow* window = OpenFile("tags.html", "abc def ghi");
+        QVERIFY(window);
+        QVERIFY(!Window().Dispatcher().QueryState(cmd::RepeatTags).enabled);
+
+        Select(*window, 0, 3);
+        Press(*window, Qt::Key_B);
+        QCOMPARE(Text(*window), QByteArray("<B>abc</B> def ghi"));
+        long start = 0, end = 0;
+        window->Control().GetSel(start, end);
+        QCOMPARE(start, 3L);
+        QCOMPARE(end, 6L);
+        QVERIFY(window->Doc().IsModified());
+
+        Select(*window, 11, 14);
+        Press(*window, Qt::Key_Y);
+        QCOMPARE(Text(*window), QByteArray("<B>abc</B> <B>def</B> ghi"));
+
+        Press(*window, Qt::Key_Z);
+        QCOMPARE(Text(*window), QByteArray("<B>abc</B> def ghi"));
+        window->Control().GetSel(start, end);
+        QCOMPARE(start, 11L);
+        QCOMPARE(end, 14L);
+        QVERIFY(!Window().Dispatcher().QueryState(cmd::EditUndo).enabled);
+        Press(*window, Qt::Key_Z);
+        QCOMPARE(Text(*window), QByteArray("<B>abc</B> def ghi"));
+    }
+
+    void lineColumnPaneFollowsCaret() {
+        StartApp();
+        DocumentWindow* window = OpenFile("lncol.html", "ab\r\n\tcd");
+        QVERIFY(window);
+        Select(*window, 6, 6);
+        Window().Dispatcher().RunIdle();
+        QCOMPARE(Window().Status().LineColumn(), QString("Ln 2, Col 3"));
+        window->close();
+        QTRY_VERIFY(Window().Files().Windows().isEmpty());
+        Window().Dispatcher().RunIdle();
+        QCOMPARE(Window().Status().LineColumn(), QString());
+    }
+
+    void saveWritesExactBytes_data() {
+        QTest::addColumn<QByteArray>("original");
+        QTest::addColumn<bool>("wrapFirst");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("latin-1 and CR LF, wrapped")
+            << QByteArray("<P>caf\xe9\r\nline\r\n") << true << QByteArray("<P><B>caf\xe9</B>\r\nline\r\n");
+        QByteArray all;
+        for (int i = 0; i < 256; ++i)
+            all += char(i);
+        QTest::newRow("every byte value, untouched") << all << false << all;
+        QTest::newRow("utf-8 with CR LF, wrapped")
+            << QByteArray("<P>caf\xc3\xa9\r\n") << true << QByteArray("<P><B>caf\xc3\xa9</B>\r\n");
+    }
+    void saveWritesExactBytes() {
+        QFETCH(QByteArray, original);
+        QFETCH(bool, wrapFirst);
+        QFETCH(QByteArray, expected);
+        StartApp();
+        DocumentWindow* window = OpenFile("bytes.html", original);
+        QVERIFY(window);
+        QVERIFY2(!Window().Dispatcher().QueryState(cmd::FileSave).enabled,
+                 "Save enabled right after opening");
+        if (wrapFirst) {
+            const long end = long(original.indexOf('\r'));
+            Select(*window, 3, end);
+            Press(*window, Qt::Key_B);
+            QVERIFY(Window().Dispatcher().QueryState(cmd::FileSave).enabled);
+            Press(*window, Qt::Key_S);
+        } else {
+            QVERIFY(Window().Files().Save(*window));
+        }
+        QCOMPARE(ReadAll(m_files.filePath("bytes.html")), expected);
+        QVERIFY(!window->Doc().IsModified());
+        QCOMPARE(m_app->Profile().GetProfileString("Misc", "Working Dir", ""),
+                 (m_files.path() + "/").toStdString());
+    }
+
+    void failedSaveKeepsDocumentModified() {
+        StartApp();
+        QDir(m_files.path()).mkpath("gone");
+        DocumentWindow* window = OpenFile("gone/page.html", "abc");
+        QVERIFY(window);
+        Select(*window, 0, 3);
+        Press(*window, Qt::Key_B);
+
+        // Into a folder that is not there: reported, nothing changes on disk.
+        QString message;
+        DismissMessage(&message);
+        QVERIFY(!window->RazoDoc().OnSaveDocument(m_files.filePath("missing/page.html").toStdString(),
+                                                  &window->Control()));
+        QVERIFY2(message.contains("page.html"), qPrintable(message));
+        QVERIFY(window->Doc().IsModified());
+        QCOMPARE(ReadAll(m_files.filePath("gone/page.html")), QByteArray("abc"));
+
+        // Its own folder removed since it was opened.
+        QVERIFY(QDir(m_files.filePath("gone")).removeRecursively());
+        message.clear();
+        DismissMessage(&message);
+        Press(*window, Qt::Key_S);
+        QVERIFY(!message.isEmpty());
+        QVERIFY(window->Doc().IsModified());
+        QVERIFY(Window().Dispatcher().QueryState(cmd::FileSave).enabled);
+    }
+
+    void openRefusesWhatItCannotRead_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<qint64>("size");
+        QTest::newRow("missing file") << "nothing-here.html" << qint64(-1);
+        QTest::newRow("too large") << "huge.html" << qint64(513) * 1024 * 1024;
+    }
+    void openRefusesWhatItCannotRead() {
+        QFETCH(QString, name);
+        QFETCH(qint64, size);
+        StartApp();
+        const QString path = m_files.filePath(name);
+        if (size >= 0) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.resize(size)); // sparse: nothing is written
+        }
+        QString message;
+        DismissMessage(&message);
+        QVERIFY(Window().Files().OpenPath(path) == nullptr);
+        QVERIFY2(message.contains(name), qPrintable(message));
+        QVERIFY(Window().Files().Windows().isEmpty());
+        QFile::remove(path);
+    }
+
+    void placementSurvivesRestart() {
+        StartApp();
+        Window().setGeometry(110, 130, 640, 420);
+        const QRect before = Window().geometry();
+        StopApp();
+        const std::string stored =
+            IniProfile(ProfilePath().toStdString()).GetProfileString("Settings", "WindowPos", "");
+        QVERIFY(!stored.empty());
+        StartApp();
+        QCOMPARE(Window().geometry(), before);
+    }
+
+    void fileNewAsksForTheType_data() {
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<QString>("suffix");
+        const QString html = "HTML Document (.html)", htm = "HTML Document (.htm)";
+        QTest::newRow("default") << QString() << QStringList{html, htm} << ".html";
+        QTest::newRow("htm") << "htm" << QStringList{htm, html} << ".htm";
+        QTest::newRow("HTM in capitals") << "HTM" << QStringList{html, htm} << ".html";
+    }
+    void fileNewAsksForTheType() {
+        QFETCH(QString, extension);
+        QFETCH(QStringList, listed);
+        QFETCH(QString, suffix);
+        if (!extension.isEmpty())
+            IniProfile(ProfilePath().toStdString())
+                .WriteProfileString("Misc", "Extension", extension.toStdString());
+        StartApp();
+        QStringList shown;
+        QString preselected;
+        OnNextModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<NewTypeDialog*>(modal);
+            if (dialog == nullptr) {
+                modal->close();
+                return;
+            }
+            for (int i = 0; i < dialog->List()->count(); ++i)
+                shown << dialog->List()->item(i)->text();
+            preselected = dialog->List()->currentItem()->text();
+            dialog->accept();
+        });
+        QVERIFY(Window().Dispatcher().Execute(cmd::FileNew));
+        QCOMPARE(shown, listed);
+        QCOMPARE(preselected, listed.first());
+        DocumentWindow* window = Window().ActiveDocument();
+        QVERIFY(window);
+        QCOMPARE(QString::fromUtf8(window->Type().filterExt), suffix);
+        QCOMPARE(window->Doc().TitleText(), QString("HTML1"));
+        QCOMPARE(Window().windowTitle(), QString("Razo - HTML1"));
+    }
+};
+
+void MainWindowTest::CompareMenu(QMenu* menu, const std::vector<MenuEntry>& entries, const QString& where) {
+    QVERIFY2(menu, qPrintable(where));
+    emit menu->aboutToShow(); // fills the lists and sets the state, as opening it does
+    QList<QAction*> actions;
+    for (QAction* action : menu->actions())
+        if (action->isVisible())
+            actions << action;
+    qsizetype at = 0;
+    const auto next = [&]() -> QAction* { return at < actions.size() ? actions[at++] : nullptr; };
+    for (const MenuEntry& entry : entries) {
+        const QString context = where + " / " + QString::fromStdString(entry.caption);
+        QString expected = QString::fromStdString(entry.caption);
+        if (!entry.tabText.empty())
+            expected += '\t' + QString::fromStdString(entry.tabText);
+        switch (entry.kind) {
+        case MenuEntryKind::Separator: {
+            QAction* action = next();
+            QVERIFY2(action && action->isSeparator(), qPrintable(context + " separator"));
+            break;
+        }
+        case MenuEntryKind::Command: {
+            QAction* action = next();
+            QVERIFY2(action, qPrintable(context));
+            QCOMPARE(action->text(), expected);
+            QCOMPARE(action->data().toInt(), entry.id);
+            break;
+        }
+        case MenuEntryKind::RecentFiles: {
+            const auto& paths = m_app->Recent().Paths();
+            if (paths.empty()) {
+                QAction* action = next();
+                QVERIFY2(action, qPrintable(context));
+                QCOMPARE(action->text(), expected);
+                QVERIFY2(!action->isEnabled(), "Recent File is grayed while the list is empty");
+            }
+            for (size_t i = 0; i < paths.size(); ++i) {
+                QAction* action = next();
+                QVERIFY2(action, qPrintable(context));
+                QCOMPARE(action->text(), QString("&%1 %2").arg(i + 1).arg(QString::fromStdString(paths[i])));
+                QCOMPARE(action->data().toInt(), cmd::FileMruFirst + int(i));
+                QVERIFY(action->isEnabled());
+            }
+            break;
+        }
+        case MenuEntryKind::Submenu: {
+            QAction* action = next();
+            QVERIFY2(action && action->menu(), qPrintable(context));
+            QCOMPARE(action->text(), expected);
+            CompareMenu(action->menu(), entry.children, context);
+            break;
+        }
+        case MenuEntryKind::WindowList:
+            for (DocumentWindow* window : Window().Files().Windows()) {
+                Q_UNUSED(window);
+                QAction* separator = next();
+                QVERIFY2(separator && separator->isSeparator(), qPrintable(context));
+                QAction* item = next();
+                QVERIFY2(item, qPrintable(context));
+                QCOMPARE(item->text(), QString("&1 menus.html"));
+                QVERIFY(item->isChecked());
+            }
+            break;
+        }
+    }
+    QVERIFY2(at == actions.size(), qPrintable(where + ": more items than the table"));
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
