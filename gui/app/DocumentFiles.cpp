@@ -53,8 +53,17 @@ DocumentWindow* DocumentFiles::Create(const DocumentTemplate& type) {
 }
 
 void DocumentFiles::Show(DocumentWindow* window) {
+    const QMdiSubWindow* active = m_area.activeSubWindow();
+    const bool maximized = active != nullptr && active->isMaximized();
     m_area.addSubWindow(window);
-    window->show();
+    // Like the other windows: maximised when the active one is, else large and cascaded.
+    const QSize area = m_area.viewport()->size();
+    const int offset = 24 * int((Windows().size() - 1) % 8);
+    window->setGeometry(offset, offset, area.width() * 3 / 4, area.height() * 3 / 4);
+    if (maximized)
+        window->showMaximized();
+    else
+        window->show();
     m_area.setActiveSubWindow(window);
     window->InitialUpdate();
     window->widget()->setFocus();

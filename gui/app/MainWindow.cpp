@@ -128,6 +128,15 @@ HelpWindow& MainWindow::Help() {
 }
 
 void MainWindow::ShowHelpTopic(int contextId) {
+    // A modal dialog blocks every other window, so help asked for from inside one (its Help
+    // button, F1) opens above it and closes before the dialog goes on.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr && modal != m_help) {
+        HelpWindow help(modal);
+        help.setModal(true);
+        help.ShowHelpTopic(contextId);
+        help.exec();
+        return;
+    }
     Help().ShowHelpTopic(contextId);
 }
 
@@ -300,11 +309,14 @@ void MainWindow::dropEvent(QDropEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == qApp) {
-        if (event->type() == QEvent::LeaveWhatsThisMode && m_status != nullptr)
+    // Leaving the context help mode is told to every top-level window.
+    if (event->type() == QEvent::LeaveWhatsThisMode) {
+        if (watched == this && m_status != nullptr)
             m_status->ClearPrompt();
         return false;
     }
+    if (watched == qApp)
+        return false;
     // Only the editors' viewports are watched here otherwise: files dropped on them open.
     const bool drag = event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove ||
                       event->type() == QEvent::Drop;

@@ -29,8 +29,12 @@ bool Usable(const QRect& rect) {
 
 void MainWindow::RestorePlacement() {
     const auto placement = ReadWindowPlacement(m_app.Profile());
-    if (!placement)
+    if (!placement) {
+        // First start: a comfortable size that fits the screen.
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        resize(QSize(1000, 720).boundedTo(screen.size() * 9 / 10));
         return;
+    }
     const QRect normal(QPoint(placement->left, placement->top),
                        QPoint(placement->right - 1, placement->bottom - 1));
     if (Usable(normal))

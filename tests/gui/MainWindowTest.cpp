@@ -9,9 +9,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWhatsThis>
 #include <QtTest>
 #include <memory>
 
@@ -19,6 +23,7 @@
 #include "app/DocumentFiles.h"
 #include "app/DocumentWindow.h"
 #include "app/GuiDocument.h"
+#include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "app/NewTypeDialog.h"
 #include "app/RazoApplication.h"
@@ -301,6 +306,48 @@ private slots:
         QVERIFY2(message.contains(name), qPrintable(message));
         QVERIFY(Window().Files().Windows().isEmpty());
         QFile::remove(path);
+    }
+
+    void closeAsksAboutUnsavedChanges() {
+        StartApp();
+        DocumentWindow* window = OpenFile("ask.html", "abc");
+        QVERIFY(window);
+        Select(*window, 0, 3);
+        Press(*window, Qt::Key_B);
+        QPointer<DocumentWindow> guard(window);
+        for (auto answer : {QMessageBox::Cancel, QMessageBox::No}) {
+            QString question;
+            OnNextModal([&question, answer](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                QVERIFY(box);
+                question = box->text();
+                box->button(answer)->click();
+            });
+            QVERIFY(Window().Dispatcher().Execute(cmd::FileClose));
+            QCOMPARE(question, QString("Save changes to ask.html?"));
+            QCoreApplication::processEvents();
+            if (answer == QMessageBox::Cancel)
+                QVERIFY(guard && Window().ActiveDocument() == window);
+        }
+        QTRY_VERIFY(guard.isNull());
+        QCOMPARE(ReadAll(m_files.filePath("ask.html")), QByteArray("abc"));
+        QCOMPARE(Window().windowTitle(), QString("Razo"));
+        QVERIFY(!Window().Dispatcher().QueryState(cmd::FileSave).enabled);
+    }
+
+    void helpShowsItsPages() {
+        StartApp();
+        QVERIFY(Window().Dispatcher().Execute(cmd::HelpIndex));
+        QVERIFY(Window().Help().CurrentPage().endsWith("help/index.html"));
+        QVERIFY(Window().Dispatcher().Execute(cmd::HelpUsing));
+        QVERIFY(Window().Help().CurrentPage().endsWith("help/using-help.html"));
+        Window().ShowHelpTopic(0x20000 + 9999); // no page of its own
+        QVERIFY(Window().Help().CurrentPage().endsWith("help/index.html"));
+        QVERIFY(Window().Dispatcher().Execute(cmd::ContextHelp));
+        QVERIFY(QWhatsThis::inWhatsThisMode());
+        QCOMPARE(Window().statusBar()->currentMessage(), QString("Select an object on which to get Help"));
+        QWhatsThis::leaveWhatsThisMode();
+        QCOMPARE(Window().statusBar()->currentMessage(), QString());
     }
 
     void placementSurvivesRestart() {
