@@ -57,7 +57,7 @@ void DocumentFiles::Show(DocumentWindow* window) {
     const bool maximized = active != nullptr && active->isMaximized();
     m_area.addSubWindow(window);
     // Like the other windows: maximised when the active one is, else large and cascaded.
-    const QSize area = m_area.viewport()->size();
+    const QSize area = m_area.viewport()->size().expandedTo(QSize(640, 440));
     const int offset = 24 * int((Windows().size() - 1) % 8);
     window->setGeometry(offset, offset, area.width() * 3 / 4, area.height() * 3 / 4);
     if (maximized)

@@ -45,9 +45,10 @@ RazoApplication::~RazoApplication() = default;
 void RazoApplication::Start(const QString& commandLinePath) {
     m_window = std::make_unique<MainWindow>(*this);
     m_prompts.SetParent(m_window.get());
+    // Shown first, so the document window is sized for the area it opens in.
+    m_window->ShowAtStart();
     if (!commandLinePath.isEmpty())
         m_window->Files().OpenPath(commandLinePath);
-    m_window->ShowAtStart();
 }
 
 void RazoApplication::RegisterCommands() {

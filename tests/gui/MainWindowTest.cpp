@@ -22,6 +22,7 @@
 #include "app/CommandDispatcher.h"
 #include "app/DocumentFiles.h"
 #include "app/DocumentWindow.h"
+#include "app/FindReplaceDialog.h"
 #include "app/GuiDocument.h"
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
@@ -348,6 +349,37 @@ private slots:
         QCOMPARE(Window().statusBar()->currentMessage(), QString("Select an object on which to get Help"));
         QWhatsThis::leaveWhatsThisMode();
         QCOMPARE(Window().statusBar()->currentMessage(), QString());
+    }
+
+    void replaceAllReplacesEachMatchOnce_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("matchCase");
+        QTest::addColumn<bool>("wholeWord");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("replacement holds the match")
+            << QByteArray("a b A") << false << false << 2 << QByteArray("<a> b <a>");
+        QTest::newRow("match case") << QByteArray("a b A") << true << false << 1 << QByteArray("<a> b A");
+        QTest::newRow("whole word") << QByteArray("a ab a\r\n") << false << true << 2
+                                    << QByteArray("<a> ab <a>\r\n");
+    }
+    void replaceAllReplacesEachMatchOnce() {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, matchCase);
+        QFETCH(bool, wholeWord);
+        QFETCH(int, count);
+        QFETCH(QByteArray, expected);
+        StartApp();
+        DocumentWindow* window = OpenFile("replace.html", text);
+        QVERIFY(window);
+        SearchState state;
+        state.findWhat = "a";
+        state.replaceWith = "<a>";
+        state.matchCase = matchCase;
+        state.wholeWord = wholeWord;
+        QCOMPARE(FindReplaceDialog::ReplaceAll(window->Editor(), state), count);
+        QCOMPARE(Text(*window), expected);
+        QVERIFY(window->Doc().IsModified());
     }
 
     void placementSurvivesRestart() {
