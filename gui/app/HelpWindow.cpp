@@ -1,5 +1,7 @@
 #include "app/HelpWindow.h"
 
+#include "dialogs/HelpPages.h"
+
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QPushButton>
@@ -44,7 +46,17 @@ void HelpWindow::ShowUsingHelp() {
 
 void HelpWindow::ShowHelpTopic(int contextId) {
     const QString topic = QStringLiteral(":/help/topic-%1.html").arg(contextId);
-    ShowPage(QFile::exists(topic) ? topic : QString::fromUtf8(IndexPage));
+    if (QFile::exists(topic)) {
+        ShowPage(topic);
+        return;
+    }
+    // Every dialog's page is generated from its template.
+    if (const QString page = DialogHelpPage(contextId); !page.isEmpty()) {
+        m_browser->setHtml(page);
+        Present();
+        return;
+    }
+    ShowPage(QString::fromUtf8(IndexPage));
 }
 
 QString HelpWindow::CurrentPage() const {
@@ -53,6 +65,10 @@ QString HelpWindow::CurrentPage() const {
 
 void HelpWindow::ShowPage(const QString& resourcePath) {
     m_browser->setSource(QUrl("qrc" + resourcePath));
+    Present();
+}
+
+void HelpWindow::Present() {
     show();
     raise();
     activateWindow();

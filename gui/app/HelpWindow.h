@@ -22,6 +22,7 @@ public:
 
 private:
     void ShowPage(const QString& resourcePath);
+    void Present();
 
     QTextBrowser* m_browser;
 };

@@ -30,8 +30,9 @@ QString RazoApplication::DefaultProfilePath() {
 
 RazoApplication::RazoApplication(const QString& profilePath)
     : m_profile((profilePath.isEmpty() ? DefaultProfilePath() : profilePath).toStdString()),
-      m_elements{m_profile, m_dialogs, m_prompts}, m_documentServices{m_profile, m_prompts, m_launcher, {}},
-      m_templates(RegisteredTemplates(m_profile)), m_recent(std::make_unique<RecentFiles>(m_profile)),
+      m_dialogs(m_profile, m_prompts), m_elements{m_profile, m_dialogs, m_prompts},
+      m_documentServices{m_profile, m_prompts, m_launcher, {}}, m_templates(RegisteredTemplates(m_profile)),
+      m_recent(std::make_unique<RecentFiles>(m_profile)),
       m_printer(std::make_unique<QsciPrinter>(QPrinter::HighResolution)) {
     m_documentServices.registerViewCommands = [this](CRazoView& view) {
         RegisterViewCommands(view, m_elements);
@@ -45,6 +46,8 @@ RazoApplication::~RazoApplication() = default;
 void RazoApplication::Start(const QString& commandLinePath) {
     m_window = std::make_unique<MainWindow>(*this);
     m_prompts.SetParent(m_window.get());
+    m_dialogs.SetParent(m_window.get());
+    m_dialogs.SetHelpHandler([this](int contextId) { m_window->ShowHelpTopic(contextId); });
     // Shown first, so the document window is sized for the area it opens in.
     m_window->ShowAtStart();
     if (!commandLinePath.isEmpty())
@@ -62,11 +65,6 @@ void RazoApplication::RegisterCommands() {
         m_target.OnCommand(id, [this, i] { m_window->Files().OpenRecent(i); });
         m_target.OnUpdate(id, [this, i](CmdUI& ui) { ui.Enable(size_t(i) < m_recent->Paths().size()); });
     }
-    // Preferences gets its handler with the dialog renderer; until then it is disabled.
-}
-
-void RazoApplication::InstallDialogRunner(DialogRunner& runner) {
-    m_dialogs.Install(&runner);
     m_target.OnCommand(cmd::Preferences, [this] { OnPreferences(m_profile, m_dialogs); });
 }
 

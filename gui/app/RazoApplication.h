@@ -8,7 +8,7 @@
 #include "app/DocumentWindow.h"
 #include "app/QtProcessLauncher.h"
 #include "app/QtUserPrompts.h"
-#include "dialogs/DialogRunner.h"
+#include "dialogs/QtDialogRunner.h"
 #include "elements/ElementServices.h"
 #include "settings/IniProfile.h"
 
@@ -18,17 +18,6 @@ namespace razo {
 
 class MainWindow;
 class RecentFiles;
-
-// Stands in for the dialog renderer until one is installed: every dialog counts as cancelled.
-class PendingDialogRunner : public DialogRunner {
-public:
-    void Install(DialogRunner* runner) { m_runner = runner; }
-    bool IsInstalled() const { return m_runner != nullptr; }
-    bool RunModal(CDialog& dialog) override { return m_runner != nullptr && m_runner->RunModal(dialog); }
-
-private:
-    DialogRunner* m_runner = nullptr;
-};
 
 // The application object: the settings profile, the document types in registration order, the
 // services every document shares, the application's own commands (About, Preferences, File New,
@@ -49,7 +38,8 @@ public:
     IniProfile& Profile() { return m_profile; }
     UserPrompts& Prompts() { return m_prompts; }
     ProcessLauncher& Launcher() { return m_launcher; }
-    DialogRunner& Dialogs() { return m_dialogs; }
+    // The dialog renderer every element dialog and Preferences run in.
+    QtDialogRunner& Dialogs() { return m_dialogs; }
     ElementServices& Elements() { return m_elements; }
     DocumentServices& Documents() { return m_documentServices; }
     const TemplateList& Templates() const { return m_templates; }
@@ -58,9 +48,6 @@ public:
     CommandTarget& Target() { return m_target; }
     MainWindow& Window() { return *m_window; }
 
-    // The dialog renderer; from then on Preferences and the element dialogs run.
-    void InstallDialogRunner(DialogRunner& runner);
-
 private:
     void RegisterCommands();
     void About();
@@ -68,7 +55,7 @@ private:
     IniProfile m_profile;
     QtUserPrompts m_prompts;
     QtProcessLauncher m_launcher;
-    PendingDialogRunner m_dialogs;
+    QtDialogRunner m_dialogs;
     ElementServices m_elements;
     DocumentServices m_documentServices;
     TemplateList m_templates;

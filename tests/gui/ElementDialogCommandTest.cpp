@@ -21,7 +21,6 @@ class ElementDialogCommandTest : public QObject {
     QTemporaryDir m_config;
     QTemporaryDir m_files;
     std::unique_ptr<RazoApplication> m_app;
-    std::unique_ptr<QtDialogRunner> m_runner;
 
     DocumentWindow* OpenFile(const QString& name, const QByteArray& bytes) {
         QFile file(m_files.filePath(name));
@@ -42,10 +41,6 @@ private slots:
     void init() {
         m_app = std::make_unique<RazoApplication>();
         m_app->Start(QString());
-        m_runner = std::make_unique<QtDialogRunner>(
-            m_app->Profile(), m_app->Prompts(),
-            [this](int context) { m_app->Window().ShowHelpTopic(context); }, &m_app->Window());
-        m_app->InstallDialogRunner(*m_runner);
         QVERIFY(QTest::qWaitForWindowActive(&m_app->Window()));
     }
     void cleanup() {
@@ -53,7 +48,6 @@ private slots:
             window->Doc().SetModifiedFlag(false);
         m_app->Window().close();
         m_app.reset();
-        m_runner.reset();
     }
 
     void ctrl2WrapsTheSelectionInAHeading() {
@@ -61,7 +55,7 @@ private slots:
         QVERIFY(window);
         window->Control().SetSel(0, 5);
         QString title;
-        m_runner->onShow = [&title](DialogWindow& dialog) {
+        m_app->Dialogs().onShow = [&title](DialogWindow& dialog) {
             QTimer::singleShot(0, &dialog, [&] {
                 if (QTest::qWaitForWindowActive(&dialog)) {
                     title = dialog.windowTitle();
@@ -84,7 +78,7 @@ private slots:
         DocumentWindow* window = OpenFile("rule.html", "text");
         QVERIFY(window);
         window->Control().SetSel(0, 4);
-        m_runner->onShow = [](DialogWindow& dialog) {
+        m_app->Dialogs().onShow = [](DialogWindow& dialog) {
             QTimer::singleShot(0, &dialog, [&dialog] {
                 if (QTest::qWaitForWindowActive(&dialog))
                     QTest::keyClick(&dialog, Qt::Key_Escape);
