@@ -116,6 +116,19 @@ ControlTemplate Swatch(int id) {
     return c;
 }
 
+DialogTemplate MakeDialogTemplate(int idd, std::string title, int width, int height, bool expandable,
+                                  std::string inserts, std::vector<ControlTemplate> controls) {
+    DialogTemplate t;
+    t.idd = idd;
+    t.title = std::move(title);
+    t.width = width;
+    t.height = height;
+    t.expandable = expandable;
+    t.inserts = std::move(inserts);
+    t.controls = std::move(controls);
+    return t;
+}
+
 const ControlTemplate* DialogTemplate::Find(int id) const {
     for (const auto& c : controls)
         if (c.id == id && id != IdStatic)

@@ -156,4 +156,8 @@ struct DialogTemplate {
     int HelpContext() const { return 0x20000 + idd; }
 };
 
+// A template with the usual top row of buttons, in one expression.
+DialogTemplate MakeDialogTemplate(int idd, std::string title, int width, int height, bool expandable,
+                                  std::string inserts, std::vector<ControlTemplate> controls);
+
 } // namespace razo

@@ -2,6 +2,7 @@
 
 #include "dialogs/DataExchange.h"
 #include "elements/ElementCommand.h"
+#include "elements/Markup.h"
 #include "resources/CommandIds.h"
 
 namespace razo {
@@ -20,28 +21,10 @@ enum : int {
 
 const std::vector<std::string> AlignEntries = {"center", "left", "right"};
 
-DialogTemplate Make(int idd, std::string title, int width, int height, bool expandable, std::string inserts,
-                    std::vector<ControlTemplate> controls) {
-    DialogTemplate t;
-    t.idd = idd;
-    t.title = std::move(title);
-    t.width = width;
-    t.height = height;
-    t.expandable = expandable;
-    t.inserts = std::move(inserts);
-    t.controls = std::move(controls);
-    return t;
-}
-
 ControlTemplate AlignList() {
     return ListCombo(IdAlign, "Alignment:", AlignEntries)
         .Sorted()
         .Help("How the block is aligned on the page; leave it empty for the browser's default.");
-}
-
-// " NAME=value" when the value is not empty.
-std::string Attribute(const char* name, const std::string& value) {
-    return value.empty() ? std::string() : std::string(" ") + name + "=" + value;
 }
 
 struct DocumentTypeLine {
@@ -58,9 +41,9 @@ constexpr DocumentTypeLine DocumentTypeLines[] = {
 } // namespace
 
 const DialogTemplate& CHeadingDialog::TemplateData() {
-    static const DialogTemplate t =
-        Make(IDD, "Heading", 225, 43, true,
-             "A heading around the selection, <H1> to <H6> by the command chosen.", {AlignList().Expanded()});
+    static const DialogTemplate t = MakeDialogTemplate(
+        IDD, "Heading", 225, 43, true, "A heading around the selection, <H1> to <H6> by the command chosen.",
+        {AlignList().Expanded()});
     return t;
 }
 
@@ -70,8 +53,8 @@ void CHeadingDialog::DoDataExchange(CDataExchange& dx) {
 
 const DialogTemplate& CParagraphDialog::TemplateData() {
     static const DialogTemplate t =
-        Make(IDD, "Paragraph", 227, 43, true, "A paragraph start tag <P> in front of the selection.",
-             {AlignList().Expanded()});
+        MakeDialogTemplate(IDD, "Paragraph", 227, 43, true,
+                           "A paragraph start tag <P> in front of the selection.", {AlignList().Expanded()});
     return t;
 }
 
@@ -80,11 +63,11 @@ void CParagraphDialog::DoDataExchange(CDataExchange& dx) {
 }
 
 const DialogTemplate& CPreformattedDialog::TemplateData() {
-    static const DialogTemplate t =
-        Make(IDD, "Preformatted Text (HTML 2.0)", 169, 43, false,
-             "Preformatted text: <PRE> and </PRE> around the selection.",
-             {Edit(IdWidth, "Maximum width in characters:")
-                  .Help("The widest line the text holds, in characters; leave it empty to omit WIDTH.")});
+    static const DialogTemplate t = MakeDialogTemplate(
+        IDD, "Preformatted Text (HTML 2.0)", 169, 43, false,
+        "Preformatted text: <PRE> and </PRE> around the selection.",
+        {Edit(IdWidth, "Maximum width in characters:")
+             .Help("The widest line the text holds, in characters; leave it empty to omit WIDTH.")});
     return t;
 }
 
@@ -94,11 +77,11 @@ void CPreformattedDialog::DoDataExchange(CDataExchange& dx) {
 
 const DialogTemplate& CLineBreakDialog::TemplateData() {
     static const DialogTemplate t =
-        Make(IDD, "Line Break", 227, 43, true, "A line break <BR> in front of the selection.",
-             {ListCombo(IdClear, "Clear:", {"all", "left", "none", "right"})
-                  .Sorted()
-                  .Expanded()
-                  .Help("Which floating images the next line moves below.")});
+        MakeDialogTemplate(IDD, "Line Break", 227, 43, true, "A line break <BR> in front of the selection.",
+                           {ListCombo(IdClear, "Clear:", {"all", "left", "none", "right"})
+                                .Sorted()
+                                .Expanded()
+                                .Help("Which floating images the next line moves below.")});
     return t;
 }
 
@@ -107,22 +90,22 @@ void CLineBreakDialog::DoDataExchange(CDataExchange& dx) {
 }
 
 const DialogTemplate& CHorizontalRuleDialog::TemplateData() {
-    static const DialogTemplate t =
-        Make(IDD, "Horizontal Rule", 225, 73, true, "A horizontal rule <HR> in front of the selection.",
-             {ListCombo(IdAlign, "Align:", AlignEntries)
-                  .Sorted()
-                  .Expanded()
-                  .Help("Where a rule narrower than the page sits."),
-              Edit(IdSize, "Size:").Expanded().Help("The rule's thickness in pixels."),
-              Edit(IdWidth, "Width:")
-                  .Expanded()
-                  .Help("The rule's length, in pixels or as a percentage of the page."),
-              CheckBox(IdPercent, "in percentage")
-                  .TextOnLeft()
-                  .Beside()
-                  .Expanded()
-                  .Help("Makes the width a percentage of the page width."),
-              CheckBox(IdNoShade, "No shade").Expanded().Help("Draws the rule as a solid bar.")});
+    static const DialogTemplate t = MakeDialogTemplate(
+        IDD, "Horizontal Rule", 225, 73, true, "A horizontal rule <HR> in front of the selection.",
+        {ListCombo(IdAlign, "Align:", AlignEntries)
+             .Sorted()
+             .Expanded()
+             .Help("Where a rule narrower than the page sits."),
+         Edit(IdSize, "Size:").Expanded().Help("The rule's thickness in pixels."),
+         Edit(IdWidth, "Width:")
+             .Expanded()
+             .Help("The rule's length, in pixels or as a percentage of the page."),
+         CheckBox(IdPercent, "in percentage")
+             .TextOnLeft()
+             .Beside()
+             .Expanded()
+             .Help("Makes the width a percentage of the page width."),
+         CheckBox(IdNoShade, "No shade").Expanded().Help("Draws the rule as a solid bar.")});
     return t;
 }
 
@@ -135,8 +118,9 @@ void CHorizontalRuleDialog::DoDataExchange(CDataExchange& dx) {
 }
 
 const DialogTemplate& CDivisionDialog::TemplateData() {
-    static const DialogTemplate t = Make(IDD, "Divison (HTML 3.2)", 171, 38, false,
-                                         "A division: <DIV> and </DIV> around the selection.", {AlignList()});
+    static const DialogTemplate t =
+        MakeDialogTemplate(IDD, "Divison (HTML 3.2)", 171, 38, false,
+                           "A division: <DIV> and </DIV> around the selection.", {AlignList()});
     return t;
 }
 
@@ -146,12 +130,12 @@ void CDivisionDialog::DoDataExchange(CDataExchange& dx) {
 
 const DialogTemplate& CDocumentTypeDialog::TemplateData() {
     static const DialogTemplate t = [] {
-        auto made =
-            Make(IDD, "Document Type Specification", 191, 58, false,
-                 "A document type line at the very top of the document.",
-                 {Label("Please select the document type specification you would like for your document:"),
-                  ListCombo(IdDocType, "", {"(None)", "HTML 2.0", "HTML 3.2", "Netscape", "Microsoft"})
-                      .Help("The HTML dialect the document declares; (None) inserts nothing.")});
+        auto made = MakeDialogTemplate(
+            IDD, "Document Type Specification", 191, 58, false,
+            "A document type line at the very top of the document.",
+            {Label("Please select the document type specification you would like for your document:"),
+             ListCombo(IdDocType, "", {"(None)", "HTML 2.0", "HTML 3.2", "Netscape", "Microsoft"})
+                 .Help("The HTML dialect the document declares; (None) inserts nothing.")});
         made.buttons = ButtonPlacement::RightColumn;
         return made;
     }();

@@ -2,6 +2,7 @@
 
 #include "dialogs/DataExchange.h"
 #include "elements/ElementCommand.h"
+#include "elements/Markup.h"
 #include "resources/CommandIds.h"
 
 namespace razo {
@@ -19,19 +20,6 @@ enum : int {
 
 constexpr const char* NoType = "(None)";
 
-DialogTemplate Make(int idd, std::string title, int width, int height, bool expandable, std::string inserts,
-                    std::vector<ControlTemplate> controls) {
-    DialogTemplate t;
-    t.idd = idd;
-    t.title = std::move(title);
-    t.width = width;
-    t.height = height;
-    t.expandable = expandable;
-    t.inserts = std::move(inserts);
-    t.controls = std::move(controls);
-    return t;
-}
-
 ControlTemplate Compact() {
     return CheckBox(IdCompact, "Compact").Help("Asks the browser to show the list in less space.");
 }
@@ -39,10 +27,6 @@ ControlTemplate Compact() {
 // A type chosen in a list that offers "(None)": neither empty nor "(None)".
 bool Chosen(const std::string& type) {
     return !type.empty() && type != NoType;
-}
-
-std::string Attribute(const char* name, const std::string& value) {
-    return value.empty() ? std::string() : std::string(" ") + name + "=" + value;
 }
 
 std::string CompactFlag(int compact) {
@@ -56,11 +40,11 @@ TagPair WrapList(const std::string& element, const std::string& attributes) {
 } // namespace
 
 const DialogTemplate& CUnorderedListDialog::TemplateData() {
-    static const DialogTemplate t =
-        Make(IDD, "Unordered List", 227, 58, true, "A bulleted list: <UL> and </UL> around the selection.",
-             {Compact(), ListCombo(IdListType, "Bullet type:", {"circle", "disc", "square"})
-                             .Expanded()
-                             .Help("The bullet shape every item gets.")});
+    static const DialogTemplate t = MakeDialogTemplate(
+        IDD, "Unordered List", 227, 58, true, "A bulleted list: <UL> and </UL> around the selection.",
+        {Compact(), ListCombo(IdListType, "Bullet type:", {"circle", "disc", "square"})
+                        .Expanded()
+                        .Help("The bullet shape every item gets.")});
     return t;
 }
 
@@ -70,7 +54,7 @@ void CUnorderedListDialog::DoDataExchange(CDataExchange& dx) {
 }
 
 const DialogTemplate& COrderedListDialog::TemplateData() {
-    static const DialogTemplate t = Make(
+    static const DialogTemplate t = MakeDialogTemplate(
         IDD, "Ordered List", 227, 62, true, "A numbered list: <OL> and </OL> around the selection.",
         {Compact(), Edit(IdStartNumber, "Start number:").Expanded().Help("The number the first item gets."),
          ListCombo(IdListType, "Number type:", {"A", "a", "I", "i", "1"})
@@ -86,10 +70,10 @@ void COrderedListDialog::DoDataExchange(CDataExchange& dx) {
 }
 
 const DialogTemplate& CDirectoryMenuDialog::TemplateData() {
-    static const DialogTemplate t =
-        Make(IDD, "Directory/Menu (HTML 2)", 172, 36, false,
-             "A directory list (<DIR>) or a menu list (<MENU>) around the selection, by the command chosen.",
-             {Compact()});
+    static const DialogTemplate t = MakeDialogTemplate(
+        IDD, "Directory/Menu (HTML 2)", 172, 36, false,
+        "A directory list (<DIR>) or a menu list (<MENU>) around the selection, by the command chosen.",
+        {Compact()});
     return t;
 }
 
@@ -99,8 +83,8 @@ void CDirectoryMenuDialog::DoDataExchange(CDataExchange& dx) {
 
 const DialogTemplate& CDefinitionListDialog::TemplateData() {
     static const DialogTemplate t =
-        Make(IDD, "Definition List (HTML 2.0)", 175, 38, false,
-             "A definition list: <DL> and </DL> around the selection.", {Compact()});
+        MakeDialogTemplate(IDD, "Definition List (HTML 2.0)", 175, 38, false,
+                           "A definition list: <DL> and </DL> around the selection.", {Compact()});
     return t;
 }
 
@@ -109,17 +93,17 @@ void CDefinitionListDialog::DoDataExchange(CDataExchange& dx) {
 }
 
 const DialogTemplate& CListItemDialog::TemplateData() {
-    static const DialogTemplate t =
-        Make(IDD, "List Item", 227, 118, true, "A list item start tag <LI> in front of the selection.",
-             {GroupBox("Ordered List Element", 2).Expanded(),
-              ListCombo(IdItemNumberType, "Number type:", {NoType, "A", "a", "i", "I", "1"})
-                  .Expanded()
-                  .Help("The numbering of this item in an ordered list."),
-              Edit(IdItemValue, "Ordered list item value:").Expanded().Help("The number this item gets."),
-              GroupBox("Unordered List Element", 1).Expanded(),
-              ListCombo(IdItemBulletType, "Bullet type:", {NoType, "circle", "disc", "square"})
-                  .Expanded()
-                  .Help("The bullet of this item in an unordered list.")});
+    static const DialogTemplate t = MakeDialogTemplate(
+        IDD, "List Item", 227, 118, true, "A list item start tag <LI> in front of the selection.",
+        {GroupBox("Ordered List Element", 2).Expanded(),
+         ListCombo(IdItemNumberType, "Number type:", {NoType, "A", "a", "i", "I", "1"})
+             .Expanded()
+             .Help("The numbering of this item in an ordered list."),
+         Edit(IdItemValue, "Ordered list item value:").Expanded().Help("The number this item gets."),
+         GroupBox("Unordered List Element", 1).Expanded(),
+         ListCombo(IdItemBulletType, "Bullet type:", {NoType, "circle", "disc", "square"})
+             .Expanded()
+             .Help("The bullet of this item in an unordered list.")});
     return t;
 }
 
