@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <algorithm>
 
 #include "dialogs/ControlWidgets.h"
@@ -72,6 +73,9 @@ DialogWindow::DialogWindow(const DialogTemplate& dialogTemplate, QWidget* parent
         root->addStretch(1);
     }
     AssignMnemonics();
+    // F1 asks for the dialog's help, as its Help button does.
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, [this] { emit notified(IdHelp); });
 
     // Tab order: the fields in template order, then the buttons.
     std::vector<QWidget*> order = m_tabOrder;

@@ -400,10 +400,19 @@ private slots:
         });
     }
 
+    void helpOpensTheDialogsTopic_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Help button by its mnemonic") << int(Qt::Key_H) << int(Qt::AltModifier);
+        QTest::newRow("F1") << int(Qt::Key_F1) << int(Qt::NoModifier);
+    }
     void helpOpensTheDialogsTopic() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        m_helpContexts.clear();
         CHorizontalRuleDialog dialog(*m_profile);
         const bool ok = Run(dialog, [&](DialogWindow& window) {
-            QTest::keyClick(&window, Qt::Key_H, Qt::AltModifier);
+            QTest::keyClick(&window, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
             QTRY_COMPARE(m_helpContexts.size(), size_t(1));
             QVERIFY(window.isVisible());
         });
