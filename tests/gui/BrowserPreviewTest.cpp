@@ -1,0 +1,117 @@
+// The browser preview with a real process: the configured command is split into a program and
+// its arguments, the document path is one more argument, and nothing goes through a shell.
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "app/CommandDispatcher.h"
+#include "app/DocumentFiles.h"
+#include "app/DocumentWindow.h"
+#include "app/GuiDocument.h"
+#include "app/MainWindow.h"
+#include "app/RazoApplication.h"
+#include "resources/CommandIds.h"
+#include "settings/IniProfile.h"
+#include "settings/SettingsKeys.h"
+#include "view/ScintillaTextControl.h"
+
+using namespace razo;
+
+class BrowserPreviewTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_config;
+    QTemporaryDir m_files;
+    std::unique_ptr<RazoApplication> m_app;
+
+    // A stand-in browser that writes each argument it gets on a line of its own.
+    QString MakeBrowser() {
+        const QString script = m_files.filePath("fake browser.sh");
+        QFile file(script);
+        if (!file.open(QIODevice::WriteOnly))
+            return {};
+        file.write("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$0.args\"\n");
+        file.close();
+        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+        return script;
+    }
+
+    QStringList ArgumentsSeen(const QString& script) {
+        QFile file(script + ".args");
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(m_config.isValid() && m_files.isValid());
+        qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
+    }
+    void init() {
+        m_app = std::make_unique<RazoApplication>();
+        m_app->Start(QString());
+    }
+    void cleanup() {
+        for (DocumentWindow* window : m_app->Window().Files().Windows())
+            window->Doc().SetModifiedFlag(false);
+        m_app->Window().close();
+        m_app.reset();
+    }
+
+    void previewSavesAndStartsTheBrowserWithThePathAsOneArgument() {
+        const QString browser = MakeBrowser();
+        QVERIFY(!browser.isEmpty());
+        // The command is quoted because its own path has a blank; "--new-window" is its argument.
+        Write(m_app->Profile(), settings::Browser, "\"" + browser.toStdString() + "\" --new-window");
+        const QString page = m_files.filePath("my page; $(touch injected).html");
+        QFile::remove(page);
+        QFile file(page);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<P>");
+        file.close();
+
+        DocumentWindow* window = m_app->Window().Files().OpenPath(page);
+        QVERIFY(window != nullptr);
+        window->Control().SetSel(3, 3);
+        window->Control().ReplaceSel("hello", true);
+        QVERIFY(window->Doc().IsModified());
+
+        QVERIFY(m_app->Window().Dispatcher().Execute(cmd::BrowserTest));
+        QTRY_COMPARE(ArgumentsSeen(browser), (QStringList{"--new-window", page}));
+        QVERIFY(!window->Doc().IsModified());
+        QFile saved(page);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), QByteArray("<P>hello"));
+        QCOMPARE(QString::fromStdString(Read(m_app->Profile(), settings::WorkingDir)), m_files.path() + "/");
+        QVERIFY(!QFile::exists(m_files.filePath("injected")));
+    }
+
+    void aBrowserThatCannotStartIsReported() {
+        Write(m_app->Profile(), settings::Browser2, m_files.filePath("no such browser").toStdString());
+        const QString page = m_files.filePath("b.html");
+        QFile file(page);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QVERIFY(m_app->Window().Files().OpenPath(page) != nullptr);
+
+        QString shown;
+        QTimer::singleShot(0, this, [&shown] {
+            QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box != nullptr) {
+                shown = box->text();
+                box->accept();
+            }
+        });
+        QVERIFY(m_app->Window().Dispatcher().Execute(cmd::BrowserTest2));
+        QCOMPARE(shown, QString("Cannot execute browser."));
+    }
+};
+
+QTEST_MAIN(BrowserPreviewTest)
+#include "BrowserPreviewTest.moc"
