@@ -15,6 +15,7 @@
 #include <QWhatsThis>
 
 #include "app/CommandDispatcher.h"
+#include "app/DisplayCommands.h"
 #include "app/DocumentFiles.h"
 #include "app/DocumentWindow.h"
 #include "app/EditCommands.h"
@@ -25,6 +26,8 @@
 #include "app/RazoApplication.h"
 #include "app/RecentFiles.h"
 #include "app/StatusPanes.h"
+#include "app/ToolbarState.h"
+#include "app/Toolbars.h"
 #include "resources/CommandIds.h"
 #include "resources/Menus.h"
 #include "resources/Strings.h"
@@ -94,9 +97,19 @@ MainWindow::~MainWindow() {
 
 // Toolbars are built from the toolbar tables by their own unit; these are the places where the
 // main window creates them, lays them out and saves their layout.
-void MainWindow::CreateToolbars() {}
-void MainWindow::RestoreToolbarLayout() {}
-void MainWindow::SaveToolbarLayout() {}
+void MainWindow::CreateToolbars() {
+    m_toolbars = new MainToolbars(*this, m_actions, *m_dispatcher);
+    m_toolbars->RegisterToggles(m_frameTarget);
+    m_dispatcher->AddIdleHandler([this] { m_toolbars->UpdateButtons(); });
+}
+
+void MainWindow::RestoreToolbarLayout() {
+    m_toolbars->ApplyLayout(StartupToolbarLayout(m_app.Profile()));
+}
+
+void MainWindow::SaveToolbarLayout() {
+    SaveBarState(m_app.Profile(), m_toolbars->CurrentLayout());
+}
 
 void MainWindow::RegisterFrameCommands() {
     CommandTarget& t = m_frameTarget;
@@ -159,6 +172,7 @@ void MainWindow::ArrangeIcons() {
 
 void MainWindow::AttachDocument(DocumentWindow& window) {
     RegisterEditCommands(window.EditTarget(), window.Editor(), *m_editServices);
+    RegisterDisplayCommands(window, m_app.Profile(), m_app.Dialogs());
     RazoEditor* editor = &window.Editor();
     connect(editor, &QsciScintilla::cursorPositionChanged, m_dispatcher, &CommandDispatcher::ScheduleIdle);
     connect(editor, &QsciScintilla::selectionChanged, m_dispatcher, &CommandDispatcher::ScheduleIdle);

@@ -17,6 +17,7 @@ class DocumentFiles;
 class DocumentWindow;
 class FindReplaceDialog;
 class HelpWindow;
+class MainToolbars;
 class MenuBuilder;
 class RazoApplication;
 class StatusPanes;
@@ -82,6 +83,7 @@ private:
     std::unique_ptr<MenuBuilder> m_menus;
     QMdiArea* m_mdi;
     StatusPanes* m_status = nullptr;
+    MainToolbars* m_toolbars = nullptr;
     DocumentFiles* m_files;
     FindReplaceDialog* m_find;
     HelpWindow* m_help = nullptr;

@@ -1,0 +1,52 @@
+#pragma once
+#include <QObject>
+#include <vector>
+
+#include "app/ToolbarState.h"
+
+class QMainWindow;
+class QToolBar;
+
+namespace razo {
+
+class CommandActions;
+class CommandDispatcher;
+class CommandTarget;
+
+// The fifteen toolbars of the main window, built from the toolbar table in creation order. Their
+// buttons are the program's command actions, so tooltips and status prompts come from the
+// command table and a button is enabled exactly when its command is.
+class MainToolbars : public QObject {
+    Q_OBJECT
+public:
+    // Creates the toolbars and docks them in the default layout.
+    MainToolbars(QMainWindow& window, const CommandActions& actions, CommandDispatcher& dispatcher);
+
+    // The View menu toggles: show or hide a toolbar, checked exactly while it is shown.
+    void RegisterToggles(CommandTarget& frame);
+
+    const std::vector<QToolBar*>& Bars() const { return m_bars; }
+    // nullptr for an id that names no toolbar.
+    QToolBar* Bar(int controlId) const;
+
+    // Puts every toolbar where `layout` says: side, row (toolbar breaks), order in its row,
+    // floating position and visibility. A toolbar the layout leaves out keeps its place.
+    void ApplyLayout(const std::vector<ToolbarPlacementState>& layout);
+    // Where the toolbars are now, read from the window: rows counted from the window's edge.
+    std::vector<ToolbarPlacementState> CurrentLayout() const;
+
+    // Enables each button as its command's update handler says (run at idle).
+    void UpdateButtons() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QToolBar* CreateBar(const ToolbarInfo& info, const CommandActions& actions);
+
+    QMainWindow& m_window;
+    CommandDispatcher& m_dispatcher;
+    std::vector<QToolBar*> m_bars;
+};
+
+} // namespace razo

@@ -1,0 +1,92 @@
+#pragma once
+// The real application on the offscreen platform for GUI tests: start, restart with the same
+// profile, open files, and answer the next modal dialog from the event loop.
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "app/DocumentFiles.h"
+#include "app/DocumentWindow.h"
+#include "app/GuiDocument.h"
+#include "app/MainWindow.h"
+#include "app/RazoApplication.h"
+
+namespace razo::testing {
+
+// Runs `answer` with the next modal widget once one is shown. The timer belongs to `owner`, so
+// an answer never outlives the test that set it up.
+inline void OnNextModal(QObject* owner, std::function<void(QWidget*)> answer) {
+    auto* timer = new QTimer(owner);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            answer(modal);
+        }
+    });
+    timer->start();
+}
+
+class RunningApp {
+public:
+    // Points the configuration folder at a fresh temporary folder; call from initTestCase.
+    bool Init() {
+        if (!m_config.isValid() || !m_files.isValid())
+            return false;
+        qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
+        QApplication::setApplicationName("Razo");
+        return true;
+    }
+
+    QString ProfilePath() const { return m_config.filePath("razo/RAZO.INI"); }
+    QString FilePath(const QString& name) const { return m_files.filePath(name); }
+    void RemoveProfile() { QFile::remove(ProfilePath()); }
+
+    RazoApplication& App() { return *m_app; }
+    MainWindow& Window() { return m_app->Window(); }
+    bool Running() const { return m_app != nullptr; }
+
+    void Start() {
+        m_app = std::make_unique<RazoApplication>();
+        m_app->Start(QString());
+        QVERIFY(QTest::qWaitForWindowActive(&Window()));
+        QCoreApplication::processEvents();
+    }
+    // Closes the window (as the user would, so the layout is saved) without saving documents.
+    void Stop() {
+        if (!m_app)
+            return;
+        for (DocumentWindow* window : Window().Files().Windows())
+            window->Doc().SetModifiedFlag(false);
+        Window().close();
+        m_app.reset();
+    }
+    void Restart() {
+        Stop();
+        Start();
+    }
+
+    DocumentWindow* OpenFile(const QString& name, const QByteArray& bytes) {
+        const QString path = m_files.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return nullptr;
+        file.write(bytes);
+        file.close();
+        DocumentWindow* window = Window().Files().OpenPath(path);
+        QCoreApplication::processEvents();
+        return window;
+    }
+
+private:
+    QTemporaryDir m_config;
+    QTemporaryDir m_files;
+    std::unique_ptr<RazoApplication> m_app;
+};
+
+} // namespace razo::testing
