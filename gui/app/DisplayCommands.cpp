@@ -1,0 +1,94 @@
+#include "app/DisplayCommands.h"
+
+#include <QApplication>
+#include <QFontDialog>
+
+#include "app/DocumentWindow.h"
+#include "resources/CommandIds.h"
+#include "view/DisplaySettings.h"
+#include "view/QtLogFont.h"
+#include "view/RazoView.h"
+#include "view/ScintillaTextControl.h"
+
+namespace razo {
+namespace {
+
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+bool IsWordWrapOn(const RazoEditor& editor) {
+    return editor.wrapMode() != QsciScintilla::WrapNone;
+}
+
+// Wrapping is a property of the control: text, selection, font and undo history all stay.
+void ApplyWordWrap(RazoEditor& editor, bool wrap) {
+    editor.setWrapMode(wrap ? QsciScintilla::WrapWord : QsciScintilla::WrapNone);
+    editor.SendScintilla(QsciScintillaBase::SCI_SETHSCROLLBAR, !wrap);
+    editor.ensureCursorVisible();
+}
+
+void ApplyFont(RazoEditor& editor, const LogFont& font) {
+    // A height of 0: no display font was chosen, the control keeps its own.
+    if (font.height == 0)
+        return;
+    WaitCursor wait;
+    editor.setFont(ToQFont(font));
+}
+
+void ApplyTabStops(RazoEditor& editor, int dialogUnits) {
+    if (const int characters = TabStopsToCharacters(dialogUnits); characters > 0)
+        editor.setTabWidth(characters);
+}
+
+void ChooseDisplayFont(RazoEditor& editor, IniProfile& profile) {
+    QFontDialog dialog(editor.font(), editor.window());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // The chosen font as it is stored, so that every window shows the same font from it.
+    const LogFont chosen = ToLogFont(dialog.selectedFont());
+    ApplyFont(editor, chosen);
+    OnDisplayFontChosen(profile, chosen);
+}
+
+void SetTabStops(RazoEditor& editor, IniProfile& profile, DialogRunner& runner) {
+    if (const auto tabStops = OnSetTabStops(profile, runner)) {
+        WaitCursor wait;
+        ApplyTabStops(editor, *tabStops);
+    }
+}
+
+void ToggleWordWrap(RazoEditor& editor, IniProfile& profile) {
+    WaitCursor wait;
+    ApplyWordWrap(editor, OnToggleWordWrap(profile, IsWordWrapOn(editor)));
+}
+
+} // namespace
+
+void RegisterDisplayCommands(DocumentWindow& window, IniProfile& profile, DialogRunner& runner) {
+    RazoEditor& editor = window.Editor();
+    CommandTarget& target = window.View().Target();
+    target.OnCommand(cmd::ChooseDisplayFont, [&editor, &profile] { ChooseDisplayFont(editor, profile); });
+    target.OnCommand(cmd::ToggleWordWrap, [&editor, &profile] { ToggleWordWrap(editor, profile); });
+    target.OnUpdate(cmd::ToggleWordWrap, [&editor](CmdUI& ui) { ui.SetCheck(IsWordWrapOn(editor)); });
+    target.OnCommand(cmd::SetTabStops,
+                     [&editor, &profile, &runner] { SetTabStops(editor, profile, runner); });
+
+    DisplaySettings& settings = ProgramDisplaySettings();
+    LoadViewSettings(profile, settings);
+    ApplyWordWrap(editor, settings.s_bWordWrap != 0);
+    ApplyFont(editor, settings.s_lfDisplayFont);
+    ApplyTabStops(editor, settings.s_nTabStops);
+    QObject::connect(&window, &QMdiSubWindow::aboutToActivate, &editor, [&editor, &profile] {
+        DisplaySettings& current = ProgramDisplaySettings();
+        ReloadActivatedViewSettings(profile, current);
+        ApplyFont(editor, current.s_lfDisplayFont);
+        ApplyTabStops(editor, current.s_nTabStops);
+    });
+}
+
+} // namespace razo

@@ -1,0 +1,17 @@
+#pragma once
+#include <QFont>
+
+#include "view/DisplaySettings.h"
+
+namespace razo {
+
+// The stored logical font as a QFont: a negative height is the character height in pixels, a
+// positive one the cell height (the pixel size is chosen so that the font's ascent plus descent
+// match it), weight 0 is the font's normal weight, the pitch and family become a style hint.
+QFont ToQFont(const LogFont& logFont);
+
+// A QFont as the logical font that is stored: its character height in pixels (negative), its
+// weight, italic, underline, strike-out, face name and pitch and family.
+LogFont ToLogFont(const QFont& font);
+
+} // namespace razo
