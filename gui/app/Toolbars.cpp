@@ -23,6 +23,9 @@
 namespace razo {
 namespace {
 
+// Wider than high: most images are tag names of up to four letters.
+constexpr QSize kButtonImage(30, 22);
+
 Qt::ToolBarArea AreaOf(DockSide side) {
     switch (side) {
     case DockSide::Bottom:
@@ -129,6 +132,7 @@ MainToolbars::MainToolbars(QMainWindow& window, const CommandActions& actions, C
 QToolBar* MainToolbars::CreateBar(const ToolbarInfo& info, const CommandActions& actions) {
     auto* bar = new QToolBar(QString::fromUtf8(info.title), &m_window);
     bar->setObjectName(QStringLiteral("toolbar%1").arg(info.controlId));
+    bar->setIconSize(kButtonImage);
     for (int id : info.buttons) {
         if (id == ToolbarSeparator) {
             bar->addSeparator();

@@ -60,10 +60,13 @@ public:
         font.setItalic(m_glyph.style & Italic);
         font.setUnderline(m_glyph.style & Underline);
         font.setStrikeOut(m_glyph.style & Strike);
+        // Tag names of four letters and more need the narrow cut to stay readable.
+        if (m_glyph.text.size() > 3)
+            font.setStretch(QFont::Condensed);
         const QRectF box = QRectF(rect).adjusted(rect.width() * 0.04, rect.height() * 0.04,
                                                  -rect.width() * 0.04, -rect.height() * 0.04);
         // Fit the text: the largest pixel size whose bounds fit the box.
-        int pixelSize = static_cast<int>(box.height() * (m_glyph.text.size() <= 2 ? 0.82 : 0.56));
+        int pixelSize = static_cast<int>(box.height() * (m_glyph.text.size() <= 2 ? 0.82 : 0.64));
         font.setPixelSize(std::max(pixelSize, 4));
         QFontMetricsF metrics(font);
         while (pixelSize > 4 && metrics.horizontalAdvance(m_glyph.text) > box.width()) {
@@ -203,10 +206,79 @@ const std::map<int, Glyph>& ElementGlyphs() {
     return glyphs;
 }
 
+// A small picture drawn in a 16 by 16 square, scaled to whatever size is asked for.
+using Drawing = void (*)(QPainter& painter, const QColor& ink);
+
+void DrawPrinter(QPainter& p, const QColor& ink) {
+    p.setPen(QPen(ink, 1.2));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(4.5, 1.5, 7, 5)); // paper going in
+    p.setBrush(ink.lighter(260));
+    p.drawRoundedRect(QRectF(1.5, 5.5, 13, 6), 1.5, 1.5); // body
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(4.5, 9.5, 7, 5)); // printed sheet
+    p.drawLine(QPointF(6, 11.5), QPointF(10, 11.5));
+    p.drawLine(QPointF(6, 13), QPointF(9, 13));
+}
+
+void DrawClipboard(QPainter& p, const QColor& ink) {
+    p.setPen(QPen(ink, 1.2));
+    p.setBrush(QColor(0xc8, 0x9b, 0x5a));
+    p.drawRoundedRect(QRectF(2.5, 2.5, 9, 12), 1, 1); // board
+    p.setBrush(ink.lighter(200));
+    p.drawRect(QRectF(5, 1.5, 4, 2.5)); // clip
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(7.5, 6.5, 7, 8)); // the sheet being pasted
+    p.drawLine(QPointF(9, 9), QPointF(13, 9));
+    p.drawLine(QPointF(9, 11), QPointF(13, 11));
+    p.drawLine(QPointF(9, 13), QPointF(12, 13));
+}
+
+void DrawCopies(QPainter& p, const QColor& ink) {
+    p.setPen(QPen(ink, 1.2));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(1.5, 1.5, 8, 10));
+    p.drawRect(QRectF(6.5, 4.5, 8, 10));
+    p.drawLine(QPointF(8.5, 7.5), QPointF(12.5, 7.5));
+    p.drawLine(QPointF(8.5, 9.5), QPointF(12.5, 9.5));
+    p.drawLine(QPointF(8.5, 11.5), QPointF(11.5, 11.5));
+}
+
+class DrawnIconEngine : public QIconEngine {
+public:
+    explicit DrawnIconEngine(Drawing drawing) : m_drawing(drawing) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+        const qreal side = std::min(rect.width(), rect.height());
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->translate(rect.x() + (rect.width() - side) / 2, rect.y() + (rect.height() - side) / 2);
+        painter->scale(side / 16, side / 16);
+        if (mode == QIcon::Disabled)
+            painter->setOpacity(0.4);
+        m_drawing(*painter, QColor(0x30, 0x30, 0x30));
+        painter->restore();
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap image(size);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return image;
+    }
+
+    QIconEngine* clone() const override { return new DrawnIconEngine(m_drawing); }
+
+private:
+    Drawing m_drawing;
+};
+
 struct StandardIcon {
     const char* themeName;
     QStyle::StandardPixmap stylePixmap; // SP_CustomBase when the style has none
     const char* fallbackGlyph;
+    Drawing drawing = nullptr; // preferred to the glyph: the glyph's font may lack the character
 };
 
 const std::map<int, StandardIcon>& StandardIcons() {
@@ -214,13 +286,13 @@ const std::map<int, StandardIcon>& StandardIcons() {
         {57600, {"document-new", QStyle::SP_FileIcon, nullptr}},
         {57601, {"document-open", QStyle::SP_DialogOpenButton, nullptr}},
         {57603, {"document-save", QStyle::SP_DialogSaveButton, nullptr}},
-        {57607, {"document-print", QStyle::SP_CustomBase, "\u2399"}},
+        {57607, {"document-print", QStyle::SP_CustomBase, nullptr, DrawPrinter}},
         {32870, {"internet-web-browser", QStyle::SP_CustomBase, "1\u25b6"}},
         {32968, {"", QStyle::SP_CustomBase, "2\u25b6"}},
         {32916, {"preferences-system", QStyle::SP_CustomBase, "\u2699"}},
         {57635, {"edit-cut", QStyle::SP_CustomBase, "\u2702"}},
-        {57634, {"edit-copy", QStyle::SP_CustomBase, "\u2750"}},
-        {57637, {"edit-paste", QStyle::SP_CustomBase, "\u2398"}},
+        {57634, {"edit-copy", QStyle::SP_CustomBase, nullptr, DrawCopies}},
+        {57637, {"edit-paste", QStyle::SP_CustomBase, nullptr, DrawClipboard}},
         {57643, {"edit-undo", QStyle::SP_ArrowBack, nullptr}},
         {32914, {"edit-redo", QStyle::SP_BrowserReload, nullptr}},
         {57664, {"help-about", QStyle::SP_MessageBoxInformation, nullptr}},
@@ -234,6 +306,8 @@ QIcon StandardActionIcon(const StandardIcon& standard) {
         return QIcon::fromTheme(standard.themeName);
     if (standard.stylePixmap != QStyle::SP_CustomBase)
         return QApplication::style()->standardIcon(standard.stylePixmap);
+    if (standard.drawing != nullptr)
+        return QIcon(new DrawnIconEngine(standard.drawing));
     return GlyphIcon({QString::fromUtf8(standard.fallbackGlyph), Plain, Family::Standard});
 }
 

@@ -360,7 +360,8 @@ private slots:
             "</BODY>\r\n</HTML>\r\n");
         QVERIFY(window);
         window->showMaximized();
-        window->Control().SetSel(183, 188);
+        const long morning = long(QByteArray::fromStdString(window->Control().GetBytes()).indexOf("morning"));
+        window->Control().SetSel(morning, morning + 7);
         Idle();
         QTest::qWait(50);
         QVERIFY(Window().grab().save(folder + "/main-window.png"));
