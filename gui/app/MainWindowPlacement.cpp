@@ -30,9 +30,9 @@ bool Usable(const QRect& rect) {
 void MainWindow::RestorePlacement() {
     const auto placement = ReadWindowPlacement(m_app.Profile());
     if (!placement) {
-        // First start: a comfortable size that fits the screen.
+        // First start: room for the toolbar rows, within the screen.
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        resize(QSize(1000, 720).boundedTo(screen.size() * 9 / 10));
+        resize(QSize(1280, 860).boundedTo(screen.size() * 9 / 10));
         return;
     }
     const QRect normal(QPoint(placement->left, placement->top),

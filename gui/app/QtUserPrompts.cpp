@@ -5,6 +5,8 @@
 #include <QMessageBox>
 
 #include "dialogs/FileFilter.h"
+#include "prefs/Preferences.h"
+#include "prefs/ProgramChooser.h"
 #include "resources/Strings.h"
 
 namespace razo {
@@ -37,6 +39,11 @@ void QtUserPrompts::Message(const std::string& text, MessageIcon icon) {
 std::optional<std::string> QtUserPrompts::ChooseFileToOpen(const std::string& title,
                                                            const std::string& filter,
                                                            const std::string& startFolder) {
+    // A program is any executable file here, so its chooser filters by permission, not by name.
+    if (filter == browse::ProgramFilter)
+        return ChooseProgram(m_parent, QString::fromStdString(title),
+                             QString::fromStdString(ToQtFileFilter(filter)),
+                             QString::fromStdString(startFolder));
     const QString path = QFileDialog::getOpenFileName(m_parent, QString::fromStdString(title),
                                                       QString::fromStdString(startFolder),
                                                       QString::fromStdString(ToQtFileFilter(filter)));
