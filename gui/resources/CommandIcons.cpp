@@ -46,7 +46,19 @@ QColor InkOf(Family family) {
 }
 
 // Draws a short text fitted into the icon square; scales with the requested size.
-class GlyphIconEngine : public QIconEngine {
+// An icon painted anew at every size it is asked for, so it stays sharp at any scale.
+class ScalableIconEngine : public QIconEngine {
+public:
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap image(size);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return image;
+    }
+};
+
+class GlyphIconEngine : public ScalableIconEngine {
 public:
     explicit GlyphIconEngine(Glyph glyph) : m_glyph(std::move(glyph)) {}
 
@@ -80,14 +92,6 @@ public:
         painter->setPen(ink);
         painter->drawText(box, Qt::AlignCenter, m_glyph.text);
         painter->restore();
-    }
-
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        QPixmap image(size);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
-        return image;
     }
 
     QIconEngine* clone() const override { return new GlyphIconEngine(m_glyph); }
@@ -244,7 +248,7 @@ void DrawCopies(QPainter& p, const QColor& ink) {
     p.drawLine(QPointF(8.5, 11.5), QPointF(11.5, 11.5));
 }
 
-class DrawnIconEngine : public QIconEngine {
+class DrawnIconEngine : public ScalableIconEngine {
 public:
     explicit DrawnIconEngine(Drawing drawing) : m_drawing(drawing) {}
 
@@ -258,14 +262,6 @@ public:
             painter->setOpacity(0.4);
         m_drawing(*painter, QColor(0x30, 0x30, 0x30));
         painter->restore();
-    }
-
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        QPixmap image(size);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
-        return image;
     }
 
     QIconEngine* clone() const override { return new DrawnIconEngine(m_drawing); }

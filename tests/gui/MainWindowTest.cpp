@@ -35,6 +35,7 @@
 #include "resources/CommandIds.h"
 #include "resources/Menus.h"
 #include "settings/IniProfile.h"
+#include "support/RunningApp.h"
 #include "view/ScintillaTextControl.h"
 
 using namespace razo;
@@ -46,16 +47,7 @@ QObject* g_pending = nullptr;
 
 // Answers the next modal dialog from the event loop.
 void OnNextModal(std::function<void(QWidget*)> answer) {
-    auto* timer = new QTimer(g_pending);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            answer(modal);
-        }
-    });
-    timer->start();
+    razo::testing::OnNextModal(g_pending, std::move(answer));
 }
 
 void DismissMessage(QString* text) {
