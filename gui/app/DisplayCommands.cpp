@@ -37,7 +37,10 @@ void ApplyFont(RazoEditor& editor, const LogFont& font) {
     if (font.height == 0)
         return;
     WaitCursor wait;
-    editor.setFont(ToQFont(font));
+    // Scintilla takes sizes in points only: a font sized in pixels would reach it as a size of -1.
+    QFont shown = ToQFont(font);
+    shown.setPointSizeF(shown.pixelSize() * 72.0 / editor.logicalDpiY());
+    editor.setFont(shown);
 }
 
 void ApplyTabStops(RazoEditor& editor, int dialogUnits) {
@@ -50,7 +53,10 @@ void ChooseDisplayFont(RazoEditor& editor, IniProfile& profile) {
     if (dialog.exec() != QDialog::Accepted)
         return;
     // The chosen font as it is stored, so that every window shows the same font from it.
-    const LogFont chosen = ToLogFont(dialog.selectedFont());
+    LogFont chosen = ToLogFont(dialog.selectedFont());
+    // Strike-out is not kept with the display font; leave it out here too, so every window
+    // shows exactly the font that is stored.
+    chosen.strikeOut = 0;
     ApplyFont(editor, chosen);
     OnDisplayFontChosen(profile, chosen);
 }

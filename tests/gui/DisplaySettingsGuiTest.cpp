@@ -216,8 +216,10 @@ private slots:
         });
         QVERIFY(Dispatcher().Execute(cmd::ChooseDisplayFont));
         QCOMPARE(offered, QFontInfo(before).family());
-        QCOMPARE(first->Editor().font().pixelSize(), 19);
         QCOMPARE(QFontInfo(first->Editor().font()).family(), QString("DejaVu Serif"));
+        // What the control draws, not just the widget's font: the text height of a 19 px font.
+        const long drawnHeight = first->Editor().SendScintilla(QsciScintillaBase::SCI_TEXTHEIGHT, 0);
+        QVERIFY2(drawnHeight >= 19 && drawnHeight <= 26, QByteArray::number(int(drawnHeight)));
         QCOMPARE(Profile().GetProfileInt("Font", "Height", 0), -19);
         QCOMPARE(Profile().GetProfileInt("Font", "Weight", 0), 700);
         QCOMPARE(Profile().GetProfileString("Font", "FaceName", ""), std::string("DejaVu Serif"));
@@ -246,7 +248,8 @@ private slots:
         m_run.Start();
         DocumentWindow* window = m_run.OpenFile("stored.html", "\tx");
         QVERIFY(window);
-        QCOMPARE(window->Editor().font().pixelSize(), 17);
+        const long drawnHeight = window->Editor().SendScintilla(QsciScintillaBase::SCI_TEXTHEIGHT, 0);
+        QVERIFY2(drawnHeight >= 17 && drawnHeight <= 24, QByteArray::number(int(drawnHeight)));
         QCOMPARE(QFontInfo(window->Editor().font()).family(), QString("DejaVu Sans Mono"));
         QCOMPARE(window->Editor().tabWidth(), 3);
     }
