@@ -1,10 +1,12 @@
 #include "app/DocumentWindow.h"
 
 #include <QCloseEvent>
+#include <QMenu>
 
 #include "app/DocumentTypes.h"
 #include "app/GuiDocument.h"
 #include "app/RazoDoc.h"
+#include "resources/Accelerators.h"
 #include "view/RazoView.h"
 #include "view/ScintillaTextControl.h"
 
@@ -15,6 +17,7 @@ DocumentWindow::DocumentWindow(const DocumentTemplate& type, DocumentServices& s
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(m_editor);
     setFocusProxy(m_editor);
+    ReleaseProgramKeysFromSystemMenu();
     m_control = std::make_unique<ScintillaTextControl>(*m_editor);
     m_document = std::make_unique<GuiDocument>(*m_control, services.prompts);
     m_razoDoc =
@@ -29,6 +32,21 @@ DocumentWindow::DocumentWindow(const DocumentTemplate& type, DocumentServices& s
 }
 
 DocumentWindow::~DocumentWindow() = default;
+
+// The window's own menu binds Ctrl+W to Close on this platform; the program's keys must win.
+void DocumentWindow::ReleaseProgramKeysFromSystemMenu() {
+    QList<QKeySequence> programKeys;
+    for (const Accelerator& accelerator : AcceleratorTable())
+        programKeys << QKeySequence::fromString(QString::fromLatin1(accelerator.keys),
+                                                QKeySequence::PortableText);
+    for (QAction* action : systemMenu()->actions()) {
+        QList<QKeySequence> kept;
+        for (const QKeySequence& key : action->shortcuts())
+            if (!programKeys.contains(key))
+                kept << key;
+        action->setShortcuts(kept);
+    }
+}
 
 std::vector<const CommandTarget*> DocumentWindow::Route() const {
     return {&m_view->Target(), &m_editTarget, &m_razoDoc->Target()};

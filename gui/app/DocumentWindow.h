@@ -66,6 +66,7 @@ protected:
 
 private:
     void UpdateTitle();
+    void ReleaseProgramKeysFromSystemMenu();
 
     const DocumentTemplate& m_type;
     RazoEditor* m_editor;

@@ -1,5 +1,7 @@
 #include "app/FindReplaceDialog.h"
 
+#include "view/ScintillaTextControl.h"
+
 #include <Qsci/qsciscintilla.h>
 
 #include <QApplication>
@@ -164,7 +166,7 @@ bool FindReplaceDialog::ReplaceCurrent(QsciScintilla& editor, const SearchState&
     const Qt::CaseSensitivity cs = state.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
     // The selection is a match from the last search: replace it, then move on to the next.
     if (editor.selectedText().compare(state.findWhat, cs) == 0) {
-        editor.replaceSelectedText(state.replaceWith);
+        editor.replaceSelectedText(TextStorableIn(editor, state.replaceWith));
     }
     SearchState down = state;
     down.forward = true;
@@ -175,11 +177,12 @@ int FindReplaceDialog::ReplaceAll(QsciScintilla& editor, const SearchState& stat
     if (state.findWhat.isEmpty())
         return 0;
     int count = 0;
+    const QString replacement = TextStorableIn(editor, state.replaceWith);
     editor.beginUndoAction();
     bool found =
         editor.findFirst(state.findWhat, false, state.matchCase, state.wholeWord, false, true, 0, 0, false);
     while (found) {
-        editor.replace(state.replaceWith);
+        editor.replace(replacement);
         ++count;
         found = editor.findNext();
     }

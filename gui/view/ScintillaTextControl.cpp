@@ -65,6 +65,12 @@ int ScintillaModifiers(int qtModifiers) {
 
 } // namespace
 
+QString TextStorableIn(const QsciScintilla& editor, const QString& text) {
+    if (editor.isUtf8())
+        return text;
+    return QString::fromLatin1(Latin1WithReferences(text));
+}
+
 RazoEditor::RazoEditor(QWidget* parent) : QsciScintilla(parent) {
     // A plain source editor: no lexer, no margins, no wrapping until the user asks for it.
     setLexer(nullptr);

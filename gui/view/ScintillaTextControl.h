@@ -29,6 +29,10 @@ private:
     bool m_modifyFlag = false;
 };
 
+// `text` as it can go into `editor`: in an 8-bit document a character beyond Latin-1 becomes a
+// numeric character reference, as it does when typed or pasted.
+QString TextStorableIn(const QsciScintilla& editor, const QString& text);
+
 // The TextControl port over one RazoEditor.
 class ScintillaTextControl : public TextControl {
 public:

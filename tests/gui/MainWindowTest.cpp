@@ -161,9 +161,15 @@ private slots:
 
     void everyAcceleratorIsBoundOnce() {
         StartApp();
+        // With a document open, so that the document window's own keys count too.
+        QVERIFY(OpenFile("keys.html", "x"));
         QMap<QString, int> bound;
         for (QShortcut* shortcut : Window().findChildren<QShortcut*>())
             bound[shortcut->key().toString(QKeySequence::PortableText)]++;
+        for (QWidget* widget : QApplication::allWidgets())
+            for (QAction* action : widget->actions())
+                for (const QKeySequence& key : action->shortcuts())
+                    bound[key.toString(QKeySequence::PortableText)]++;
         for (const Accelerator& accelerator : AcceleratorTable()) {
             const QString keys =
                 QKeySequence::fromString(accelerator.keys).toString(QKeySequence::PortableText);
@@ -348,25 +354,32 @@ private slots:
         QTest::addColumn<bool>("matchCase");
         QTest::addColumn<bool>("wholeWord");
         QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("replacement");
         QTest::addColumn<QByteArray>("expected");
         QTest::newRow("replacement holds the match")
-            << QByteArray("a b A") << false << false << 2 << QByteArray("<a> b <a>");
-        QTest::newRow("match case") << QByteArray("a b A") << true << false << 1 << QByteArray("<a> b A");
-        QTest::newRow("whole word") << QByteArray("a ab a\r\n") << false << true << 2
+            << QByteArray("a b A") << false << false << 2 << QString("<a>") << QByteArray("<a> b <a>");
+        QTest::newRow("match case") << QByteArray("a b A") << true << false << 1 << QString("<a>")
+                                    << QByteArray("<a> b A");
+        QTest::newRow("whole word") << QByteArray("a ab a\r\n") << false << true << 2 << QString("<a>")
                                     << QByteArray("<a> ab <a>\r\n");
+        // An 8-bit document cannot hold the euro sign: it goes in as a reference, not as '?'.
+        QTest::newRow("beyond Latin-1 in an 8-bit document")
+            << QByteArray("a \xe9") << false << false << 1 << QString::fromUtf8("\u20ac\u00e9")
+            << QByteArray("&#8364;\xe9 \xe9");
     }
     void replaceAllReplacesEachMatchOnce() {
         QFETCH(QByteArray, text);
         QFETCH(bool, matchCase);
         QFETCH(bool, wholeWord);
         QFETCH(int, count);
+        QFETCH(QString, replacement);
         QFETCH(QByteArray, expected);
         StartApp();
         DocumentWindow* window = OpenFile("replace.html", text);
         QVERIFY(window);
         SearchState state;
         state.findWhat = "a";
-        state.replaceWith = "<a>";
+        state.replaceWith = replacement;
         state.matchCase = matchCase;
         state.wholeWord = wholeWord;
         QCOMPARE(FindReplaceDialog::ReplaceAll(window->Editor(), state), count);
