@@ -11,7 +11,9 @@ int main(int argc, char** argv) {
     // The whole command line after the program name is one document path, taken before Qt
     // looks at the arguments.
     const std::vector<std::string> arguments(argv, argv + argc);
-    QApplication qtApp(argc, argv);
+    // Qt sees no arguments, so none of them is taken as one of its own switches.
+    int qtArgc = 1;
+    QApplication qtApp(qtArgc, argv);
     QApplication::setApplicationName(QString::fromUtf8(razo::strings::AppTitle));
     QApplication::setApplicationVersion(QStringLiteral(RAZO_VERSION));
     QApplication::setWindowIcon(QIcon(":/icons/razo.svg"));

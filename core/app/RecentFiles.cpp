@@ -51,6 +51,7 @@ bool RecentFiles::Remove(const std::string& path) {
 }
 
 bool RecentFiles::Save() {
+    IniProfile::Batch batch(m_profile); // the whole list in one write of the file
     bool ok = true;
     for (int i = 0; i < settings::RecentFileCount; ++i) {
         const auto index = static_cast<size_t>(i);
@@ -59,7 +60,7 @@ bool RecentFiles::Save() {
         else
             ok = m_profile.WriteProfileString(settings::RecentFileSection, KeyFor(i), std::nullopt) && ok;
     }
-    return ok;
+    return batch.Finish() && ok;
 }
 
 } // namespace razo
