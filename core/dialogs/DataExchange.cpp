@@ -1,5 +1,7 @@
 #include "dialogs/DataExchange.h"
 
+#include <algorithm>
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -141,8 +143,14 @@ void DDX_Radio(CDataExchange& dx, int firstId, int& value) {
         dx.Fields().SetRadioIndex(firstId, value);
 }
 
+// Fields hold UTF-8: a character is every byte but the continuation bytes.
+long CharacterCount(const std::string& utf8) {
+    return static_cast<long>(std::count_if(
+        utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
 void DDV_MaxChars(CDataExchange& dx, const std::string& value, int maxChars) {
-    if (!dx.Saving() || static_cast<long>(value.size()) <= maxChars)
+    if (!dx.Saving() || CharacterCount(value) <= maxChars)
         return;
     dx.Refuse(dx.LastControl(), ReplaceFirst(messages::TooManyChars, "%1", std::to_string(maxChars)));
 }
@@ -194,7 +202,7 @@ void DDX_RequiredText(CDataExchange& dx, int id, std::string& value) {
 }
 
 void DDV_TextLength(CDataExchange& dx, std::string value, int maxLength) {
-    if (!dx.Saving() || static_cast<long>(value.size()) <= maxLength)
+    if (!dx.Saving() || CharacterCount(value) <= maxLength)
         return;
     dx.Refuse(dx.LastControl(), ReplaceFirst(messages::TextTooLong, "%1", std::to_string(maxLength)));
 }

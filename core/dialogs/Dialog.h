@@ -12,7 +12,8 @@ class FieldAccess;
 // Contract for a renderer (DialogRunner) showing a dialog:
 // 1. Build the window from Template() (see DialogTemplate.h).
 // 2. Run DoDataExchange over a CDataExchange in load mode (members to controls), then
-//    OnInitDialog. For an expandable dialog (Expandable() not null) then apply its layout:
+//    OnInitDialog, then fill the URL combo boxes from their remembered lists
+//    (FillHistoryLists). For an expandable dialog (Expandable() not null) then apply its layout:
 //    IsExpanded(), WindowTitle(), ToggleCaption(); a click on IdToggle calls OnToggleLayout()
 //    and applies the layout again.
 // 3. Forward control notifications: Browse buttons (ControlTemplate::browse) to BrowseForFile,
@@ -32,7 +33,8 @@ public:
     const DialogTemplate& Template() const { return m_template; }
 
     virtual void DoDataExchange(CDataExchange&) {}
-    // After the controls exist and the load exchange ran: fill URL lists, preselect entries.
+    // After the controls exist and the load exchange ran: preselect entries and the like. URL
+    // lists are filled by the runner.
     virtual void OnInitDialog(FieldAccess&) {}
     // A control of the dialog changed or was clicked (other than Browse and colour fields).
     virtual void OnFieldChanged(int /*id*/, FieldAccess&) {}

@@ -32,8 +32,9 @@ namespace razo {
 //   type). `entries` fill the list in the given order; `sorted` means the list shows its
 //   entries in alphabetical order (also the entries added later, e.g. from the URL history).
 //   Every list opens with no entry selected and editable parts start empty.
-// * `history` names the remembered list that fills a URL combo box; the dialog's OnInitDialog
-//   fills it (FillHistoryLists in dialogs/UrlHistory.h), the renderer only keeps it sorted.
+// * `history` names the remembered list that fills a URL combo box. The runner fills it right
+//   after the dialog's OnInitDialog (FillHistoryLists in dialogs/UrlHistory.h); the renderer
+//   keeps it sorted.
 // * A PushButton with `browse` is a Browse button: on click the renderer calls BrowseForFile
 //   (dialogs/UrlHistory.h) with it.
 // * Colour fields (`colourFields`): the name list, number edit, Select button and swatches are

@@ -1,5 +1,7 @@
 #include "app/QtUserPrompts.h"
 
+#include <QApplication>
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -10,6 +12,12 @@
 #include "resources/Strings.h"
 
 namespace razo {
+
+QWidget* QtUserPrompts::Owner() const {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return m_parent;
+}
 namespace {
 
 QMessageBox::Icon ToQtIcon(MessageIcon icon) {
@@ -32,7 +40,7 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
 
 void QtUserPrompts::Message(const std::string& text, MessageIcon icon) {
     QMessageBox box(ToQtIcon(icon), QString::fromUtf8(strings::AppTitle), QString::fromStdString(text),
-                    QMessageBox::Ok, m_parent);
+                    QMessageBox::Ok, Owner());
     box.exec();
 }
 
@@ -41,10 +49,10 @@ std::optional<std::string> QtUserPrompts::ChooseFileToOpen(const std::string& ti
                                                            const std::string& startFolder) {
     // A program is any executable file here, so its chooser filters by permission, not by name.
     if (filter == browse::ProgramFilter)
-        return ChooseProgram(m_parent, QString::fromStdString(title),
+        return ChooseProgram(Owner(), QString::fromStdString(title),
                              QString::fromStdString(ToQtFileFilter(filter)),
                              QString::fromStdString(startFolder));
-    const QString path = QFileDialog::getOpenFileName(m_parent, QString::fromStdString(title),
+    const QString path = QFileDialog::getOpenFileName(Owner(), QString::fromStdString(title),
                                                       QString::fromStdString(startFolder),
                                                       QString::fromStdString(ToQtFileFilter(filter)));
     if (path.isEmpty())
@@ -54,7 +62,7 @@ std::optional<std::string> QtUserPrompts::ChooseFileToOpen(const std::string& ti
 
 std::optional<unsigned> QtUserPrompts::ChooseColour(unsigned initial) {
     const QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
-    const QColor chosen = QColorDialog::getColor(start, m_parent);
+    const QColor chosen = QColorDialog::getColor(start, Owner());
     if (!chosen.isValid())
         return std::nullopt;
     return unsigned(chosen.red()) | (unsigned(chosen.green()) << 8) | (unsigned(chosen.blue()) << 16);

@@ -5,7 +5,8 @@ class QWidget;
 
 namespace razo {
 
-// Message boxes and the standard choosers, parented to the main window.
+// Message boxes and the standard choosers, parented to the dialog that asks (the active modal
+// window), else to the main window.
 class QtUserPrompts : public UserPrompts {
 public:
     explicit QtUserPrompts(QWidget* parent = nullptr) : m_parent(parent) {}
@@ -17,6 +18,8 @@ public:
     std::optional<unsigned> ChooseColour(unsigned initial) override;
 
 private:
+    QWidget* Owner() const;
+
     QWidget* m_parent;
 };
 

@@ -355,7 +355,13 @@ void DialogWindow::PaintSwatch(int id, const CColourSwatch& swatch) {
 
 void DialogWindow::FocusAndSelect(int id) {
     QWidget* widget = Control(id);
-    if (!widget || !widget->isEnabled() || !widget->isVisibleTo(this))
+    if (widget != nullptr && !widget->isVisibleTo(this)) {
+        // Refused while hidden in the short layout: the toggle shows it.
+        if (QWidget* toggle = Control(IdToggle))
+            toggle->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (!widget || !widget->isEnabled())
         return;
     widget->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(widget))

@@ -1,5 +1,7 @@
 #include "dialogs/QtDialogRunner.h"
 
+#include "dialogs/HelpPages.h"
+
 #include <QApplication>
 
 #include "dialogs/Colours.h"
@@ -29,6 +31,8 @@ public:
         CDataExchange load(false, m_fields, m_prompts);
         m_dialog.DoDataExchange(load);
         m_dialog.OnInitDialog(m_fields);
+        FillHistoryLists(m_dialog.Template(), m_fields, m_profile);
+        RememberDialogTemplate(m_dialog.Template());
         if (m_dialog.Expandable())
             ApplyLayout();
         else

@@ -98,6 +98,13 @@ TEST(DataExchange, RequiredNumber) {
           });
 }
 
+std::string Repeat(const std::string& text, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += text;
+    return out;
+}
+
 TEST(DataExchange, RequiredTextAndLength) {
     auto requiredThenLength = [](CDataExchange& dx, std::string& m) {
         DDX_RequiredText(dx, Field, m);
@@ -110,6 +117,9 @@ TEST(DataExchange, RequiredTextAndLength) {
               {"blanks count as text", "  ", false, "  ", ""},
               {"1024 characters", std::string(1024, 'u'), false, std::string(1024, 'u'), ""},
               {"1025 characters", std::string(1025, 'u'), true, "", tooLong},
+              // Characters, not bytes: each "é" takes two bytes of UTF-8.
+              {"1024 accented characters", Repeat("\xc3\xa9", 1024), false, Repeat("\xc3\xa9", 1024), ""},
+              {"1025 accented characters", Repeat("\xc3\xa9", 1025), true, "", tooLong},
           });
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "dialogs/Dialog.h"
 #include "dialogs/FileFilter.h"
 #include "dialogs/UrlHistory.h"
 #include "settings/IniProfile.h"
@@ -88,6 +89,23 @@ TEST_F(UrlHistoryTest, FillHistoryListsLoadsEveryUrlCombo) {
     EXPECT_EQ(fields.Entries(12), std::vector<std::string>{"Applet.class"});
     EXPECT_TRUE(fields.Entries(13).empty());
     EXPECT_TRUE(t.Find(10)->sorted);
+}
+
+// The runner fills URL lists itself: a dialog needs no code of its own for them.
+TEST_F(UrlHistoryTest, TheRunnerFillsUrlListsOfAnyDialog) {
+    Store({"b.html", "a.html"});
+    static const DialogTemplate t = [] {
+        DialogTemplate made;
+        made.idd = 990;
+        made.controls = {UrlCombo(10, "URL:")};
+        return made;
+    }();
+    CDialog dialog(t);
+    razo::test::FakeUserPrompts prompts;
+    razo::test::ScriptedDialogRunner runner(prompts, &profile);
+    runner.Script({razo::test::Press{}});
+    ASSERT_TRUE(runner.RunModal(dialog));
+    EXPECT_EQ(runner.runs.back().listEntries.at(10), (std::vector<std::string>{"b.html", "a.html"}));
 }
 
 namespace {

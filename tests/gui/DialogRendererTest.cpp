@@ -83,7 +83,6 @@ public:
         return t;
     }
     explicit ListsDialog(IniProfile& profile) : CDialog(TemplateData()), m_profile(profile) {}
-    void OnInitDialog(FieldAccess& fields) override { FillHistoryLists(Template(), fields, m_profile); }
     void DoDataExchange(CDataExchange& dx) override {
         DDX_CBString(dx, IdOrder, m_strOrder);
         DDX_Text(dx, IdUrl, m_strUrl);
@@ -257,6 +256,26 @@ private slots:
         });
         QVERIFY(ok);
         QCOMPARE(dialog.m_strWidth, std::string("80"));
+    }
+
+    // A value refused while its field is hidden in the short layout: the toggle that shows it
+    // takes the focus, so one key press brings the field back.
+    void refusedHiddenFieldSendsTheUserToTheToggle() {
+        SetLayout(1, 1);
+        CHorizontalRuleDialog dialog(*m_profile);
+        Run(dialog, [&](DialogWindow& window) {
+            auto* width = Field<QLineEdit>(window, IdWidth);
+            width->setFocus();
+            QTest::keyClicks(width, "-5");
+            QTest::mouseClick(window.Control(IdToggle), Qt::LeftButton); // to the short layout
+            QVERIFY(!width->isVisibleTo(&window));
+            QTest::keyClick(&window, Qt::Key_Return);
+            QVERIFY(window.isVisible());
+            QCOMPARE(QApplication::focusWidget(), window.Control(IdToggle));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            QVERIFY(width->isVisibleTo(&window));
+            window.reject();
+        });
     }
 
     void labelMnemonicFocusesItsField() {

@@ -1,5 +1,7 @@
 #include "support/ScriptedDialogRunner.h"
 
+#include "dialogs/UrlHistory.h"
+
 #include <algorithm>
 
 #include "dialogs/DataExchange.h"
@@ -88,6 +90,8 @@ bool ScriptedDialogRunner::RunModal(CDialog& dialog) {
     CDataExchange load(false, fields, m_prompts);
     dialog.DoDataExchange(load);
     dialog.OnInitDialog(fields);
+    if (m_profile != nullptr)
+        FillHistoryLists(dialog.Template(), fields, *m_profile);
     CExpandDialog* expand = dialog.Expandable();
     run.openedExpanded = expand && expand->IsExpanded();
     run.openedTitle = expand ? expand->WindowTitle() : dialog.Template().title;

@@ -9,8 +9,9 @@
 #include "dialogs/FieldAccess.h"
 
 namespace razo {
+class IniProfile;
 class UserPrompts;
-}
+} // namespace razo
 
 namespace razo::test {
 
@@ -60,7 +61,9 @@ struct Press {
 // (false). Refused presses are recorded, as is what the dialog looked like when it opened.
 class ScriptedDialogRunner : public DialogRunner {
 public:
-    explicit ScriptedDialogRunner(UserPrompts& prompts) : m_prompts(prompts) {}
+    // With a profile, URL combo boxes are filled from the remembered lists, as the real runner does.
+    explicit ScriptedDialogRunner(UserPrompts& prompts, const IniProfile* profile = nullptr)
+        : m_prompts(prompts), m_profile(profile) {}
 
     // Presses for the next dialog that runs.
     void Script(std::vector<Press> presses) {
@@ -80,6 +83,7 @@ public:
 
 private:
     UserPrompts& m_prompts;
+    const IniProfile* m_profile = nullptr;
     std::deque<Press> m_script;
 };
 
