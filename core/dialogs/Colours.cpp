@@ -43,6 +43,17 @@ const std::vector<std::string>& ColourNameList(ColourNames names) {
     return names == ColourNames::Extended ? ExtendedColourNames() : Html32ColourNames();
 }
 
+std::vector<ControlTemplate> ColourFieldControls(const ColourFieldSpec& field) {
+    std::vector<ControlTemplate> controls = {
+        ListCombo(field.nameListId, field.label + ":", ColourNameList(field.names)),
+        Edit(field.numberId, "").Beside().Width(36),
+        PushButton(field.selectId, "Select").Beside(),
+    };
+    if (!field.swatchIds.empty())
+        controls.push_back(Swatch(field.swatchIds.front()).Beside());
+    return controls;
+}
+
 bool IsColourNumber(const std::string& text) {
     return text.size() == 6 && std::all_of(text.begin(), text.end(), IsHexDigit);
 }

@@ -40,6 +40,11 @@ const std::vector<std::string>& Html32ColourNames();
 const std::vector<std::string>& ExtendedColourNames();
 const std::vector<std::string>& ColourNameList(ColourNames names);
 
+// The controls of one colour field, in one row: the name list (labelled with the field's label,
+// filled from its vocabulary), the number edit, the Select button and the field's own swatch.
+// Templates list these, so the controls and the field's description cannot disagree.
+std::vector<ControlTemplate> ColourFieldControls(const ColourFieldSpec& field);
+
 // Exact, lower-case match; anything else is black.
 Rgb LookupNamedColour(const std::string& name);
 // Six characters, each a hexadecimal digit.

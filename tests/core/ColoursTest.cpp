@@ -307,3 +307,33 @@ TEST(ColourField, SelectStartsAtTheNumberAndWritesUpperCase) {
     group.OnSelect(BackSelect, fields, prompts);
     EXPECT_EQ(prompts.colourRequests.back(), White);
 }
+
+namespace {
+
+// The controls come from the field's description, so the two cannot disagree.
+TEST(ColourField, ControlsFollowTheFieldsDescription) {
+    const razo::ColourFieldSpec field{"BGCOLOR",
+                                      "Background",
+                                      1229,
+                                      1042,
+                                      1231,
+                                      {1045, 1046},
+                                      razo::ColourRole::Background,
+                                      razo::ColourNames::Extended};
+    const auto controls = razo::ColourFieldControls(field);
+    ASSERT_EQ(controls.size(), 4u);
+    EXPECT_EQ(controls[0].kind, razo::ControlKind::ListCombo);
+    EXPECT_EQ(controls[0].id, 1229);
+    EXPECT_EQ(controls[0].text, "Background:");
+    EXPECT_EQ(controls[0].entries.size(), 141u);
+    EXPECT_EQ(controls[0].entries.front(), "(None)");
+    EXPECT_FALSE(controls[0].sorted);
+    EXPECT_EQ(controls[1].id, 1042);
+    EXPECT_EQ(controls[2].id, 1231);
+    EXPECT_EQ(controls[3].kind, razo::ControlKind::ColourSwatch);
+    EXPECT_EQ(controls[3].id, 1045); // its own swatch; the others belong to their own fields
+    for (size_t i = 1; i < controls.size(); ++i)
+        EXPECT_TRUE(controls[i].besidePrevious);
+}
+
+} // namespace

@@ -50,11 +50,9 @@ public:
             made.title = "Colour";
             made.width = 200;
             made.height = 40;
-            made.controls = {ListCombo(IdColourName, "Text:", Html32ColourNames()),
-                             Edit(IdColourNumber, "").Beside(), PushButton(IdColourSelect, "Select").Beside(),
-                             Swatch(IdColourSample)};
             made.colourFields = {
                 {"TEXT", "Text", IdColourName, IdColourNumber, IdColourSelect, {IdColourSample}}};
+            made.controls = ColourFieldControls(made.colourFields.front());
             return made;
         }();
         return t;
