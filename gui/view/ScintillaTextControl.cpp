@@ -77,6 +77,10 @@ RazoEditor::RazoEditor(QWidget* parent) : QsciScintilla(parent) {
     for (int margin = 0; margin < margins(); ++margin)
         setMarginWidth(margin, 0);
     setWrapMode(WrapNone);
+    // The horizontal scroll range follows the widest line shown, not a fixed width.
+    SendScintilla(SCI_SETSCROLLWIDTH, 1);
+    SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1);
+    SendScintilla(SCI_SETMARGINLEFT, 0UL, 4L);
     setEolMode(EolWindows);
     setUtf8(true);
     releaseProgramKeys();
