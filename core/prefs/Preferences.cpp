@@ -39,14 +39,11 @@ ControlTemplate ProgramBrowseButton(int id, int fieldId) {
 } // namespace
 
 const DialogTemplate& CPreferencesDialog::TemplateData() {
-    static const DialogTemplate data = [] {
-        DialogTemplate t;
-        t.idd = IDD;
-        t.title = "Preferences";
-        t.width = 260;
-        t.height = 150;
-        t.buttons = ButtonPlacement::TopRow;
-        t.controls = {
+    static const DialogTemplate data = MakeDialogTemplate(
+        IDD, "Preferences", 260, 150, false,
+        "Sets the preview browsers, the default file extension, how file references are written and how "
+        "many URLs are remembered.",
+        {
             Edit(IdBrowser, "Primary browser path:")
                 .Width(150)
                 .Help("The program that \"Browser1 Test\" starts on the saved document."),
@@ -67,11 +64,7 @@ const DialogTemplate& CPreferencesDialog::TemplateData() {
                 .Help("How many URLs the URL lists remember, from 1 to 100."),
             CheckBox(IdRememberLayout, "Remember HTML 2/HTML 3.2 selection")
                 .Help("Element dialogs open in the layout last used."),
-        };
-        t.inserts = "Sets the preview browsers, the default file extension, how file references are "
-                    "written and how many URLs are remembered.";
-        return t;
-    }();
+        });
     return data;
 }
 

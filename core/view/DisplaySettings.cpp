@@ -113,19 +113,12 @@ bool OnToggleWordWrap(IniProfile& profile, bool wrapsNow, DisplaySettings& setti
 }
 
 const DialogTemplate& CTabStopsDialog::TemplateData() {
-    static const DialogTemplate data = [] {
-        DialogTemplate t;
-        t.idd = IDD;
-        t.title = "Tabstop setting";
-        t.width = 160;
-        t.height = 44;
-        t.buttons = ButtonPlacement::TopRow;
-        t.controls = {Edit(IdTabWidth, "Tapstop width:")
-                          .Width(30)
-                          .Help("How many character widths one tab advances, from 1 to 100.")};
-        t.inserts = "Sets how wide a tab is shown in every window. The text itself does not change.";
-        return t;
-    }();
+    static const DialogTemplate data =
+        MakeDialogTemplate(IDD, "Tabstop setting", 160, 44, false,
+                           "Sets how wide a tab is shown in every window. The text itself does not change.",
+                           {Edit(IdTabWidth, "Tapstop width:")
+                                .Width(30)
+                                .Help("How many character widths one tab advances, from 1 to 100.")});
     return data;
 }
 

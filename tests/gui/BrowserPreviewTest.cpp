@@ -2,6 +2,7 @@
 // its arguments, the document path is one more argument, and nothing goes through a shell.
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -17,6 +18,7 @@
 #include "resources/CommandIds.h"
 #include "settings/IniProfile.h"
 #include "settings/SettingsKeys.h"
+#include "support/RunningApp.h"
 #include "view/ScintillaTextControl.h"
 
 using namespace razo;
@@ -24,13 +26,11 @@ using namespace razo;
 class BrowserPreviewTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_config;
-    QTemporaryDir m_files;
-    std::unique_ptr<RazoApplication> m_app;
+    testing::RunningApp m_run;
 
     // A stand-in browser that writes each argument it gets on a line of its own.
     QString MakeBrowser() {
-        const QString script = m_files.filePath("fake browser.sh");
+        const QString script = m_run.FilePath("fake browser.sh");
         QFile file(script);
         if (!file.open(QIODevice::WriteOnly))
             return {};
@@ -48,56 +48,49 @@ class BrowserPreviewTest : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        QVERIFY(m_config.isValid() && m_files.isValid());
-        qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
-    }
+    void initTestCase() { QVERIFY(m_run.Init()); }
     void init() {
-        m_app = std::make_unique<RazoApplication>();
-        m_app->Start(QString());
+        m_run.BeginTest();
+        m_run.Start();
     }
-    void cleanup() {
-        for (DocumentWindow* window : m_app->Window().Files().Windows())
-            window->Doc().SetModifiedFlag(false);
-        m_app->Window().close();
-        m_app.reset();
-    }
+    void cleanup() { m_run.EndTest(); }
 
     void previewSavesAndStartsTheBrowserWithThePathAsOneArgument() {
         const QString browser = MakeBrowser();
         QVERIFY(!browser.isEmpty());
         // The command is quoted because its own path has a blank; "--new-window" is its argument.
-        Write(m_app->Profile(), settings::Browser, "\"" + browser.toStdString() + "\" --new-window");
-        const QString page = m_files.filePath("my page; $(touch injected).html");
+        Write(m_run.App().Profile(), settings::Browser, "\"" + browser.toStdString() + "\" --new-window");
+        const QString page = m_run.FilePath("my page; $(touch injected).html");
         QFile::remove(page);
         QFile file(page);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("<P>");
         file.close();
 
-        DocumentWindow* window = m_app->Window().Files().OpenPath(page);
+        DocumentWindow* window = m_run.App().Window().Files().OpenPath(page);
         QVERIFY(window != nullptr);
         window->Control().SetSel(3, 3);
         window->Control().ReplaceSel("hello", true);
         QVERIFY(window->Doc().IsModified());
 
-        QVERIFY(m_app->Window().Dispatcher().Execute(cmd::BrowserTest));
+        QVERIFY(m_run.App().Window().Dispatcher().Execute(cmd::BrowserTest));
         QTRY_COMPARE(ArgumentsSeen(browser), (QStringList{"--new-window", page}));
         QVERIFY(!window->Doc().IsModified());
         QFile saved(page);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), QByteArray("<P>hello"));
-        QCOMPARE(QString::fromStdString(Read(m_app->Profile(), settings::WorkingDir)), m_files.path() + "/");
-        QVERIFY(!QFile::exists(m_files.filePath("injected")));
+        QCOMPARE(QString::fromStdString(Read(m_run.App().Profile(), settings::WorkingDir)),
+                 QFileInfo(m_run.FilePath("x")).path() + "/");
+        QVERIFY(!QFile::exists(m_run.FilePath("injected")));
     }
 
     void aBrowserThatCannotStartIsReported() {
-        Write(m_app->Profile(), settings::Browser2, m_files.filePath("no such browser").toStdString());
-        const QString page = m_files.filePath("b.html");
+        Write(m_run.App().Profile(), settings::Browser2, m_run.FilePath("no such browser").toStdString());
+        const QString page = m_run.FilePath("b.html");
         QFile file(page);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
-        QVERIFY(m_app->Window().Files().OpenPath(page) != nullptr);
+        QVERIFY(m_run.App().Window().Files().OpenPath(page) != nullptr);
 
         QString shown;
         QTimer::singleShot(0, this, [&shown] {
@@ -108,7 +101,7 @@ private slots:
                 box->accept();
             }
         });
-        QVERIFY(m_app->Window().Dispatcher().Execute(cmd::BrowserTest2));
+        QVERIFY(m_run.App().Window().Dispatcher().Execute(cmd::BrowserTest2));
         QCOMPARE(shown, QString("Cannot execute browser."));
     }
 };

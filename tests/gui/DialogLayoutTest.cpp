@@ -19,9 +19,11 @@
 #include "elements/TemplateRegistry.h"
 #include "settings/IniProfile.h"
 #include "support/FakeUserPrompts.h"
+#include "support/Screenshots.h"
 #include "support/TempDir.h"
 
 using namespace razo;
+using razo::testing::WithTitleBar;
 
 namespace {
 
@@ -63,22 +65,6 @@ QString FileName(const DialogTemplate& t, bool expanded) {
     if (t.expandable)
         name += expanded ? "-expanded" : "-short";
     return name + ".png";
-}
-
-// The window as a person sees it, with a plain title bar (the offscreen platform draws none).
-QImage WithTitleBar(QWidget& window) {
-    const QPixmap body = window.grab();
-    const int bar = window.fontMetrics().height() + 8;
-    QImage image(body.width() + 2, body.height() + bar + 1, QImage::Format_RGB32);
-    image.fill(QColor(0x4a, 0x5f, 0x80));
-    QPainter painter(&image);
-    QFont font = window.font();
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(Qt::white);
-    painter.drawText(QRect(8, 0, body.width(), bar), Qt::AlignVCenter | Qt::AlignLeft, window.windowTitle());
-    painter.drawPixmap(1, bar, body);
-    return image;
 }
 
 } // namespace

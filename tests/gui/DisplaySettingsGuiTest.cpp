@@ -46,7 +46,6 @@ class DisplaySettingsGuiTest : public QObject {
 
 private:
     razo::testing::RunningApp m_run;
-    QObject* m_pending = nullptr;
 
     MainWindow& Window() { return m_run.Window(); }
     CommandDispatcher& Dispatcher() { return Window().Dispatcher(); }
@@ -70,11 +69,11 @@ private:
         QString message;
         DialogWindow* shown = nullptr;
         m_run.App().Dialogs().onShow = [&shown](DialogWindow& window) { shown = &window; };
-        QTimer::singleShot(0, m_pending, [&] {
+        QTimer::singleShot(0, m_run.Pending(), [&] {
             auto* field = qobject_cast<QLineEdit*>(shown->Control(kTabWidthField));
             *initial = field->text();
             field->setText(typed);
-            OnNextModal(m_pending, [&message](QWidget* modal) {
+            OnNextModal(m_run.Pending(), [&message](QWidget* modal) {
                 if (auto* box = qobject_cast<QMessageBox*>(modal))
                     message = box->text();
                 modal->close();
@@ -92,15 +91,10 @@ private:
 private slots:
     void initTestCase() { QVERIFY(m_run.Init()); }
     void init() {
-        m_run.RemoveProfile();
+        m_run.BeginTest();
         ProgramDisplaySettings() = DisplaySettings();
-        m_pending = new QObject(this);
     }
-    void cleanup() {
-        delete m_pending;
-        m_pending = nullptr;
-        m_run.Stop();
-    }
+    void cleanup() { m_run.EndTest(); }
 
     void logFontMapsOntoQFont_data() {
         QTest::addColumn<LogFont>("logFont");
@@ -204,7 +198,7 @@ private slots:
         Activate(first);
         const QFont before = second->Editor().font();
         QString offered;
-        OnNextModal(m_pending, [&offered](QWidget* modal) {
+        OnNextModal(m_run.Pending(), [&offered](QWidget* modal) {
             auto* dialog = qobject_cast<QFontDialog*>(modal);
             QVERIFY(dialog);
             offered = QFontInfo(dialog->currentFont()).family();
@@ -234,7 +228,7 @@ private slots:
         DocumentWindow* window = m_run.OpenFile("c.html", "c");
         QVERIFY(window);
         const QFont before = window->Editor().font();
-        OnNextModal(m_pending, [](QWidget* modal) { modal->close(); });
+        OnNextModal(m_run.Pending(), [](QWidget* modal) { modal->close(); });
         QVERIFY(Dispatcher().Execute(cmd::ChooseDisplayFont));
         QCOMPARE(window->Editor().font(), before);
         QVERIFY(Profile().KeyNames("Font").empty());

@@ -11,6 +11,7 @@
 #include "app/RazoApplication.h"
 #include "dialogs/DialogWindow.h"
 #include "dialogs/QtDialogRunner.h"
+#include "support/RunningApp.h"
 #include "view/ScintillaTextControl.h"
 
 using namespace razo;
@@ -18,44 +19,26 @@ using namespace razo;
 class ElementDialogCommandTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_config;
-    QTemporaryDir m_files;
-    std::unique_ptr<RazoApplication> m_app;
+    testing::RunningApp m_run;
 
     DocumentWindow* OpenFile(const QString& name, const QByteArray& bytes) {
-        QFile file(m_files.filePath(name));
-        if (!file.open(QIODevice::WriteOnly))
-            return nullptr;
-        file.write(bytes);
-        file.close();
-        DocumentWindow* window = m_app->Window().Files().OpenPath(file.fileName());
-        QCoreApplication::processEvents();
-        return window;
+        return m_run.OpenFile(name, bytes);
     }
 
 private slots:
-    void initTestCase() {
-        QVERIFY(m_config.isValid() && m_files.isValid());
-        qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
-    }
+    void initTestCase() { QVERIFY(m_run.Init()); }
     void init() {
-        m_app = std::make_unique<RazoApplication>();
-        m_app->Start(QString());
-        QVERIFY(QTest::qWaitForWindowActive(&m_app->Window()));
+        m_run.BeginTest();
+        m_run.Start();
     }
-    void cleanup() {
-        for (DocumentWindow* window : m_app->Window().Files().Windows())
-            window->Doc().SetModifiedFlag(false);
-        m_app->Window().close();
-        m_app.reset();
-    }
+    void cleanup() { m_run.EndTest(); }
 
     void ctrl2WrapsTheSelectionInAHeading() {
         DocumentWindow* window = OpenFile("intro.html", "Intro");
         QVERIFY(window);
         window->Control().SetSel(0, 5);
         QString title;
-        m_app->Dialogs().onShow = [&title](DialogWindow& dialog) {
+        m_run.App().Dialogs().onShow = [&title](DialogWindow& dialog) {
             QTimer::singleShot(0, &dialog, [&] {
                 if (QTest::qWaitForWindowActive(&dialog)) {
                     title = dialog.windowTitle();
@@ -78,7 +61,7 @@ private slots:
         DocumentWindow* window = OpenFile("rule.html", "text");
         QVERIFY(window);
         window->Control().SetSel(0, 4);
-        m_app->Dialogs().onShow = [](DialogWindow& dialog) {
+        m_run.App().Dialogs().onShow = [](DialogWindow& dialog) {
             QTimer::singleShot(0, &dialog, [&dialog] {
                 if (QTest::qWaitForWindowActive(&dialog))
                     QTest::keyClick(&dialog, Qt::Key_Escape);

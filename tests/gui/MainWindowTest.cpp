@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMenu>
@@ -66,44 +67,22 @@ QByteArray ReadAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 } // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_config;
-    QTemporaryDir m_files;
-    std::unique_ptr<RazoApplication> m_app;
+    razo::testing::RunningApp m_run;
 
-    QString ProfilePath() const { return m_config.filePath("razo/RAZO.INI"); }
-    MainWindow& Window() { return m_app->Window(); }
-
-    void StartApp() {
-        m_app = std::make_unique<RazoApplication>();
-        m_app->Start(QString());
-        QVERIFY(QTest::qWaitForWindowActive(&Window()));
-    }
-    void StopApp() {
-        if (!m_app)
-            return;
-        for (DocumentWindow* window : Window().Files().Windows())
-            window->Doc().SetModifiedFlag(false);
-        Window().close();
-        m_app.reset();
-    }
+    QString ProfilePath() const { return m_run.ProfilePath(); }
+    QString FilePath(const QString& name) const { return m_run.FilePath(name); }
+    MainWindow& Window() { return m_run.Window(); }
+    RazoApplication& App() { return m_run.App(); }
+    void StartApp() { m_run.Start(); }
+    void StopApp() { m_run.Stop(); }
     DocumentWindow* OpenFile(const QString& name, const QByteArray& bytes) {
-        const QString path = m_files.filePath(name);
-        WriteAll(path, bytes);
-        DocumentWindow* window = Window().Files().OpenPath(path);
-        QCoreApplication::processEvents();
-        return window;
+        return m_run.OpenFile(name, bytes);
     }
     static void Select(DocumentWindow& window, long start, long end) { window.Control().SetSel(start, end); }
     static QByteArray Text(DocumentWindow& window) {
@@ -123,19 +102,14 @@ private:
     void CompareMenu(QMenu* menu, const std::vector<MenuEntry>& entries, const QString& where);
 
 private slots:
-    void initTestCase() {
-        QVERIFY(m_config.isValid() && m_files.isValid());
-        qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
-        QApplication::setApplicationName("Razo");
-    }
+    void initTestCase() { QVERIFY(m_run.Init()); }
     void init() {
-        QFile::remove(ProfilePath());
-        g_pending = new QObject(this);
+        m_run.BeginTest();
+        g_pending = m_run.Pending();
     }
     void cleanup() {
-        delete g_pending;
         g_pending = nullptr;
-        StopApp();
+        m_run.EndTest();
     }
 
     void profileLivesInTheConfigFolder() { QCOMPARE(RazoApplication::DefaultProfilePath(), ProfilePath()); }
@@ -250,15 +224,15 @@ private slots:
         } else {
             QVERIFY(Window().Files().Save(*window));
         }
-        QCOMPARE(ReadAll(m_files.filePath("bytes.html")), expected);
+        QCOMPARE(ReadAll(FilePath("bytes.html")), expected);
         QVERIFY(!window->Doc().IsModified());
-        QCOMPARE(m_app->Profile().GetProfileString("Misc", "Working Dir", ""),
-                 (m_files.path() + "/").toStdString());
+        QCOMPARE(App().Profile().GetProfileString("Misc", "Working Dir", ""),
+                 (QFileInfo(FilePath("x")).path() + "/").toStdString());
     }
 
     void failedSaveKeepsDocumentModified() {
         StartApp();
-        QDir(m_files.path()).mkpath("gone");
+        QDir(QFileInfo(FilePath("x")).path()).mkpath("gone");
         DocumentWindow* window = OpenFile("gone/page.html", "abc");
         QVERIFY(window);
         Select(*window, 0, 3);
@@ -267,14 +241,14 @@ private slots:
         // Into a folder that is not there: reported, nothing changes on disk.
         QString message;
         DismissMessage(&message);
-        QVERIFY(!window->RazoDoc().OnSaveDocument(m_files.filePath("missing/page.html").toStdString(),
+        QVERIFY(!window->RazoDoc().OnSaveDocument(FilePath("missing/page.html").toStdString(),
                                                   &window->Control()));
         QVERIFY2(message.contains("page.html"), qPrintable(message));
         QVERIFY(window->Doc().IsModified());
-        QCOMPARE(ReadAll(m_files.filePath("gone/page.html")), QByteArray("abc"));
+        QCOMPARE(ReadAll(FilePath("gone/page.html")), QByteArray("abc"));
 
         // Its own folder removed since it was opened.
-        QVERIFY(QDir(m_files.filePath("gone")).removeRecursively());
+        QVERIFY(QDir(FilePath("gone")).removeRecursively());
         message.clear();
         DismissMessage(&message);
         Press(*window, Qt::Key_S);
@@ -293,7 +267,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(qint64, size);
         StartApp();
-        const QString path = m_files.filePath(name);
+        const QString path = FilePath(name);
         if (size >= 0) {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
@@ -329,7 +303,7 @@ private slots:
                 QVERIFY(guard && Window().ActiveDocument() == window);
         }
         QTRY_VERIFY(guard.isNull());
-        QCOMPARE(ReadAll(m_files.filePath("ask.html")), QByteArray("abc"));
+        QCOMPARE(ReadAll(FilePath("ask.html")), QByteArray("abc"));
         QCOMPARE(Window().windowTitle(), QString("Razo"));
         QVERIFY(!Window().Dispatcher().QueryState(cmd::FileSave).enabled);
     }
@@ -468,7 +442,7 @@ void MainWindowTest::CompareMenu(QMenu* menu, const std::vector<MenuEntry>& entr
             break;
         }
         case MenuEntryKind::RecentFiles: {
-            const auto& paths = m_app->Recent().Paths();
+            const auto& paths = App().Recent().Paths();
             if (paths.empty()) {
                 QAction* action = next();
                 QVERIFY2(action, qPrintable(context));

@@ -18,9 +18,11 @@
 #include "resources/CommandIds.h"
 #include "settings/IniProfile.h"
 #include "support/RunningApp.h"
+#include "support/Screenshots.h"
 
 using namespace razo;
 using razo::testing::OnNextModal;
+using razo::testing::WithTitleBar;
 using Prefs = CPreferencesDialog;
 
 namespace {
@@ -54,7 +56,6 @@ class PreferencesGuiTest : public QObject {
 
 private:
     razo::testing::RunningApp m_run;
-    QObject* m_pending = nullptr;
 
     IniProfile Profile() { return IniProfile(m_run.ProfilePath().toStdString()); }
 
@@ -66,7 +67,7 @@ private:
             shown = &window;
             QObject::connect(&window, &QDialog::accepted, [&accepted] { accepted = true; });
         };
-        QTimer::singleShot(0, m_pending, [&] {
+        QTimer::singleShot(0, m_run.Pending(), [&] {
             script(*shown);
             if (shown->isVisible())
                 shown->reject();
@@ -78,15 +79,8 @@ private:
 
 private slots:
     void initTestCase() { QVERIFY(m_run.Init()); }
-    void init() {
-        m_run.RemoveProfile();
-        m_pending = new QObject(this);
-    }
-    void cleanup() {
-        delete m_pending;
-        m_pending = nullptr;
-        m_run.Stop();
-    }
+    void init() { m_run.BeginTest(); }
+    void cleanup() { m_run.EndTest(); }
 
     void opensWithAndWithoutDocument_data() {
         QTest::addColumn<bool>("withDocument");
@@ -132,7 +126,7 @@ private slots:
         const bool ok = RunPreferences([&](DialogWindow& window) {
             auto* field = qobject_cast<QLineEdit*>(window.Control(Prefs::IdUrlNumber));
             field->setText(typed);
-            OnNextModal(m_pending, [&message](QWidget* modal) {
+            OnNextModal(m_run.Pending(), [&message](QWidget* modal) {
                 if (auto* box = qobject_cast<QMessageBox*>(modal))
                     message = box->text();
                 modal->close();
@@ -186,7 +180,7 @@ private slots:
         bool filtered = false;
         QString typed;
         RunPreferences([&](DialogWindow& window) {
-            OnNextModal(m_pending, [&](QWidget* modal) {
+            OnNextModal(m_run.Pending(), [&](QWidget* modal) {
                 auto* chooser = qobject_cast<QFileDialog*>(modal);
                 if (!chooser) {
                     modal->close();
@@ -211,22 +205,8 @@ private slots:
         if (folder.isEmpty())
             QSKIP("RAZO_SCREENSHOT_DIR not set");
         m_run.Start();
-        RunPreferences([&](DialogWindow& window) {
-            const QPixmap body = window.grab();
-            const int bar = window.fontMetrics().height() + 8;
-            QImage image(body.width() + 2, body.height() + bar + 1, QImage::Format_RGB32);
-            image.fill(QColor(0x4a, 0x5f, 0x80));
-            QPainter painter(&image);
-            QFont font = window.font();
-            font.setBold(true);
-            painter.setFont(font);
-            painter.setPen(Qt::white);
-            painter.drawText(QRect(8, 0, body.width(), bar), Qt::AlignVCenter | Qt::AlignLeft,
-                             window.windowTitle());
-            painter.drawPixmap(1, bar, body);
-            painter.end();
-            QVERIFY(image.save(folder + "/preferences.png"));
-        });
+        RunPreferences(
+            [&](DialogWindow& window) { QVERIFY(WithTitleBar(window).save(folder + "/preferences.png")); });
     }
 };
 

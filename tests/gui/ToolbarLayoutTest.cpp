@@ -66,7 +66,6 @@ class ToolbarLayoutTest : public QObject {
 
 private:
     razo::testing::RunningApp m_run;
-    QObject* m_pending = nullptr;
 
     MainWindow& Window() { return m_run.Window(); }
     QToolBar* Bar(int id) { return Window().findChild<QToolBar*>(QStringLiteral("toolbar%1").arg(id)); }
@@ -88,15 +87,8 @@ private:
 
 private slots:
     void initTestCase() { QVERIFY(m_run.Init()); }
-    void init() {
-        m_run.RemoveProfile();
-        m_pending = new QObject(this);
-    }
-    void cleanup() {
-        delete m_pending;
-        m_pending = nullptr;
-        m_run.Stop();
-    }
+    void init() { m_run.BeginTest(); }
+    void cleanup() { m_run.EndTest(); }
 
     void barsAreBuiltFromTheTable() {
         m_run.Start();
@@ -252,7 +244,7 @@ private slots:
         window->Control().ReplaceSel("more ", true);
         QVERIFY(Window().Dispatcher().Execute(kLink));
         bool asked = false;
-        OnNextModal(m_pending, [&asked](QWidget* modal) {
+        OnNextModal(m_run.Pending(), [&asked](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             asked = box != nullptr;
             if (box)

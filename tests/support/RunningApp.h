@@ -43,6 +43,18 @@ public:
         return true;
     }
 
+    // Each test starts from no profile; answers it set up for dialogs go with it.
+    void BeginTest() {
+        RemoveProfile();
+        m_pending = std::make_unique<QObject>();
+    }
+    void EndTest() {
+        m_pending.reset();
+        Stop();
+    }
+    // Owner of a test's pending answers (see OnNextModal).
+    QObject* Pending() const { return m_pending.get(); }
+
     QString ProfilePath() const { return m_config.filePath("razo/RAZO.INI"); }
     QString FilePath(const QString& name) const { return m_files.filePath(name); }
     void RemoveProfile() { QFile::remove(ProfilePath()); }
@@ -87,6 +99,7 @@ private:
     QTemporaryDir m_config;
     QTemporaryDir m_files;
     std::unique_ptr<RazoApplication> m_app;
+    std::unique_ptr<QObject> m_pending;
 };
 
 } // namespace razo::testing
