@@ -156,7 +156,7 @@ bool DocumentFiles::SaveModified(DocumentWindow& window) {
     if (!window.Doc().IsModified())
         return true;
     m_area.setActiveSubWindow(&window);
-    const QString question = QStringLiteral("Save changes to %1?").arg(window.Doc().TitleText());
+    const QString question = QString::fromUtf8(strings::SaveChangesQuestion).arg(window.Doc().TitleText());
     const auto answer =
         QMessageBox::warning(m_dialogParent, QString::fromUtf8(strings::AppTitle), question,
                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);

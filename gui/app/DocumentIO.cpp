@@ -5,21 +5,30 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "resources/Strings.h"
+
 namespace razo {
+namespace {
+
+QString Text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+} // namespace
 
 std::optional<QByteArray> ReadDocumentFile(const QString& path, QString& error) {
     const QString shown = QDir::toNativeSeparators(path);
     QFile file(path);
     if (QFileInfo(path).isDir()) {
-        error = QStringLiteral("Cannot open %1.\n\nIt is a folder, not a file.").arg(shown);
+        error = Text(strings::CannotOpenFolder).arg(shown);
         return std::nullopt;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("Cannot open %1.\n\n%2").arg(shown, file.errorString());
+        error = Text(strings::CannotOpenFile).arg(shown, file.errorString());
         return std::nullopt;
     }
     if (file.size() > MaxDocumentBytes) {
-        error = QStringLiteral("Cannot open %1.\n\nThe file is %2 MB; Razo opens files of up to %3 MB.")
+        error = Text(strings::FileTooLarge)
                     .arg(shown)
                     .arg(file.size() / (1024 * 1024))
                     .arg(MaxDocumentBytes / (1024 * 1024));
@@ -27,7 +36,7 @@ std::optional<QByteArray> ReadDocumentFile(const QString& path, QString& error) 
     }
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        error = QStringLiteral("Cannot read %1.\n\n%2").arg(shown, file.errorString());
+        error = Text(strings::CannotReadFile).arg(shown, file.errorString());
         return std::nullopt;
     }
     return bytes;
@@ -36,8 +45,7 @@ std::optional<QByteArray> ReadDocumentFile(const QString& path, QString& error) 
 bool WriteDocumentFile(const QString& path, const QByteArray& bytes, QString& error) {
     QSaveFile file(path);
     const auto fail = [&] {
-        error =
-            QStringLiteral("Cannot save %1.\n\n%2").arg(QDir::toNativeSeparators(path), file.errorString());
+        error = Text(strings::CannotSaveFile).arg(QDir::toNativeSeparators(path), file.errorString());
         file.cancelWriting();
         return false;
     };
@@ -46,8 +54,7 @@ bool WriteDocumentFile(const QString& path, const QByteArray& bytes, QString& er
     if (file.write(bytes) != bytes.size())
         return fail();
     if (!file.commit()) {
-        error =
-            QStringLiteral("Cannot save %1.\n\n%2").arg(QDir::toNativeSeparators(path), file.errorString());
+        error = Text(strings::CannotSaveFile).arg(QDir::toNativeSeparators(path), file.errorString());
         return false;
     }
     return true;
