@@ -64,16 +64,27 @@ void ExchangeNumberText(CDataExchange& dx, int id, std::string& value, const cha
         dx.Refuse(id, negativeMessage);
 }
 
+// Fields hold UTF-8: a character is every byte but the continuation bytes.
+long CharacterCount(const std::string& utf8) {
+    return static_cast<long>(std::count_if(
+        utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
 } // namespace
+
+void CDataExchange::PrepareCtrl(int id) {
+    m_idLastControl = id;
+    m_bLastControlDisabled = id > 0 && !m_fields.IsEnabled(id);
+}
 
 void CDataExchange::Fail() {
     m_bFailed = true;
     m_fields.MarkReturnControl(m_idLastControl);
 }
 
-void CDataExchange::Refuse(int id, const std::string& message) {
+void CDataExchange::Refuse(int id, const std::string& message, MessageIcon icon) {
     PrepareCtrl(id);
-    m_prompts.Message(message, MessageIcon::Exclamation);
+    m_prompts.Message(message, icon);
     Fail();
 }
 
@@ -81,7 +92,9 @@ void DDX_Text(CDataExchange& dx, int id, std::string& value) {
     if (dx.Failed())
         return;
     dx.PrepareEditCtrl(id);
-    if (dx.m_bSaveAndValidate)
+    if (dx.SkipsLastControl())
+        value.clear();
+    else if (dx.m_bSaveAndValidate)
         value = dx.Fields().GetText(id);
     else
         dx.Fields().SetText(id, value);
@@ -91,6 +104,10 @@ void DDX_Text(CDataExchange& dx, int id, int& value) {
     if (dx.Failed())
         return;
     dx.PrepareEditCtrl(id);
+    if (dx.SkipsLastControl()) {
+        value = 0;
+        return;
+    }
     if (!dx.m_bSaveAndValidate) {
         dx.Fields().SetText(id, std::to_string(value));
         return;
@@ -107,7 +124,9 @@ void DDX_CBString(CDataExchange& dx, int id, std::string& value) {
     if (dx.Failed())
         return;
     dx.PrepareCtrl(id);
-    if (dx.m_bSaveAndValidate)
+    if (dx.SkipsLastControl())
+        value.clear();
+    else if (dx.m_bSaveAndValidate)
         value = dx.Fields().GetText(id);
     else
         dx.Fields().SetText(id, value);
@@ -117,7 +136,9 @@ void DDX_CBIndex(CDataExchange& dx, int id, int& index) {
     if (dx.Failed())
         return;
     dx.PrepareCtrl(id);
-    if (dx.m_bSaveAndValidate)
+    if (dx.SkipsLastControl())
+        index = -1;
+    else if (dx.m_bSaveAndValidate)
         index = dx.Fields().GetListIndex(id);
     else
         dx.Fields().SetListIndex(id, index);
@@ -127,7 +148,9 @@ void DDX_Check(CDataExchange& dx, int id, int& value) {
     if (dx.Failed())
         return;
     dx.PrepareCtrl(id);
-    if (dx.m_bSaveAndValidate)
+    if (dx.SkipsLastControl())
+        value = 0;
+    else if (dx.m_bSaveAndValidate)
         value = dx.Fields().GetCheck(id);
     else
         dx.Fields().SetCheck(id, value);
@@ -137,42 +160,53 @@ void DDX_Radio(CDataExchange& dx, int firstId, int& value) {
     if (dx.Failed())
         return;
     dx.PrepareCtrl(firstId);
-    if (dx.m_bSaveAndValidate)
+    if (dx.SkipsLastControl())
+        value = -1;
+    else if (dx.m_bSaveAndValidate)
         value = dx.Fields().GetRadioIndex(firstId);
     else
         dx.Fields().SetRadioIndex(firstId, value);
 }
 
-// Fields hold UTF-8: a character is every byte but the continuation bytes.
-long CharacterCount(const std::string& utf8) {
-    return static_cast<long>(std::count_if(
-        utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
 void DDV_MaxChars(CDataExchange& dx, const std::string& value, int maxChars) {
-    if (!dx.Saving() || CharacterCount(value) <= maxChars)
+    if (!dx.Saving() || dx.SkipsLastControl() || CharacterCount(value) <= maxChars)
         return;
     dx.Refuse(dx.LastControl(), ReplaceFirst(messages::TooManyChars, "%1", std::to_string(maxChars)));
 }
 
 void DDV_MinMaxInt(CDataExchange& dx, int value, int minValue, int maxValue) {
-    if (!dx.Saving() || (value >= minValue && value <= maxValue))
+    if (!dx.Saving() || dx.SkipsLastControl() || (value >= minValue && value <= maxValue))
         return;
     std::string text = "Please enter an integer between " + std::to_string(minValue) + " and " +
                        std::to_string(maxValue) + ".";
     dx.Refuse(dx.LastControl(), text);
 }
 
-void DDX_RequiredNumber(CDataExchange& dx, int id, std::string& value) {
+namespace {
+
+// Prepares the control of a saving routine; true when the routine should go on (saving, nothing
+// failed, the control enabled). A disabled control's member is emptied.
+bool PrepareSave(CDataExchange& dx, int id, std::string& value) {
     if (!dx.Saving())
+        return false;
+    dx.PrepareEditCtrl(id);
+    if (!dx.SkipsLastControl())
+        return true;
+    value.clear();
+    return false;
+}
+
+} // namespace
+
+void DDX_RequiredNumber(CDataExchange& dx, int id, std::string& value) {
+    if (!PrepareSave(dx, id, value))
         return;
     ExchangeNumberText(dx, id, value, messages::MustOnlyEnterNumerals);
 }
 
 void DDX_OptionalNumber(CDataExchange& dx, int id, std::string& value) {
-    if (!dx.Saving())
+    if (!PrepareSave(dx, id, value))
         return;
-    dx.PrepareEditCtrl(id);
     if (dx.Fields().GetText(id).empty()) {
         value.clear();
         return;
@@ -190,9 +224,8 @@ void DDV_OptionalNumberRange(CDataExchange& dx, std::string value, int minValue,
 }
 
 void DDX_RequiredText(CDataExchange& dx, int id, std::string& value) {
-    if (!dx.Saving())
+    if (!PrepareSave(dx, id, value))
         return;
-    dx.PrepareEditCtrl(id);
     std::string text = dx.Fields().GetText(id);
     if (text.empty()) {
         dx.Refuse(id, messages::MustEnterValue);
@@ -202,15 +235,14 @@ void DDX_RequiredText(CDataExchange& dx, int id, std::string& value) {
 }
 
 void DDV_TextLength(CDataExchange& dx, std::string value, int maxLength) {
-    if (!dx.Saving() || CharacterCount(value) <= maxLength)
+    if (!dx.Saving() || dx.SkipsLastControl() || CharacterCount(value) <= maxLength)
         return;
     dx.Refuse(dx.LastControl(), ReplaceFirst(messages::TextTooLong, "%1", std::to_string(maxLength)));
 }
 
 void DDX_ColourNumber(CDataExchange& dx, int id, std::string& value) {
-    if (!dx.Saving())
+    if (!PrepareSave(dx, id, value))
         return;
-    dx.PrepareEditCtrl(id);
     std::string text = dx.Fields().GetText(id);
     if (!text.empty() && !IsColourNumber(text)) {
         dx.Refuse(id, messages::InvalidColourNumber);

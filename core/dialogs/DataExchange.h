@@ -1,15 +1,18 @@
 #pragma once
 #include <string>
 
+#include "ports/UserPrompts.h"
+
 namespace razo {
 
 class FieldAccess;
-class UserPrompts;
 
 // The data-exchange context of one pass over a dialog's fields: load (members to controls, when
 // the dialog opens) or save (controls to members, when OK is pressed). A routine that refuses a
 // value marks its control, tells the user and calls Fail(); every later routine of the same pass
-// then does nothing, so the user sees one message per press of OK.
+// then does nothing, so the user sees one message per press of OK. A control the dialog disabled
+// is not checked when saving: its member gets the empty value, and the checks that follow its
+// exchange (DDV_*) pass, since the user cannot edit what they would refuse.
 class CDataExchange {
 public:
     CDataExchange(bool saveAndValidate, FieldAccess& fields, UserPrompts& prompts)
@@ -21,9 +24,12 @@ public:
     UserPrompts& Prompts() { return m_prompts; }
 
     // Remembers `id` as the control an exchange is working on (the classic PrepareCtrl).
-    void PrepareCtrl(int id) { m_idLastControl = id; }
-    void PrepareEditCtrl(int id) { m_idLastControl = id; }
+    void PrepareCtrl(int id);
+    void PrepareEditCtrl(int id) { PrepareCtrl(id); }
     int LastControl() const { return m_idLastControl; }
+    // True while saving and the last prepared control is disabled: its exchange stores the
+    // empty value and the checks after it pass.
+    bool SkipsLastControl() const { return m_bSaveAndValidate && m_bLastControlDisabled; }
 
     // Ends the pass: marks the last prepared control as the one to return to.
     void Fail();
@@ -32,15 +38,16 @@ public:
     int ReturnControl() const { return m_bFailed ? m_idLastControl : 0; }
     // True when the routines should act: saving and nothing failed yet.
     bool Saving() const { return m_bSaveAndValidate && !m_bFailed; }
-    bool Loading() const { return !m_bSaveAndValidate && !m_bFailed; }
 
-    // For a dialog's own cross-field checks: an exclamation message, then Fail on `id`.
-    void Refuse(int id, const std::string& message);
+    // For a dialog's own cross-field checks: the message (with an exclamation icon unless told
+    // otherwise), then Fail on `id`.
+    void Refuse(int id, const std::string& message, MessageIcon icon = MessageIcon::Exclamation);
 
 private:
     FieldAccess& m_fields;
     UserPrompts& m_prompts;
     int m_idLastControl = 0;
+    bool m_bLastControlDisabled = false;
     bool m_bFailed = false;
 };
 

@@ -46,6 +46,12 @@ ControlTemplate ControlTemplate::GroupStart() const {
     return c;
 }
 
+ControlTemplate ControlTemplate::Disabled() const {
+    auto c = *this;
+    c.disabled = true;
+    return c;
+}
+
 ControlTemplate ControlTemplate::Width(int dialogUnits) const {
     auto c = *this;
     c.widthHint = dialogUnits;
@@ -134,6 +140,21 @@ const ControlTemplate* DialogTemplate::Find(int id) const {
         if (c.id == id && id != IdStatic)
             return &c;
     return nullptr;
+}
+
+std::vector<int> DialogTemplate::RadioGroupIds(int firstId) const {
+    std::vector<int> ids;
+    for (const auto& c : controls) {
+        if (ids.empty()) {
+            if (c.id == firstId && c.kind == ControlKind::RadioButton)
+                ids.push_back(c.id);
+            continue;
+        }
+        if (c.kind != ControlKind::RadioButton || c.groupStart)
+            break;
+        ids.push_back(c.id);
+    }
+    return ids;
 }
 
 } // namespace razo

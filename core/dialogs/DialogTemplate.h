@@ -42,6 +42,8 @@ namespace razo {
 //   keeps one ColourFieldGroup (dialogs/Colours.h) per dialog, forwards name-list selection
 //   changes, number edits and Select clicks to it and repaints the swatches it names.
 // * Every other change or click is forwarded to CDialog::OnFieldChanged.
+// * A control marked `disabled` opens disabled, with its label; the dialog's handlers enable it
+//   (FieldAccess::EnableControl).
 // * Expandable templates: controls with LayoutPart::Expanded are hidden and disabled in the
 //   short layout; the window takes the height of the short part. Toggling twice must give
 //   back exactly the first size (measure the full size once per showing).
@@ -91,6 +93,7 @@ struct ControlTemplate {
     bool sorted = false;
     bool textOnLeft = false; // check boxes
     bool groupStart = false; // radio buttons
+    bool disabled = false;   // disabled when the dialog opens, until the dialog enables it
     HistoryList history = HistoryList::None;
     LayoutPart part = LayoutPart::Short;
     bool besidePrevious = false;
@@ -105,6 +108,7 @@ struct ControlTemplate {
     ControlTemplate Beside() const;
     ControlTemplate TextOnLeft() const;
     ControlTemplate GroupStart() const;
+    ControlTemplate Disabled() const;
     ControlTemplate Width(int dialogUnits) const;
     ControlTemplate Help(std::string what) const;
 };
@@ -153,6 +157,8 @@ struct DialogTemplate {
     std::string inserts; // one or two sentences on what the dialog inserts, for its help page
 
     const ControlTemplate* Find(int id) const;
+    // The ids of the radio buttons of the group that starts with `firstId`, in order.
+    std::vector<int> RadioGroupIds(int firstId) const;
     // The help context of the dialog's Help button.
     int HelpContext() const { return 0x20000 + idd; }
 };

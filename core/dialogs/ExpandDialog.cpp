@@ -8,8 +8,8 @@ namespace razo {
 CExpandDialog::CExpandDialog(const DialogTemplate& dialogTemplate, IniProfile& profile)
     : CDialog(dialogTemplate), m_profile(profile) {}
 
-void CExpandDialog::OnInitDialog(FieldAccess& fields) {
-    CDialog::OnInitDialog(fields);
+void CExpandDialog::OnInitDialog(DialogHost& host) {
+    CDialog::OnInitDialog(host);
     m_strBaseTitle = Template().title;
     bool remember = Read(m_profile, settings::RememberLayout) != 0;
     bool lastExpanded = Read(m_profile, settings::LastLayoutExpanded) != 0;

@@ -12,13 +12,14 @@ class IniProfile;
 // keeps the state; the renderer sizes the window and hides and disables the expanded part while
 // the dialog is short. After OK the command handler calls SaveLayoutChoice once and writes the
 // HTML 3.2 attributes only when it returns nonzero. Hidden values still take part in the
-// exchange (and can refuse the OK); they are just not written.
+// exchange (and can refuse the OK); they are just not written. Whether a template is expandable
+// and whether its dialog class derives from this one are one fact, checked over every template.
 class CExpandDialog : public CDialog {
 public:
     CExpandDialog(const DialogTemplate& dialogTemplate, IniProfile& profile);
 
     // Opens expanded when the last OK was expanded and the user asked to remember it.
-    void OnInitDialog(FieldAccess& fields) override;
+    void OnInitDialog(DialogHost& host) override;
     CExpandDialog* Expandable() override { return this; }
 
     void OnToggleLayout() { m_bExpanded = m_bExpanded ? 0 : 1; }
@@ -32,8 +33,6 @@ public:
     int SaveLayoutChoice();
 
     int m_bExpanded = 0;
-    int m_nDividerID = IdDivider;
-    int m_nToggleID = IdToggle;
     std::string m_strBaseTitle;
 
 private:

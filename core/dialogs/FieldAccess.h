@@ -32,6 +32,13 @@ public:
     virtual int GetRadioIndex(int firstId) const = 0;
     virtual void SetRadioIndex(int firstId, int index) = 0;
 
+    // Enabling: a disabled control and its label are greyed and cannot take the focus. A control
+    // disabled this way is left out of the save exchange's checks (its value cannot be edited,
+    // so it must not block OK). Independent of the expandable dialogs' short layout, whose hidden
+    // fields are still checked.
+    virtual void EnableControl(int id, bool enabled) = 0;
+    virtual bool IsEnabled(int id) const = 0;
+
     // Marks the control the user is sent back to when the exchange fails: the renderer gives it
     // the focus and selects its text once the exchange has stopped.
     virtual void MarkReturnControl(int id) = 0;

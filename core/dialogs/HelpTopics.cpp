@@ -65,10 +65,6 @@ bool IsField(const ControlTemplate& control) {
 
 } // namespace
 
-int HelpTopicId(const DialogTemplate& dialogTemplate) {
-    return dialogTemplate.HelpContext();
-}
-
 std::string HelpTopicHtml(const DialogTemplate& t) {
     std::string title = Plain(t.title);
     std::string html = "<html><head><title>" + title + "</title></head><body>\n<h1>" + title + "</h1>\n";

@@ -6,7 +6,6 @@
 namespace razo {
 
 // Every dialog's help page is generated from its template, so no dialog lacks one.
-int HelpTopicId(const DialogTemplate& dialogTemplate);
 // A complete HTML page: the title, what the dialog inserts, each field with its label and purpose.
 std::string HelpTopicHtml(const DialogTemplate& dialogTemplate);
 

@@ -1,7 +1,7 @@
 #include "elements/Blocks.h"
 
 #include "dialogs/DataExchange.h"
-#include "elements/ElementCommand.h"
+#include "elements/ElementRegistry.h"
 #include "elements/Markup.h"
 #include "resources/CommandIds.h"
 
@@ -9,15 +9,7 @@ namespace razo {
 
 namespace {
 
-enum : int {
-    IdAlign = 1029,
-    IdClear = 1052,
-    IdWidth = 1011,
-    IdNoShade = 1053,
-    IdPercent = 1054,
-    IdSize = 1102,
-    IdDocType = 1123,
-};
+using namespace blocks;
 
 const std::vector<std::string> AlignEntries = {"center", "left", "right"};
 
@@ -196,54 +188,19 @@ std::optional<TagPair> BuildDocumentType(const CDocumentTypeDialog& dialog) {
     return std::nullopt;
 }
 
-void OnHeading(CRazoView& view, ElementServices& services, int level) {
-    CHeadingDialog dialog(services.profile);
-    RunElementCommand(view, services, dialog, [level](const CHeadingDialog& d, bool expanded) {
-        return BuildHeading(level, d, expanded);
-    });
-}
-
-void OnParagraph(CRazoView& view, ElementServices& services) {
-    CParagraphDialog dialog(services.profile);
-    RunElementCommand(view, services, dialog, BuildParagraph);
-}
-
-void OnPreformatted(CRazoView& view, ElementServices& services) {
-    CPreformattedDialog dialog;
-    RunElementCommand(view, services, dialog, BuildPreformatted);
-}
-
-void OnLineBreak(CRazoView& view, ElementServices& services) {
-    CLineBreakDialog dialog(services.profile);
-    RunElementCommand(view, services, dialog, BuildLineBreak);
-}
-
-void OnHorizontalRule(CRazoView& view, ElementServices& services) {
-    CHorizontalRuleDialog dialog(services.profile);
-    RunElementCommand(view, services, dialog, BuildHorizontalRule);
-}
-
-void OnDivision(CRazoView& view, ElementServices& services) {
-    CDivisionDialog dialog;
-    RunElementCommand(view, services, dialog, BuildDivision);
-}
-
-void OnDocumentType(CRazoView& view, ElementServices& services) {
-    CDocumentTypeDialog dialog;
-    RunElementCommand(view, services, dialog, BuildDocumentType);
-}
-
-void RegisterBlockCommands(CRazoView& view, ElementServices& services) {
-    auto& target = view.Target();
+void RegisterBlockFamily(ElementRegistry& registry) {
+    const int headings[] = {cmd::Heading1, cmd::Heading2, cmd::Heading3,
+                            cmd::Heading4, cmd::Heading5, cmd::Heading6};
     for (int level = 1; level <= 6; ++level)
-        target.OnCommand(cmd::Heading1 + level - 1,
-                         [&view, &services, level] { OnHeading(view, services, level); });
-    target.OnCommand(cmd::Paragraph, [&view, &services] { OnParagraph(view, services); });
-    target.OnCommand(cmd::Preformatted, [&view, &services] { OnPreformatted(view, services); });
-    target.OnCommand(cmd::LineBreak, [&view, &services] { OnLineBreak(view, services); });
-    target.OnCommand(cmd::HorizontalRule, [&view, &services] { OnHorizontalRule(view, services); });
-    target.OnCommand(cmd::Division, [&view, &services] { OnDivision(view, services); });
-    target.OnCommand(cmd::DocumentType, [&view, &services] { OnDocumentType(view, services); });
+        registry.Bind<CHeadingDialog>(headings[level - 1], [level](const CHeadingDialog& d, bool expanded) {
+            return BuildHeading(level, d, expanded);
+        });
+    registry.Bind<CParagraphDialog>(cmd::Paragraph, BuildParagraph);
+    registry.Bind<CPreformattedDialog>(cmd::Preformatted, BuildPreformatted);
+    registry.Bind<CLineBreakDialog>(cmd::LineBreak, BuildLineBreak);
+    registry.Bind<CHorizontalRuleDialog>(cmd::HorizontalRule, BuildHorizontalRule);
+    registry.Bind<CDivisionDialog>(cmd::Division, BuildDivision);
+    registry.Bind<CDocumentTypeDialog>(cmd::DocumentType, BuildDocumentType);
 }
 
 } // namespace razo

@@ -8,7 +8,20 @@
 
 namespace razo {
 
-class CRazoView;
+class ElementRegistry;
+
+// The controls of the heading, paragraph and block dialogs.
+namespace blocks {
+enum Control : int {
+    IdAlign = 1029,
+    IdClear = 1052,
+    IdWidth = 1011,
+    IdNoShade = 1053,
+    IdPercent = 1054,
+    IdSize = 1102,
+    IdDocType = 1123,
+};
+} // namespace blocks
 
 // Headings H1 to H6: every field belongs to the HTML 3.2 part.
 class CHeadingDialog : public CExpandDialog {
@@ -95,15 +108,7 @@ TagPair BuildDivision(const CDivisionDialog& dialog);
 // Nothing for "(None)" or no choice.
 std::optional<TagPair> BuildDocumentType(const CDocumentTypeDialog& dialog);
 
-// The view handlers. OnDocumentType is also the first step of the standard tags.
-void OnHeading(CRazoView& view, ElementServices& services, int level);
-void OnParagraph(CRazoView& view, ElementServices& services);
-void OnPreformatted(CRazoView& view, ElementServices& services);
-void OnLineBreak(CRazoView& view, ElementServices& services);
-void OnHorizontalRule(CRazoView& view, ElementServices& services);
-void OnDivision(CRazoView& view, ElementServices& services);
-void OnDocumentType(CRazoView& view, ElementServices& services);
-
-void RegisterBlockCommands(CRazoView& view, ElementServices& services);
+// Headings, paragraphs, pre-formatted text, line breaks, rules, divisions and the document type.
+void RegisterBlockFamily(ElementRegistry& registry);
 
 } // namespace razo

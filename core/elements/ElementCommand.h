@@ -1,6 +1,9 @@
 #pragma once
+#include <memory>
 #include <optional>
+#include <string>
 #include <type_traits>
+#include <utility>
 
 #include "dialogs/DialogRunner.h"
 #include "dialogs/ExpandDialog.h"
@@ -8,6 +11,28 @@
 #include "view/RazoView.h"
 
 namespace razo {
+
+class Document;
+
+// What a builder may use besides its dialog's members.
+struct BuildContext {
+    bool expanded; // what SaveLayoutChoice returned; false for a dialog with one layout
+    IniProfile& profile;
+    UserPrompts& prompts;
+    const Document& document;
+
+    // MakeRelativePath for this document: records `value` in the remembered list `section`
+    // ("" for the URLs) and returns it relative to the document's folder.
+    std::string RelativePath(const std::string& value, const std::string& section = "") const;
+};
+
+// Where an element command runs.
+struct ElementContext {
+    CRazoView& view;
+    ElementServices& services;
+
+    BuildContext Build(bool expanded) const;
+};
 
 inline void InsertTags(CRazoView& view, const TagPair& tags) {
     view.InsertTagPair(tags.start, tags.end, tags.atTop);
@@ -17,19 +42,41 @@ inline void InsertTags(CRazoView& view, const std::optional<TagPair>& tags) {
         InsertTags(view, *tags);
 }
 
-// The pattern of every element command: run the dialog; on OK (and only then) an expandable
-// dialog stores its layout, and the built texts go into the view once. `build` takes the dialog,
-// plus the expanded flag for an expandable dialog.
+namespace detail {
+
+// An expandable dialog gets the profile first; others only the extra arguments.
+template <class Dialog, class... Args>
+std::unique_ptr<Dialog> MakeDialog(ElementServices& services, const Args&... args) {
+    if constexpr (std::is_constructible_v<Dialog, IniProfile&, const Args&...>)
+        return std::make_unique<Dialog>(services.profile, args...);
+    else
+        return std::make_unique<Dialog>(args...);
+}
+
+// Builders come in three shapes: (dialog), (dialog, expanded) and (dialog, BuildContext).
 template <class Dialog, class Build>
-void RunElementCommand(CRazoView& view, ElementServices& services, Dialog& dialog, Build build) {
-    if (!services.dialogs.RunModal(dialog))
+auto CallBuilder(const Build& build, const Dialog& dialog, const BuildContext& context) {
+    if constexpr (std::is_invocable_v<const Build&, const Dialog&, const BuildContext&>)
+        return build(dialog, context);
+    else if constexpr (std::is_invocable_v<const Build&, const Dialog&, bool>)
+        return build(dialog, context.expanded);
+    else
+        return build(dialog);
+}
+
+} // namespace detail
+
+// The pattern of every element command: run the dialog; on OK (and only then) an expandable
+// dialog stores its layout, and the built texts go into the view once.
+template <class Dialog, class Build, class... Args>
+void RunElementCommand(ElementContext& context, const Build& build, const Args&... args) {
+    auto dialog = detail::MakeDialog<Dialog>(context.services, args...);
+    if (!context.services.dialogs.RunModal(*dialog))
         return;
-    if constexpr (std::is_base_of_v<CExpandDialog, Dialog>) {
-        bool expanded = dialog.SaveLayoutChoice() != 0;
-        InsertTags(view, build(dialog, expanded));
-    } else {
-        InsertTags(view, build(dialog));
-    }
+    bool expanded = false;
+    if constexpr (std::is_base_of_v<CExpandDialog, Dialog>)
+        expanded = dialog->SaveLayoutChoice() != 0;
+    InsertTags(context.view, detail::CallBuilder(build, *dialog, context.Build(expanded)));
 }
 
 } // namespace razo

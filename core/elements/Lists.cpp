@@ -1,7 +1,7 @@
 #include "elements/Lists.h"
 
 #include "dialogs/DataExchange.h"
-#include "elements/ElementCommand.h"
+#include "elements/ElementRegistry.h"
 #include "elements/Markup.h"
 #include "resources/CommandIds.h"
 
@@ -9,14 +9,7 @@ namespace razo {
 
 namespace {
 
-enum : int {
-    IdCompact = 1000,
-    IdListType = 1045,
-    IdStartNumber = 1046,
-    IdItemNumberType = 1048,
-    IdItemBulletType = 1047,
-    IdItemValue = 1026,
-};
+using namespace lists;
 
 constexpr const char* NoType = "(None)";
 
@@ -153,46 +146,17 @@ TagPair BuildListItem(const CListItemDialog& dialog, bool expanded) {
     return {start + ">", ""};
 }
 
-void OnUnorderedList(CRazoView& view, ElementServices& services) {
-    CUnorderedListDialog dialog(services.profile);
-    RunElementCommand(view, services, dialog, BuildUnorderedList);
-}
-
-void OnOrderedList(CRazoView& view, ElementServices& services) {
-    COrderedListDialog dialog(services.profile);
-    RunElementCommand(view, services, dialog, BuildOrderedList);
-}
-
-void OnDirectoryList(CRazoView& view, ElementServices& services) {
-    CDirectoryMenuDialog dialog;
-    RunElementCommand(view, services, dialog,
-                      [](const CDirectoryMenuDialog& d) { return BuildDirectoryMenuList(d, "DIR"); });
-}
-
-void OnMenuList(CRazoView& view, ElementServices& services) {
-    CDirectoryMenuDialog dialog;
-    RunElementCommand(view, services, dialog,
-                      [](const CDirectoryMenuDialog& d) { return BuildDirectoryMenuList(d, "MENU"); });
-}
-
-void OnListItem(CRazoView& view, ElementServices& services) {
-    CListItemDialog dialog(services.profile);
-    RunElementCommand(view, services, dialog, BuildListItem);
-}
-
-void OnDefinitionList(CRazoView& view, ElementServices& services) {
-    CDefinitionListDialog dialog;
-    RunElementCommand(view, services, dialog, BuildDefinitionList);
-}
-
-void RegisterListCommands(CRazoView& view, ElementServices& services) {
-    auto& target = view.Target();
-    target.OnCommand(cmd::UnorderedList, [&view, &services] { OnUnorderedList(view, services); });
-    target.OnCommand(cmd::OrderedList, [&view, &services] { OnOrderedList(view, services); });
-    target.OnCommand(cmd::DirectoryList, [&view, &services] { OnDirectoryList(view, services); });
-    target.OnCommand(cmd::MenuList, [&view, &services] { OnMenuList(view, services); });
-    target.OnCommand(cmd::ListItem, [&view, &services] { OnListItem(view, services); });
-    target.OnCommand(cmd::DefinitionList, [&view, &services] { OnDefinitionList(view, services); });
+void RegisterListFamily(ElementRegistry& registry) {
+    registry.Bind<CUnorderedListDialog>(cmd::UnorderedList, BuildUnorderedList);
+    registry.Bind<COrderedListDialog>(cmd::OrderedList, BuildOrderedList);
+    registry.Bind<CDirectoryMenuDialog>(cmd::DirectoryList, [](const CDirectoryMenuDialog& d) {
+        return BuildDirectoryMenuList(d, "DIR");
+    });
+    registry.Bind<CDirectoryMenuDialog>(cmd::MenuList, [](const CDirectoryMenuDialog& d) {
+        return BuildDirectoryMenuList(d, "MENU");
+    });
+    registry.Bind<CListItemDialog>(cmd::ListItem, BuildListItem);
+    registry.Bind<CDefinitionListDialog>(cmd::DefinitionList, BuildDefinitionList);
 }
 
 } // namespace razo

@@ -7,7 +7,19 @@
 
 namespace razo {
 
-class CRazoView;
+class ElementRegistry;
+
+// The controls of the list dialogs.
+namespace lists {
+enum Control : int {
+    IdCompact = 1000,
+    IdListType = 1045,
+    IdStartNumber = 1046,
+    IdItemNumberType = 1048,
+    IdItemBulletType = 1047,
+    IdItemValue = 1026,
+};
+} // namespace lists
 
 class CUnorderedListDialog : public CExpandDialog {
 public:
@@ -73,14 +85,8 @@ TagPair BuildDirectoryMenuList(const CDirectoryMenuDialog& dialog, const std::st
 TagPair BuildDefinitionList(const CDefinitionListDialog& dialog);
 TagPair BuildListItem(const CListItemDialog& dialog, bool expanded);
 
-void OnUnorderedList(CRazoView& view, ElementServices& services);
-void OnOrderedList(CRazoView& view, ElementServices& services);
-void OnDirectoryList(CRazoView& view, ElementServices& services);
-void OnMenuList(CRazoView& view, ElementServices& services);
-void OnListItem(CRazoView& view, ElementServices& services);
-void OnDefinitionList(CRazoView& view, ElementServices& services);
-
-void RegisterListCommands(CRazoView& view, ElementServices& services);
+// Unordered, ordered, directory, menu and definition lists and their items.
+void RegisterListFamily(ElementRegistry& registry);
 
 namespace messages {
 inline constexpr const char* BothListItemTypes =

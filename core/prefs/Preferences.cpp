@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "dialogs/DataExchange.h"
+#include "dialogs/DialogHost.h"
 #include "dialogs/DialogRunner.h"
 #include "dialogs/FieldAccess.h"
 #include "settings/IniProfile.h"
@@ -79,9 +80,9 @@ void CPreferencesDialog::DoDataExchange(CDataExchange& dx) {
     DDX_Check(dx, IdRememberLayout, m_bRememberLayout);
 }
 
-void CPreferencesDialog::OnInitDialog(FieldAccess& fields) {
+void CPreferencesDialog::OnInitDialog(DialogHost& host) {
     const bool htm = Read(m_profile, settings::Extension) == kHtm;
-    fields.SelectListString(IdExtension, htm ? kHtm : kHtml);
+    host.Fields().SelectListString(IdExtension, htm ? kHtm : kHtml);
 }
 
 void TrimUrlHistory(IniProfile& profile, int oldNumber, int newNumber) {

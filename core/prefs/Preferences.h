@@ -32,7 +32,7 @@ public:
     explicit CPreferencesDialog(const IniProfile& profile) : CDialog(TemplateData()), m_profile(profile) {}
 
     void DoDataExchange(CDataExchange& dx) override;
-    void OnInitDialog(FieldAccess& fields) override;
+    void OnInitDialog(DialogHost& host) override;
 
     std::string m_strBrowser;
     std::string m_strExtension;

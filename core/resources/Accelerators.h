@@ -12,5 +12,7 @@ struct Accelerator {
 };
 
 std::span<const Accelerator> AcceleratorTable();
+// The keys a menu shows for a command: its first row here; nullptr when it has none.
+const char* PrimaryKeys(int id);
 
 } // namespace razo

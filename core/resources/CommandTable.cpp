@@ -3,6 +3,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "resources/Accelerators.h"
 #include "resources/CommandTableParts.h"
 
 namespace razo {
@@ -34,6 +35,15 @@ const CommandInfo* FindCommand(int id) {
     }();
     auto it = byId.find(id);
     return it == byId.end() ? nullptr : it->second;
+}
+
+std::string MenuTabText(int id) {
+    const CommandInfo* info = FindCommand(id);
+    const char* keys = PrimaryKeys(id);
+    std::string text = keys ? keys : "";
+    if (info && *info->hint)
+        text += (text.empty() ? "" : "   ") + std::string(info->hint);
+    return text;
 }
 
 } // namespace razo

@@ -4,14 +4,15 @@
 
 namespace razo {
 
-// One command of the program: its frozen id, a stable key, the menu caption (before the tab),
-// the text after the tab (accelerator and dialect hint), and its string resource split into the
-// status-bar prompt and the tooltip. Empty texts mean "none".
+// One command of the program: its id (a name of resources/CommandIds.h), a stable key, the menu
+// caption (before the tab), the dialect hint after the tab (the key, when the command has one,
+// comes from the accelerator table), and its string resource split into the status-bar prompt
+// and the tooltip. Empty texts mean "none".
 struct CommandInfo {
     int id;
     const char* key;
     const char* caption;
-    const char* tabText;
+    const char* hint;
     const char* prompt;
     const char* tooltip;
 };
@@ -20,5 +21,8 @@ struct CommandInfo {
 std::span<const CommandInfo> Commands();
 // nullptr when the id is unknown.
 const CommandInfo* FindCommand(int id);
+// What a menu shows after the tab: the command's first key and its dialect hint, three blanks
+// apart when it has both ("Ctrl+U   (HTML3.2)").
+std::string MenuTabText(int id);
 
 } // namespace razo

@@ -1,4 +1,5 @@
 #include "resources/Menus.h"
+#include "resources/CommandIds.h"
 
 #include <initializer_list>
 
@@ -21,7 +22,7 @@ MenuEntry Cmd(int id) {
     MenuEntry entry = Entry(MenuEntryKind::Command, id);
     if (const CommandInfo* info = FindCommand(id)) {
         entry.caption = info->caption;
-        entry.tabText = info->tabText;
+        entry.tabText = MenuTabText(id);
     }
     return entry;
 }
@@ -58,7 +59,7 @@ MenuEntry Submenu(const char* caption, std::initializer_list<Item> items, const 
 }
 
 MenuEntry RecentFiles() {
-    MenuEntry entry = Cmd(57616);
+    MenuEntry entry = Cmd(cmd::FileMruFirst);
     entry.kind = MenuEntryKind::RecentFiles;
     return entry;
 }
@@ -69,24 +70,24 @@ MenuEntry WindowList() {
 
 // The toolbar toggles and the status bar: the whole View menu while no document is open.
 std::vector<MenuEntry> BarToggles() {
-    return Items({33073, 33074, 33098, 33177, 33106, 33119, 33130, 33137, 33168, 33169, 33170, 33171, 33075,
-                  33076, 33084, 59393});
+    return Items({cmd::ToolbarStandard, cmd::ToolbarHeading, cmd::ToolbarFont, cmd::ToolbarPhrase, cmd::ToolbarList, cmd::ToolbarStructure, cmd::ToolbarLink, cmd::ToolbarForm, cmd::ToolbarTable, cmd::ToolbarJava, cmd::ToolbarNetscape, cmd::ToolbarMicrosoft, cmd::ToolbarCapital,
+                  cmd::ToolbarSmall, cmd::ToolbarOther, cmd::ViewStatusBar});
 }
 
 MenuEntry ViewMenu() {
     std::vector<MenuEntry> entries = BarToggles();
-    for (MenuEntry& entry : Items({kSep, 32944, 32946, 32958}))
+    for (MenuEntry& entry : Items({kSep, cmd::ChooseDisplayFont, cmd::ToggleWordWrap, cmd::SetTabStops}))
         entries.push_back(std::move(entry));
     return Submenu("&View", std::move(entries));
 }
 
 MenuEntry HelpMenu() {
-    return Submenu("&Help", {57666, 57668, kSep, 57664});
+    return Submenu("&Help", {cmd::HelpIndex, cmd::HelpUsing, kSep, cmd::AppAbout});
 }
 
 std::vector<MenuEntry> BuildNoDocumentMenuBar() {
     return {
-        Submenu("&File", {57600, 57601, kSep, 57606, kSep, 32916, kSep, RecentFiles(), kSep, 57665}),
+        Submenu("&File", {cmd::FileNew, cmd::FileOpen, kSep, cmd::FilePrintSetup, kSep, cmd::Preferences, kSep, RecentFiles(), kSep, cmd::AppExit}),
         Submenu("&View", BarToggles()),
         HelpMenu(),
     };
@@ -94,31 +95,31 @@ std::vector<MenuEntry> BuildNoDocumentMenuBar() {
 
 std::vector<MenuEntry> BuildDocumentMenuBar() {
     return {
-        Submenu("&File", {57600, 57601, 57602, 57603, 57604, kSep, 32870, 32968, 32916, kSep, 57607, 57609,
-                          57606, kSep, RecentFiles(), kSep, 57665}),
-        Submenu("&Edit", {57643, 32914, kSep, 57635, 57634, 57637, kSep, 57636, 57640, 57641, kSep, 57642}),
+        Submenu("&File", {cmd::FileNew, cmd::FileOpen, cmd::FileClose, cmd::FileSave, cmd::FileSaveAs, kSep, cmd::BrowserTest, cmd::BrowserTest2, cmd::Preferences, kSep, cmd::FilePrint, cmd::FilePrintPreview,
+                          cmd::FilePrintSetup, kSep, RecentFiles(), kSep, cmd::AppExit}),
+        Submenu("&Edit", {cmd::EditUndo, cmd::RepeatTags, kSep, cmd::EditCut, cmd::EditCopy, cmd::EditPaste, kSep, cmd::EditFind, cmd::EditFindNext, cmd::EditReplace, kSep, cmd::EditSelectAll}),
         ViewMenu(),
-        Submenu("F&ont", {32774, 32775, 32776, 32852, 32853, 32854, 32855, 32856, 32857, kSep, 32969}),
-        Submenu("&Phrase", {32777, 32778, 32779, 32780, 32781, 32782, 32783, 32844}),
-        Submenu("&Lists", {32785, 32786, 32787, 32788, 32784, kSep, 32789, 32790, 32872}),
+        Submenu("F&ont", {cmd::Bold, cmd::Italic, cmd::Teletype, cmd::Underline, cmd::Strike, cmd::Big, cmd::Small, cmd::Subscript, cmd::Superscript, kSep, cmd::Font}),
+        Submenu("&Phrase", {cmd::Citation, cmd::Code, cmd::Emphasis, cmd::Keyboard, cmd::Sample, cmd::Strong, cmd::Variable, cmd::DefineTerm}),
+        Submenu("&Lists", {cmd::UnorderedList, cmd::OrderedList, cmd::DirectoryList, cmd::MenuList, cmd::ListItem, kSep, cmd::DefinitionList, cmd::Term, cmd::Definition}),
         Submenu("&Structure",
-                {32909, 32917, kSep, 32791, Submenu("&Head Tags", {32792, 32793, 32829, 32897, 32898, 32912}),
-                 Submenu("&Body Tags", {32794, 32799, 32802, 32804, 32805, 32800, 32801, 32834, 32901}), kSep,
-                 32809, 32810, 32811, 32812, 32813, 32814}),
-        Submenu("Ele&ments", {32915, 32911, 32910, kSep, 32806, 32941, 32949, kSep,
-                              Submenu("&Form Tags", {32874, 32875, 32876, 32877, 32878}),
-                              Submenu("&Table Tags", {32879, 32881, 32882, 32883}, "(HTML3.2)"),
-                              Submenu("&Java Tags", {32960, 32961}, "(HTML3.2)"), kSep, 33178}),
-        Submenu("&Netscape", {Submenu("H&ead Tags", {32935}), Submenu("&Body Tags", {32841, 32832, 32833}),
-                              Submenu("&Table Tags", {32895, 32896}), Submenu("&Form Tags", {32937}), kSep,
-                              32936, kSep, Submenu("F&ont Tags", {32818, 32817, 32836}), kSep, 32835,
-                              Cmd(32941, ""), // no dialect hint in this menu
-                              32942, kSep, Submenu("F&rame Tags", {32932, 32933, 32934})}),
+                {cmd::InsertStandardTags, cmd::DocumentType, kSep, cmd::Html, Submenu("&Head Tags", {cmd::Head, cmd::Title, cmd::IsIndex, cmd::Base, cmd::Meta, cmd::LinkElement}),
+                 Submenu("&Body Tags", {cmd::Body, cmd::Paragraph, cmd::Preformatted, cmd::Blockquote, cmd::Address, cmd::LineBreak, cmd::HorizontalRule, cmd::Centre, cmd::Division}), kSep,
+                 cmd::Heading1, cmd::Heading2, cmd::Heading3, cmd::Heading4, cmd::Heading5, cmd::Heading6}),
+        Submenu("Ele&ments", {cmd::Comment, cmd::Anchor, cmd::Link, kSep, cmd::Image, cmd::ImageMap, cmd::ImageMapArea, kSep,
+                              Submenu("&Form Tags", {cmd::Form, cmd::FormInput, cmd::FormSelect, cmd::FormOption, cmd::FormTextArea}),
+                              Submenu("&Table Tags", {cmd::Table, cmd::TableRow, cmd::TableHeader, cmd::TableData}, "(HTML3.2)"),
+                              Submenu("&Java Tags", {cmd::Applet, cmd::AppletParam}, "(HTML3.2)"), kSep, cmd::HomePageButton}),
+        Submenu("&Netscape", {Submenu("H&ead Tags", {cmd::BaseNetscape}), Submenu("&Body Tags", {cmd::BodyNetscape, cmd::NoBreak, cmd::WordBreak}),
+                              Submenu("&Table Tags", {cmd::TableHeaderNetscape, cmd::TableDataNetscape}), Submenu("&Form Tags", {cmd::FormNetscape}), kSep,
+                              cmd::LinkNetscape, kSep, Submenu("F&ont Tags", {cmd::BaseFont, cmd::FontNetscape, cmd::Blink}), kSep, cmd::ImageNetscape,
+                              Cmd(cmd::ImageMap, ""), // no dialect hint in this menu
+                              cmd::ImageMapAreaNetscape, kSep, Submenu("F&rame Tags", {cmd::Frameset, cmd::Frame, cmd::NoFrames})}),
         Submenu("M&icrosoft",
-                {Submenu("&Body Tags", {32919, 32832, 32833}),
-                 Submenu("&Table Tags", {32921, 32922, 32923, 32924}), kSep,
-                 Submenu("&Font Tags", {32818, 32951, 32836}), kSep, 32927, kSep, 32925, 32926}),
-        Submenu("&Window", {57650, 57651, 57649, WindowList()}),
+                {Submenu("&Body Tags", {cmd::BodyMicrosoft, cmd::NoBreak, cmd::WordBreak}),
+                 Submenu("&Table Tags", {cmd::TableMicrosoft, cmd::TableRowMicrosoft, cmd::TableHeaderMicrosoft, cmd::TableDataMicrosoft}), kSep,
+                 Submenu("&Font Tags", {cmd::BaseFont, cmd::FontMicrosoft, cmd::Blink}), kSep, cmd::ImageMicrosoft, kSep, cmd::BackgroundSound, cmd::Marquee}),
+        Submenu("&Window", {cmd::WindowCascade, cmd::WindowTile, cmd::WindowArrange, WindowList()}),
         HelpMenu(),
     };
 }

@@ -8,7 +8,7 @@ enum class MenuEntryKind {
     Command, // a command item; caption and tab text are filled in from the command table
     Separator,
     Submenu,     // caption and children
-    RecentFiles, // where the recent-file list goes (id 57616, caption filled in as for a command);
+    RecentFiles, // where the recent-file list goes (cmd::FileMruFirst, caption filled in as for a command);
                  // grayed "Recent File" while empty
     WindowList,  // where the list of open document windows goes (end of the Window menu)
 };

@@ -1,10 +1,11 @@
 #include "resources/StatusBar.h"
+#include "resources/CommandIds.h"
 
 namespace razo {
 
 namespace {
 
-constexpr int kPanes[] = {0, 61453, 59137, 59138, 59139};
+constexpr int kPanes[] = {0, cmd::IndicatorLnCol, cmd::IndicatorCaps, cmd::IndicatorNum, cmd::IndicatorScrl};
 
 } // namespace
 

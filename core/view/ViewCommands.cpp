@@ -1,18 +1,40 @@
 #include "view/ViewCommands.h"
 
-#include "elements/Blocks.h"
+#include "elements/ElementRegistry.h"
 #include "elements/ElementServices.h"
-#include "elements/Lists.h"
 #include "view/Entities.h"
 #include "view/FixedTags.h"
+#include "view/RazoView.h"
 
 namespace razo {
+
+namespace {
+
+// Puts the element families' commands on one view's command route.
+class ViewRegistry : public ElementRegistry {
+public:
+    ViewRegistry(CRazoView& view, ElementServices& services) : m_view(view), m_services(services) {}
+
+    void Command(int id, Handler handler) override {
+        m_view.Target().OnCommand(id, [&view = m_view, &services = m_services, handler] {
+            ElementContext context{view, services};
+            handler(context);
+        });
+    }
+    void Template(const DialogTemplate&, bool) override {}
+
+private:
+    CRazoView& m_view;
+    ElementServices& m_services;
+};
+
+} // namespace
 
 void RegisterViewCommands(CRazoView& view, ElementServices& services) {
     RegisterFixedTagCommands(view);
     RegisterEntityCommands(view);
-    RegisterBlockCommands(view, services);
-    RegisterListCommands(view, services);
+    ViewRegistry registry(view, services);
+    RegisterElementFamilies(registry);
 }
 
 } // namespace razo

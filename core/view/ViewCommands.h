@@ -5,8 +5,8 @@ namespace razo {
 class CRazoView;
 struct ElementServices;
 
-// Every command handler of the view: fixed tags, entities and the element families. A new
-// family adds its register call here.
+// Every command handler of the view: fixed tags, entities and the element families (which
+// register themselves in elements/ElementFamilies.cpp).
 void RegisterViewCommands(CRazoView& view, ElementServices& services);
 
 } // namespace razo

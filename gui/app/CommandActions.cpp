@@ -15,7 +15,7 @@ QString MenuText(const char* caption, const char* tabText) {
 
 CommandActions::CommandActions(QObject* owner, Trigger trigger) : m_trigger(std::move(trigger)) {
     for (const CommandInfo& info : Commands()) {
-        auto* action = new QAction(MenuText(info.caption, info.tabText), owner);
+        auto* action = new QAction(MenuText(info.caption, MenuTabText(info.id).c_str()), owner);
         action->setData(info.id);
         action->setObjectName(QString::fromUtf8(info.key));
         action->setStatusTip(QString::fromUtf8(info.prompt));

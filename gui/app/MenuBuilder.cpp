@@ -43,7 +43,7 @@ void MenuBuilder::Fill(QMenu* menu, const std::vector<MenuEntry>& entries) const
             QAction* shared = m_actions.Action(entry.id);
             const CommandInfo* info = FindCommand(entry.id);
             const bool ownText = info != nullptr && !entry.caption.empty() &&
-                                 (entry.caption != info->caption || entry.tabText != info->tabText);
+                                 (entry.caption != info->caption || entry.tabText != MenuTabText(entry.id));
             if (shared == nullptr || ownText)
                 menu->addAction(m_actions.Alias(entry.id, EntryText(entry), menu));
             else

@@ -18,7 +18,7 @@
 #include "app/CommandRouter.h"
 #include "resources/CommandIcons.h"
 #include "resources/CommandTable.h"
-#include "view/Entities.h"
+#include "resources/EntityTable.h"
 
 namespace razo {
 namespace {
@@ -60,7 +60,7 @@ bool IsHorizontal(DockSide side) {
 QIcon ButtonIcon(int commandId) {
     static const std::map<int, std::string> entities = [] {
         std::map<int, std::string> texts;
-        for (const EntityCommand& entity : EntityCommands())
+        for (const EntityInfo& entity : EntityTable())
             texts.emplace(entity.id, entity.text);
         return texts;
     }();

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QTimer>
 #include <algorithm>
 
 #include "dialogs/ControlWidgets.h"
@@ -96,12 +97,58 @@ QButtonGroup* DialogWindow::RadioGroup(int firstId) const {
     return found == m_radioGroups.end() ? nullptr : found->second;
 }
 
+QWidget* DialogWindow::Label(int id) const {
+    auto found = m_labels.find(id);
+    return found == m_labels.end() ? nullptr : found->second;
+}
+
+void DialogWindow::EnableControl(int id, bool enabled) {
+    if (enabled)
+        m_disabled.erase(id);
+    else
+        m_disabled.insert(id);
+    for (QWidget* widget : {Control(id), Label(id)}) {
+        if (widget == nullptr)
+            continue;
+        if (enabled)
+            m_disabledWidgets.erase(widget);
+        else
+            m_disabledWidgets.insert(widget);
+        ApplyEnabled(widget);
+    }
+}
+
+// A widget is enabled unless the dialog disabled it or the short layout hides it.
+void DialogWindow::ApplyEnabled(QWidget* widget) {
+    const bool hidden =
+        !m_expanded && std::find(m_expandedPart.begin(), m_expandedPart.end(), widget) != m_expandedPart.end();
+    widget->setEnabled(!hidden && !m_disabledWidgets.count(widget));
+}
+
+void DialogWindow::ShowLayout(bool expanded, const std::string& title, const std::string& toggleCaption) {
+    SetToggleCaption(Q(toggleCaption));
+    SetExpanded(expanded);
+    setWindowTitle(Q(title));
+}
+
+void DialogWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The window manager may activate a new window after it is shown; the focus then reaches the
+    // field chosen before, with its frame and caret.
+    QTimer::singleShot(0, this, [this] {
+        activateWindow();
+        if (QWidget* focus = focusWidget())
+            focus->setFocus(Qt::ActiveWindowFocusReason);
+    });
+}
+
 QBoxLayout* DialogWindow::CreateButtons() {
     const bool column = m_template.buttons == ButtonPlacement::RightColumn;
     QBoxLayout* box = column ? static_cast<QBoxLayout*>(new QVBoxLayout) : new QHBoxLayout;
     auto add = [&](int id, const QString& caption) {
+        // Auto-default: Return presses the focused button, and OK while a field has the focus.
         auto* button = new QPushButton(caption, this);
-        button->setAutoDefault(false);
+        button->setAutoDefault(true);
         m_controls[id] = button;
         connect(button, &QPushButton::clicked, this, [this, id] { emit notified(id); });
         box->addWidget(button);
@@ -222,6 +269,8 @@ QWidget* DialogWindow::CreateWidget(const ControlTemplate& control) {
 QWidget* DialogWindow::CreateLabel(const ControlTemplate& control, QWidget* buddy) {
     auto* label = new QLabel(Q(control.text), this);
     label->setBuddy(buddy);
+    if (control.id != IdStatic)
+        m_labels[control.id] = label;
     m_captions.emplace_back(label, label->text());
     Remember(label, control.part);
     return label;
@@ -330,7 +379,7 @@ void DialogWindow::SetExpanded(bool expanded) {
     m_expanded = expanded;
     for (QWidget* widget : m_expandedPart) {
         widget->setVisible(expanded);
-        widget->setEnabled(expanded);
+        ApplyEnabled(widget);
     }
     setFixedSize(expanded ? m_fullSize : m_shortSize);
 }
@@ -355,13 +404,7 @@ void DialogWindow::PaintSwatch(int id, const CColourSwatch& swatch) {
 
 void DialogWindow::FocusAndSelect(int id) {
     QWidget* widget = Control(id);
-    if (widget != nullptr && !widget->isVisibleTo(this)) {
-        // Refused while hidden in the short layout: the toggle shows it.
-        if (QWidget* toggle = Control(IdToggle))
-            toggle->setFocus(Qt::OtherFocusReason);
-        return;
-    }
-    if (!widget || !widget->isEnabled())
+    if (!widget || !widget->isEnabled() || !widget->isVisibleTo(this))
         return;
     widget->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(widget))

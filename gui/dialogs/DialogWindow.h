@@ -2,8 +2,10 @@
 #include <QDialog>
 #include <QSize>
 #include <map>
+#include <set>
 #include <vector>
 
+#include "dialogs/DialogSession.h"
 #include "dialogs/DialogTemplate.h"
 
 class QBoxLayout;
@@ -19,7 +21,7 @@ class CColourSwatch;
 // boxes, radio groups and the OK/Cancel/Help buttons (plus the layout toggle of an expandable
 // dialog). It knows nothing of the dialog's behaviour: every click, edit and list choice is
 // reported through `notified` with the control's id, for the runner to act on.
-class DialogWindow : public QDialog {
+class DialogWindow : public QDialog, public DialogView {
     Q_OBJECT
 public:
     explicit DialogWindow(const DialogTemplate& dialogTemplate, QWidget* parent = nullptr);
@@ -29,6 +31,17 @@ public:
     QWidget* Control(int id) const;
     // The radio group that starts with `firstId`; its button ids are the indexes 0, 1, ...
     QButtonGroup* RadioGroup(int firstId) const;
+    // The label in front of a field, null when it has none.
+    QWidget* Label(int id) const;
+
+    // Enabling by the dialog: the control and its label together. Independent of the layout:
+    // a control disabled here stays disabled when the expanded part is shown.
+    void EnableControl(int id, bool enabled);
+    bool IsControlEnabled(int id) const { return !m_disabled.count(id); }
+
+    // DialogView
+    void ShowLayout(bool expanded, const std::string& title, const std::string& toggleCaption) override;
+    void PaintSwatch(int id, const CColourSwatch& swatch) override;
 
     // Applies a layout of an expandable dialog: the expanded part is shown and enabled, or hidden
     // and disabled, and the window takes the size measured for that layout. Both sizes are
@@ -41,7 +54,6 @@ public:
     QSize ShortSize() const { return m_shortSize; }
 
     void SetToggleCaption(const QString& caption);
-    void PaintSwatch(int id, const CColourSwatch& swatch);
     // Sends the user back to a field: focus, and its text selected.
     void FocusAndSelect(int id);
     // The first field that can take the focus when the dialog opens, else OK.
@@ -49,6 +61,9 @@ public:
 
 signals:
     void notified(int id);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     struct Row {
@@ -66,6 +81,7 @@ private:
     void Connect(int id, QWidget* widget, const ControlTemplate& control);
     void JoinRadioGroup(const ControlTemplate& control, QWidget* widget);
     void Remember(QWidget* widget, LayoutPart part);
+    void ApplyEnabled(QWidget* widget);
     void AssignMnemonics();
     bool IsUrlField(const ControlTemplate& control) const;
     void AlignFieldColumns();
@@ -75,6 +91,9 @@ private:
     const DialogTemplate& m_template;
     std::map<int, QWidget*> m_controls;
     std::map<int, QButtonGroup*> m_radioGroups;
+    std::map<int, QWidget*> m_labels;
+    std::set<int> m_disabled;
+    std::set<QWidget*> m_disabledWidgets; // the controls of m_disabled and their labels
     QButtonGroup* m_currentRadioGroup = nullptr;
     std::vector<QWidget*> m_expandedPart;
     std::vector<QGridLayout*> m_labelledGrids; // grids with a label column

@@ -127,4 +127,12 @@ void WidgetFieldAccess::SetRadioIndex(int firstId, int index) {
     group->setExclusive(true);
 }
 
+void WidgetFieldAccess::EnableControl(int id, bool enabled) {
+    m_window.EnableControl(id, enabled);
+}
+
+bool WidgetFieldAccess::IsEnabled(int id) const {
+    return m_window.IsControlEnabled(id);
+}
+
 } // namespace razo

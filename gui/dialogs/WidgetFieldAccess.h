@@ -23,17 +23,15 @@ public:
     void AddListEntry(int id, const std::string& text) override;
     int GetRadioIndex(int firstId) const override;
     void SetRadioIndex(int firstId, int index) override;
-    void MarkReturnControl(int id) override { m_returnControl = id; }
-
-    // The control marked by the last failed exchange, 0 for none.
-    int ReturnControl() const { return m_returnControl; }
-    void ClearReturnControl() { m_returnControl = 0; }
+    void EnableControl(int id, bool enabled) override;
+    bool IsEnabled(int id) const override;
+    // The session reads the control to go back to from the exchange itself.
+    void MarkReturnControl(int) override {}
 
 private:
     template <class Widget> Widget* As(int id) const;
 
     DialogWindow& m_window;
-    int m_returnControl = 0;
 };
 
 } // namespace razo

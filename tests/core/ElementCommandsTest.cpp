@@ -19,9 +19,12 @@ using namespace razo::test;
 
 namespace {
 
-constexpr int Align = 1029, Clear = 1052, Width = 1011, NoShade = 1053, Percent = 1054, Size = 1102,
-              DocType = 1123, Compact = 1000, ListType = 1045, StartNumber = 1046, ItemNumber = 1048,
-              ItemBullet = 1047, ItemValue = 1026;
+using namespace blocks;
+using namespace lists;
+constexpr int Align = IdAlign, Clear = IdClear, Width = IdWidth, NoShade = IdNoShade, Percent = IdPercent,
+              Size = IdSize, DocType = IdDocType, Compact = IdCompact, ListType = IdListType,
+              StartNumber = IdStartNumber, ItemNumber = IdItemNumberType, ItemBullet = IdItemBulletType,
+              ItemValue = IdItemValue;
 
 class ElementCommands : public ::testing::Test {
 protected:
@@ -204,11 +207,11 @@ TEST_F(ElementCommands, InitialLayoutNeedsBothSettings) {
         profile.WriteProfileInt("Editing", "HTML2/HTML32", row.remember);
         profile.WriteProfileInt("Settings", "HTML3.2", row.last);
         CListItemDialog dialog(profile);
-        ScriptedFields fields(dialog.Template());
-        dialog.OnInitDialog(fields);
+        runner.Script({{.cancel = true}});
+        runner.RunModal(dialog);
         EXPECT_EQ(dialog.IsExpanded(), row.expanded);
         EXPECT_STREQ(dialog.ToggleCaption(), row.expanded ? "<< HTML&2.0" : "HTML&3.2 >>");
-        EXPECT_EQ(dialog.WindowTitle(), row.expanded ? "List Item (HTML 3.2)" : "List Item (HTML 2.0)");
+        EXPECT_EQ(runner.runs.back().title, row.expanded ? "List Item (HTML 3.2)" : "List Item (HTML 2.0)");
     }
 }
 
@@ -360,5 +363,5 @@ TEST(ElementTemplates, HelpPagesNameEveryField) {
     for (const char* expected : {"<title>Horizontal Rule</title>", "<b>Align:</b>", "<b>Size:</b>",
                                  "<b>in percentage</b>", "<b>No shade</b>", "&lt;HR&gt;"})
         EXPECT_NE(page.find(expected), std::string::npos) << expected;
-    EXPECT_EQ(HelpTopicId(CUnorderedListDialog::TemplateData()), 131204);
+    EXPECT_EQ(CUnorderedListDialog::TemplateData().HelpContext(), 131204);
 }

@@ -6,6 +6,9 @@
 #include <set>
 #include <string>
 
+#include "resources/CommandIds.h"
+#include "resources/CommandTable.h"
+#include "resources/EntityTable.h"
 #include "resources/Toolbars.h"
 #include "support/FakeDocument.h"
 #include "support/MemoryTextControl.h"
@@ -21,7 +24,7 @@ using test::MemoryTextControl;
 TEST(EntitiesTest, LettersCoverLatin1CodesExactlyOnceAndSymbolsAreTheSix) {
     std::map<int, int> codeCount;
     std::multiset<std::string> named;
-    for (const EntityCommand& entity : EntityCommands()) {
+    for (const EntityInfo& entity : EntityTable()) {
         const std::string text = entity.text;
         std::smatch match;
         if (std::regex_match(text, match, std::regex("&#([0-9]+);")))
@@ -37,23 +40,43 @@ TEST(EntitiesTest, LettersCoverLatin1CodesExactlyOnceAndSymbolsAreTheSix) {
     // Besides the letters only the copyright and registered signs are numeric.
     EXPECT_EQ(codeCount, (std::map<int, int>{{169, 1}, {174, 1}}));
     EXPECT_EQ(named, (std::multiset<std::string>{"&amp;", "&quot;", "&lt;", "&gt;"}));
-    EXPECT_EQ(EntityCommands().size(), 68u);
+    EXPECT_EQ(EntityTable().size(), 68u);
 }
 
-TEST(EntitiesTest, RowsAreInTheButtonOrderOfTheSymbolToolbars) {
+TEST(EntitiesTest, SymbolToolbarsHoldTheirEntitiesInTableOrder) {
     const struct {
         int toolbar;
-        std::span<const EntityCommand> rows;
-    } cases[] = {
-        {33075, CapitalLatinEntities()}, {33076, SmallLatinEntities()}, {33084, OtherSymbolEntities()}};
+        SymbolBar bar;
+        size_t count;
+    } cases[] = {{cmd::ToolbarCapital, SymbolBar::Capital, 30},
+                 {cmd::ToolbarSmall, SymbolBar::Small, 32},
+                 {cmd::ToolbarOther, SymbolBar::Other, 6}};
     for (const auto& c : cases) {
         const ToolbarInfo* bar = FindToolbar(c.toolbar);
         ASSERT_NE(bar, nullptr) << c.toolbar;
         std::vector<int> ids;
-        for (const auto& row : c.rows)
-            ids.push_back(row.id);
+        for (const EntityInfo& entity : EntityTable())
+            if (entity.bar == c.bar)
+                ids.push_back(entity.id);
         EXPECT_EQ(ids, bar->buttons) << "toolbar " << c.toolbar;
+        EXPECT_EQ(ids.size(), c.count);
     }
+    EXPECT_EQ(FindToolbar(cmd::ToolbarCapital)->buttons.front(), cmd::CapitalAElig);
+    EXPECT_EQ(FindToolbar(cmd::ToolbarSmall)->buttons.back(), cmd::SmallYuml);
+}
+
+// The command table's entity rows come from the entity table: key, prompt, no caption or tooltip.
+TEST(EntitiesTest, CommandRowsAreMadeFromTheEntityTable) {
+    for (const EntityInfo& entity : EntityTable()) {
+        const CommandInfo* info = FindCommand(entity.id);
+        ASSERT_NE(info, nullptr) << entity.name;
+        EXPECT_EQ(std::string(info->key), std::string("entity.") + entity.name);
+        EXPECT_STREQ(info->prompt, entity.prompt);
+        EXPECT_STREQ(info->caption, "");
+        EXPECT_STREQ(info->tooltip, "");
+    }
+    EXPECT_STREQ(FindCommand(cmd::SmallAacute)->key, "entity.aacute");
+    EXPECT_STREQ(FindCommand(cmd::CapitalAacute)->key, "entity.Aacute");
 }
 
 TEST(EntitiesTest, HomePageButtonIsOneLinkLineWithAbsoluteAddresses) {
@@ -88,7 +111,7 @@ struct EntityViewTest : ::testing::Test {
 
 TEST_F(EntityViewTest, EntityGoesBeforeTheSelectionWhichStaysSelectedAndUndoRemovesIt) {
     control.SetSel(3, 6);
-    Run(32993);
+    Run(cmd::CapitalAacute);
     EXPECT_EQ(control.Text(), "xx &#193;abc yy");
     EXPECT_EQ(Selection(), (std::pair<long, long>{9, 12}));
     EXPECT_TRUE(document.modified);
@@ -100,8 +123,8 @@ TEST_F(EntityViewTest, EntityGoesBeforeTheSelectionWhichStaysSelectedAndUndoRemo
 
 TEST_F(EntityViewTest, RepeatedPressesAndRepeatAppendAtTheCaret) {
     control.SetSel(2, 2);
-    Run(33080);
-    Run(33080);
+    Run(cmd::SymbolAmp);
+    Run(cmd::SymbolAmp);
     view.OnRepeatTags();
     EXPECT_EQ(control.Text(), "xx&amp;&amp;&amp; abc yy");
     EXPECT_EQ(Selection(), (std::pair<long, long>{17, 17}));
@@ -109,9 +132,9 @@ TEST_F(EntityViewTest, RepeatedPressesAndRepeatAppendAtTheCaret) {
 
 TEST_F(EntityViewTest, EveryCommandInsertsItsOwnText) {
     std::vector<std::pair<int, std::string>> rows;
-    for (const auto& entity : EntityCommands())
+    for (const EntityInfo& entity : EntityTable())
         rows.emplace_back(entity.id, entity.text);
-    rows.emplace_back(HomePageButtonCommand, HomePageButtonText());
+    rows.emplace_back(cmd::HomePageButton, HomePageButtonText());
     for (const auto& [id, text] : rows) {
         control.SetBytes("");
         control.SetSel(0, 0);

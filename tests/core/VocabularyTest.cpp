@@ -137,7 +137,7 @@ TEST_P(VocabularyExactText, MatchesToTheCharacter) {
     const CommandInfo* info = FindCommand(c.id);
     ASSERT_NE(info, nullptr);
     EXPECT_STREQ(info->caption, c.caption);
-    EXPECT_STREQ(info->tabText, c.tabText);
+    EXPECT_EQ(MenuTabText(c.id), c.tabText);
     EXPECT_STREQ(info->prompt, c.prompt);
     EXPECT_STREQ(info->tooltip, c.tooltip);
 }

@@ -12,6 +12,7 @@
 
 #include "dialogs/Colours.h"
 #include "dialogs/DataExchange.h"
+#include "dialogs/DialogHost.h"
 #include "dialogs/DialogWindow.h"
 #include "dialogs/QtDialogRunner.h"
 #include "dialogs/UrlHistory.h"
@@ -26,11 +27,13 @@ using namespace razo;
 
 namespace {
 
+using blocks::IdAlign;
+using blocks::IdNoShade;
+using blocks::IdSize;
+using blocks::IdWidth;
+
+// The controls of the test dialogs below.
 enum : int {
-    IdAlign = 1029,
-    IdWidth = 1011,
-    IdSize = 1102,
-    IdNoShade = 1053,
     IdColourName = 1229,
     IdColourNumber = 1042,
     IdColourSelect = 1231,
@@ -110,7 +113,7 @@ public:
         return t;
     }
     FieldsDialog() : CDialog(TemplateData()) {}
-    void OnFieldChanged(int id, FieldAccess&) override { changed.push_back(id); }
+    void OnFieldChanged(int id, DialogHost&) override { changed.push_back(id); }
     std::vector<int> changed;
 };
 
@@ -256,9 +259,9 @@ private slots:
         QCOMPARE(dialog.m_strWidth, std::string("80"));
     }
 
-    // A value refused while its field is hidden in the short layout: the toggle that shows it
-    // takes the focus, so one key press brings the field back.
-    void refusedHiddenFieldSendsTheUserToTheToggle() {
+    // A value refused while its field is hidden in the short layout: the dialog expands to show
+    // it, with the focus on it and its text selected. The layout is still stored only by OK.
+    void refusedHiddenFieldIsShownAndFocused() {
         SetLayout(1, 1);
         CHorizontalRuleDialog dialog(*m_profile);
         Run(dialog, [&](DialogWindow& window) {
@@ -267,13 +270,15 @@ private slots:
             QTest::keyClicks(width, "-5");
             QTest::mouseClick(window.Control(IdToggle), Qt::LeftButton); // to the short layout
             QVERIFY(!width->isVisibleTo(&window));
-            QTest::keyClick(&window, Qt::Key_Return);
+            QTest::mouseClick(window.Control(IdOk), Qt::LeftButton);
             QVERIFY(window.isVisible());
-            QCOMPARE(QApplication::focusWidget(), window.Control(IdToggle));
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
             QVERIFY(width->isVisibleTo(&window));
+            QCOMPARE(window.windowTitle(), QString("Horizontal Rule (HTML 3.2)"));
+            QCOMPARE(QApplication::focusWidget(), width);
+            QCOMPARE(width->selectedText(), QString("-5"));
             window.reject();
         });
+        QCOMPARE(Read(*m_profile, settings::LastLayoutExpanded), 1);
     }
 
     void labelMnemonicFocusesItsField() {

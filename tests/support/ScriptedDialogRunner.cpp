@@ -1,12 +1,11 @@
 #include "support/ScriptedDialogRunner.h"
 
-#include "dialogs/UrlHistory.h"
-
 #include <algorithm>
+#include <memory>
 
-#include "dialogs/DataExchange.h"
 #include "dialogs/Dialog.h"
 #include "dialogs/ExpandDialog.h"
+#include "settings/IniProfile.h"
 
 namespace razo::test {
 
@@ -83,18 +82,118 @@ void ScriptedFields::SetRadioIndex(int firstId, int index) {
     m_radio[firstId] = index;
 }
 
+void ScriptedFields::EnableControl(int id, bool enabled) {
+    if (enabled)
+        m_disabled.erase(id);
+    else
+        m_disabled.insert(id);
+}
+
+Action Type(int id, std::string text) {
+    return {Action::Kind::Type, id, std::move(text)};
+}
+
+Action Choose(int id, std::string entry) {
+    return {Action::Kind::Choose, id, std::move(entry)};
+}
+
+Action Tick(int id, int state) {
+    return {Action::Kind::Check, id, {}, state};
+}
+
+Action PickRadio(int firstId, int index) {
+    return {Action::Kind::Radio, firstId, {}, index};
+}
+
+Action Click(int id) {
+    return {Action::Kind::Click, id};
+}
+
+namespace {
+
+// Records what the session shows, for the test to read.
+class RecordedView : public DialogView {
+public:
+    explicit RecordedView(ScriptedDialogRunner::Run& run) : m_run(run) {}
+    void ShowLayout(bool expanded, const std::string& title, const std::string&) override {
+        m_run.expanded = expanded;
+        m_run.title = title;
+    }
+    void PaintSwatch(int id, const CColourSwatch& swatch) override { m_run.swatches[id] = swatch; }
+
+private:
+    ScriptedDialogRunner::Run& m_run;
+};
+
+} // namespace
+
+ScriptedDialogRunner::ScriptedDialogRunner(UserPrompts& prompts, const IniProfile* profile)
+    : m_prompts(prompts), m_profile(profile) {
+    // Without a profile the URL lists stay empty: an empty profile nobody writes to.
+    if (m_profile == nullptr) {
+        m_noProfile = std::make_unique<IniProfile>("");
+        m_profile = m_noProfile.get();
+    }
+}
+
+ScriptedDialogRunner::~ScriptedDialogRunner() = default;
+
+void ScriptedDialogRunner::Play(const Press& press, const DialogTemplate& dialogTemplate, ScriptedFields& fields,
+                                DialogSession& session, Run& run) {
+    std::vector<Action> actions;
+    for (const auto& [id, text] : press.texts)
+        actions.push_back(Type(id, text));
+    for (const auto& [id, state] : press.checks)
+        actions.push_back(Tick(id, state));
+    for (const auto& [id, index] : press.radios)
+        actions.push_back(PickRadio(id, index));
+    actions.insert(actions.end(), press.actions.begin(), press.actions.end());
+
+    for (int i = 0; i < press.toggles; ++i)
+        session.OnControl(IdToggle);
+    for (const Action& action : actions) {
+        if (!fields.IsEnabled(action.id)) {
+            run.blocked.push_back(action.id);
+            continue;
+        }
+        int notified = action.id;
+        switch (action.kind) {
+        case Action::Kind::Type:
+        case Action::Kind::Choose:
+            fields.SetText(action.id, action.text);
+            break;
+        case Action::Kind::Check:
+            fields.SetCheck(action.id, action.value);
+            break;
+        case Action::Kind::Radio: {
+            // The window reports the click of the button itself.
+            fields.SetRadioIndex(action.id, action.value);
+            const std::vector<int> buttons = dialogTemplate.RadioGroupIds(action.id);
+            if (action.value >= 0 && size_t(action.value) < buttons.size())
+                notified = buttons[size_t(action.value)];
+            break;
+        }
+        case Action::Kind::Click:
+            break;
+        }
+        session.OnControl(notified);
+    }
+}
+
 bool ScriptedDialogRunner::RunModal(CDialog& dialog) {
-    ScriptedFields fields(dialog.Template());
+    const size_t index = runs.size();
+    runs.push_back({});
     Run run;
     run.idd = dialog.Template().idd;
-    CDataExchange load(false, fields, m_prompts);
-    dialog.DoDataExchange(load);
-    dialog.OnInitDialog(fields);
-    if (m_profile != nullptr)
-        FillHistoryLists(dialog.Template(), fields, *m_profile);
+    ScriptedFields fields(dialog.Template());
+    RecordedView view(run);
+    DialogSession session(dialog, fields, m_prompts, *m_profile, *this, view);
+    session.Open();
     CExpandDialog* expand = dialog.Expandable();
     run.openedExpanded = expand && expand->IsExpanded();
     run.openedTitle = expand ? expand->WindowTitle() : dialog.Template().title;
+    if (!expand)
+        run.title = run.openedTitle;
     for (const auto& control : dialog.Template().controls)
         if (control.history != HistoryList::None)
             run.listEntries[control.id] = fields.Entries(control.id);
@@ -102,25 +201,19 @@ bool ScriptedDialogRunner::RunModal(CDialog& dialog) {
     while (!m_script.empty()) {
         Press press = m_script.front();
         m_script.pop_front();
-        for (int i = 0; expand && i < press.toggles; ++i)
-            expand->OnToggleLayout();
-        for (const auto& [id, text] : press.texts)
-            fields.SetText(id, text);
-        for (const auto& [id, state] : press.checks)
-            fields.SetCheck(id, state);
-        for (const auto& [id, index] : press.radios)
-            fields.SetRadioIndex(id, index);
+        Play(press, dialog.Template(), fields, session, run);
         if (press.cancel)
             break;
-        CDataExchange save(true, fields, m_prompts);
-        dialog.DoDataExchange(save);
-        if (!save.Failed()) {
+        if (session.PressOk()) {
             run.ok = true;
             break;
         }
-        run.refusedAt.push_back(fields.returnControl);
+        run.refusedAt.push_back(session.ReturnControl());
     }
-    runs.push_back(run);
+    for (const auto& control : dialog.Template().controls)
+        if (control.id != IdStatic && !fields.IsEnabled(control.id))
+            run.disabled.insert(control.id);
+    runs[index] = run;
     return run.ok;
 }
 

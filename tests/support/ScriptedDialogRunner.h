@@ -1,10 +1,13 @@
 #pragma once
 #include <deque>
 #include <map>
+#include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "dialogs/DialogRunner.h"
+#include "dialogs/DialogSession.h"
 #include "dialogs/DialogTemplate.h"
 #include "dialogs/FieldAccess.h"
 
@@ -31,6 +34,8 @@ public:
     void AddListEntry(int id, const std::string& text) override;
     int GetRadioIndex(int firstId) const override;
     void SetRadioIndex(int firstId, int index) override;
+    void EnableControl(int id, bool enabled) override;
+    bool IsEnabled(int id) const override { return !m_disabled.count(id); }
     void MarkReturnControl(int id) override { returnControl = id; }
 
     const std::vector<std::string>& Entries(int id) const;
@@ -45,45 +50,80 @@ private:
     std::map<int, int> m_check;
     std::map<int, int> m_radio;
     std::map<int, std::vector<std::string>> m_entries;
+    std::set<int> m_disabled;
 };
 
-// One press of OK (or Cancel) with the field values the user set before it.
+// One thing a user does in a dialog. Each fires what the real window fires for it: the change
+// of the control, handled by the dialog's session.
+struct Action {
+    enum class Kind { Type, Choose, Check, Radio, Click };
+    Kind kind = Kind::Click;
+    int id = 0;
+    std::string text = {};
+    int value = 0;
+};
+// Types `text` into an edit or combo box, replacing what it held.
+Action Type(int id, std::string text);
+// Picks the list entry `entry` (nothing, when the list has no such entry).
+Action Choose(int id, std::string entry);
+Action Tick(int id, int state = 1);
+// Clicks the `index`-th button of the radio group that starts with `firstId`.
+Action PickRadio(int firstId, int index);
+Action Click(int id);
+
+// One press of OK (or Cancel), after what the user did before it: `toggles` clicks on the
+// layout toggle, then the values of `texts`, `checks` and `radios` (each set as the user would,
+// in order of control id), then `actions` in order. A sub-dialog that an action opens takes the
+// next presses of the script.
 struct Press {
     std::map<int, std::string> texts = {}; // edits and combo boxes (a list entry by its text)
     std::map<int, int> checks = {};
     std::map<int, int> radios = {};
-    int toggles = 0; // clicks on the layout toggle before the press
+    int toggles = 0;
+    std::vector<Action> actions = {};
     bool cancel = false;
 };
 
-// A DialogRunner that plays a script of presses against any dialog: load exchange, OnInitDialog,
-// then each press in turn until one OK succeeds (true) or a Cancel or the end of the script
-// (false). Refused presses are recorded, as is what the dialog looked like when it opened.
+// A DialogRunner that plays a script of presses against any dialog through the same session
+// protocol as the real runner: each press in turn until one OK succeeds (true) or a Cancel or
+// the end of the script (false). Refused presses are recorded, as is what the dialog looked
+// like when it opened.
 class ScriptedDialogRunner : public DialogRunner {
 public:
     // With a profile, URL combo boxes are filled from the remembered lists, as the real runner does.
-    explicit ScriptedDialogRunner(UserPrompts& prompts, const IniProfile* profile = nullptr)
-        : m_prompts(prompts), m_profile(profile) {}
+    explicit ScriptedDialogRunner(UserPrompts& prompts, const IniProfile* profile = nullptr);
+    ~ScriptedDialogRunner() override;
 
-    // Presses for the next dialog that runs.
+    // Presses for the next dialogs that run.
     void Script(std::vector<Press> presses) {
         m_script.insert(m_script.end(), presses.begin(), presses.end());
     }
     bool RunModal(CDialog& dialog) override;
+    size_t PressesLeft() const { return m_script.size(); }
 
     struct Run {
         int idd = 0;
         bool openedExpanded = false;
         std::string openedTitle;
+        std::string title; // as the dialog ended
+        bool expanded = false;
         std::vector<int> refusedAt; // the control the user was sent back to, per refused press
-        std::map<int, std::vector<std::string>> listEntries; // lists filled at initialisation
+        std::map<int, std::vector<std::string>> listEntries; // URL lists filled at initialisation
+        std::map<int, CColourSwatch> swatches;               // as last painted
+        std::set<int> disabled;                              // controls disabled as the dialog ended
+        std::vector<int> blocked; // controls the script tried to use while they were disabled
         bool ok = false;
     };
+    // In the order the dialogs opened (a sub-dialog after the dialog that opened it).
     std::vector<Run> runs;
 
 private:
+    void Play(const Press& press, const DialogTemplate& dialogTemplate, ScriptedFields& fields,
+              DialogSession& session, Run& run);
+
     UserPrompts& m_prompts;
     const IniProfile* m_profile = nullptr;
+    std::unique_ptr<IniProfile> m_noProfile;
     std::deque<Press> m_script;
 };
 

@@ -1,0 +1,13 @@
+#include "elements/Blocks.h"
+#include "elements/ElementRegistry.h"
+#include "elements/Lists.h"
+
+namespace razo {
+
+// A new family adds its one line here.
+void RegisterElementFamilies(ElementRegistry& registry) {
+    RegisterBlockFamily(registry);
+    RegisterListFamily(registry);
+}
+
+} // namespace razo
