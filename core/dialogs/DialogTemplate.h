@@ -155,6 +155,9 @@ struct DialogTemplate {
     std::vector<ControlTemplate> controls;
     std::vector<ColourFieldSpec> colourFields;
     std::string inserts; // one or two sentences on what the dialog inserts, for its help page
+    // For a dialog that inserts nothing (settings, a sub-dialog that fills in a field of its
+    // parent): what OK does, for its help page. Empty for element dialogs.
+    std::string confirms;
 
     const ControlTemplate* Find(int id) const;
     // The ids of the radio buttons of the group that starts with `firstId`, in order.

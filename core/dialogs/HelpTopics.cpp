@@ -83,8 +83,12 @@ std::string HelpTopicHtml(const DialogTemplate& t) {
     }
     if (!fields.empty())
         html += "<h2>Fields</h2>\n<ul>\n" + fields + "</ul>\n";
-    html += "<p>Empty fields leave their attribute out. <b>OK</b> inserts the markup, <b>Cancel</b> inserts "
-            "nothing.</p>\n</body></html>\n";
+    if (t.confirms.empty())
+        html += "<p>Empty fields leave their attribute out. <b>OK</b> inserts the markup, <b>Cancel</b> "
+                "inserts nothing.</p>\n";
+    else
+        html += "<p>" + Escape(t.confirms) + " <b>Cancel</b> changes nothing.</p>\n";
+    html += "</body></html>\n";
     return html;
 }
 

@@ -40,7 +40,8 @@ ControlTemplate ProgramBrowseButton(int id, int fieldId) {
 } // namespace
 
 const DialogTemplate& CPreferencesDialog::TemplateData() {
-    static const DialogTemplate data = MakeDialogTemplate(
+    static const DialogTemplate data = [] {
+        DialogTemplate made = MakeDialogTemplate(
         IDD, "Preferences", 260, 150, false,
         "Sets the preview browsers, the default file extension, how file references are written and how "
         "many URLs are remembered.",
@@ -66,6 +67,9 @@ const DialogTemplate& CPreferencesDialog::TemplateData() {
             CheckBox(IdRememberLayout, "Remember HTML 2/HTML 3.2 selection")
                 .Help("Element dialogs open in the layout last used."),
         });
+        made.confirms = "OK stores every setting at once.";
+        return made;
+    }();
     return data;
 }
 

@@ -38,9 +38,13 @@ QComboBox* CreateCombo(const ControlTemplate& control, const QFontMetrics& metri
         AddComboEntry(*combo, Q(entry), control.sorted);
     if (combo->isEditable()) {
         combo->setInsertPolicy(QComboBox::NoInsert);
-        // URLs and file names differ by letter case: completion must not change it.
-        if (combo->completer())
-            combo->completer()->setCaseSensitivity(Qt::CaseSensitive);
+        // What is typed stays what is typed: remembered entries that match are offered in a
+        // popup, never filled in, so Return confirms the text as typed. URLs and file names
+        // differ by letter case, so matching keeps it.
+        if (QCompleter* completer = combo->completer()) {
+            completer->setCompletionMode(QCompleter::PopupCompletion);
+            completer->setCaseSensitivity(Qt::CaseSensitive);
+        }
     }
     combo->setCurrentIndex(-1);
     if (control.widthHint > 0)
