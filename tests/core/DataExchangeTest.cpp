@@ -219,3 +219,154 @@ TEST(DataExchange, OwnRoutinesDoNothingWhileLoading) {
     EXPECT_EQ(member, "member");
     EXPECT_TRUE(prompts.messages.empty());
 }
+
+TEST(DataExchange, MaxCharsCountsCharactersNotBytes) {
+    auto maxTen = [](CDataExchange& dx, std::string& m) {
+        DDX_Text(dx, Field, m);
+        DDV_MaxChars(dx, m, 10);
+    };
+    const std::string tooMany = "Please enter no more than 10 characters.";
+    Check(maxTen, {
+                      {"ten letters", std::string(10, 'a'), false, std::string(10, 'a'), ""},
+                      {"eleven letters", std::string(11, 'a'), true, "", tooMany},
+                      {"ten two-byte characters", Repeat("\xc3\xa9", 10), false, Repeat("\xc3\xa9", 10), ""},
+                      {"ten three-byte characters", Repeat("\xe2\x82\xac", 10), false, Repeat("\xe2\x82\xac", 10),
+                       ""},
+                      {"ten four-byte characters", Repeat("\xf0\x9f\x98\x80", 10), false,
+                       Repeat("\xf0\x9f\x98\x80", 10), ""},
+                      {"eleven two-byte characters", Repeat("\xc3\xa9", 11), true, "", tooMany},
+                  });
+}
+
+namespace {
+
+constexpr int List = 102, Check1 = 103, RadioA = 104, RadioB = 105, RadioC = 106;
+
+const DialogTemplate& Choices() {
+    static const DialogTemplate t = [] {
+        DialogTemplate made;
+        made.controls = {ListCombo(List, "Kind:", {"disc", "circle", "square"}), CheckBox(Check1, "Compact"),
+                         RadioButton(RadioA, "A").GroupStart(), RadioButton(RadioB, "B"),
+                         RadioButton(RadioC, "C")};
+        return made;
+    }();
+    return t;
+}
+
+} // namespace
+
+// Lists, check boxes and radio groups: what the user set goes into the member on OK, and the
+// member into the control when the dialog opens.
+TEST(DataExchange, ChoiceRoutinesRoundTrip) {
+    struct ChoiceRow {
+        const char* name;
+        std::function<void(ScriptedFields&)> user;
+        int index, check, radio;
+        std::string text;
+    };
+    const std::vector<ChoiceRow> rows = {
+        {"nothing chosen", [](ScriptedFields&) {}, -1, 0, -1, ""},
+        {"second entry, ticked, last button",
+         [](ScriptedFields& f) {
+             f.SetText(List, "circle");
+             f.SetCheck(Check1, 1);
+             f.SetRadioIndex(RadioA, 2);
+         },
+         1, 1, 2, "circle"},
+        {"entry by index, first button",
+         [](ScriptedFields& f) {
+             f.SetListIndex(List, 2);
+             f.SetRadioIndex(RadioA, 0);
+         },
+         2, 0, 0, "square"},
+    };
+    for (const ChoiceRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        ScriptedFields fields(Choices());
+        row.user(fields);
+        FakeUserPrompts prompts;
+        CDataExchange save(true, fields, prompts);
+        int index = 99, check = 99, radio = 99;
+        std::string text = "unchanged";
+        DDX_CBIndex(save, List, index);
+        DDX_CBString(save, List, text);
+        DDX_Check(save, Check1, check);
+        DDX_Radio(save, RadioA, radio);
+        EXPECT_FALSE(save.Failed());
+        EXPECT_EQ(index, row.index);
+        EXPECT_EQ(text, row.text);
+        EXPECT_EQ(check, row.check);
+        EXPECT_EQ(radio, row.radio);
+
+        ScriptedFields reopened(Choices());
+        CDataExchange load(false, reopened, prompts);
+        DDX_CBIndex(load, List, index);
+        DDX_Check(load, Check1, check);
+        DDX_Radio(load, RadioA, radio);
+        EXPECT_EQ(reopened.GetText(List), row.text);
+        EXPECT_EQ(reopened.GetCheck(Check1), row.check);
+        EXPECT_EQ(reopened.GetRadioIndex(RadioA), row.radio);
+        EXPECT_TRUE(prompts.messages.empty());
+    }
+}
+
+// A control the dialog disabled holds a value the user cannot mend: it is neither checked nor
+// taken, and the checks that follow its exchange pass.
+TEST(DataExchange, DisabledControlsAreNotCheckedAndGiveEmptyValues) {
+    using Routine = std::function<void(CDataExchange&, std::string&)>;
+    const std::vector<std::pair<const char*, Routine>> routines = {
+        {"optional number", [](CDataExchange& dx, std::string& m) { DDX_OptionalNumber(dx, Field, m); }},
+        {"required number then range",
+         [](CDataExchange& dx, std::string& m) {
+             DDX_RequiredNumber(dx, Field, m);
+             DDV_NumberRange(dx, m, 1, 7);
+         }},
+        {"required text then length",
+         [](CDataExchange& dx, std::string& m) {
+             DDX_RequiredText(dx, Field, m);
+             DDV_TextLength(dx, m, 2);
+         }},
+        {"colour number", [](CDataExchange& dx, std::string& m) { DDX_ColourNumber(dx, Field, m); }},
+        {"text then max chars",
+         [](CDataExchange& dx, std::string& m) {
+             DDX_Text(dx, Field, m);
+             DDV_MaxChars(dx, m, 2);
+         }},
+        {"combo text", [](CDataExchange& dx, std::string& m) { DDX_CBString(dx, Field, m); }},
+    };
+    for (const auto& [name, routine] : routines) {
+        SCOPED_TRACE(name);
+        ScriptedFields fields(OneField());
+        fields.SetText(Field, "-12 not valid anywhere");
+        fields.EnableControl(Field, false);
+        FakeUserPrompts prompts;
+        CDataExchange dx(true, fields, prompts);
+        std::string member = "left from another type";
+        routine(dx, member);
+        EXPECT_FALSE(dx.Failed());
+        EXPECT_EQ(member, "");
+        EXPECT_TRUE(prompts.messages.empty());
+    }
+    // Enabled again, the same value is refused.
+    ScriptedFields fields(OneField());
+    fields.SetText(Field, "-12");
+    fields.EnableControl(Field, false);
+    fields.EnableControl(Field, true);
+    FakeUserPrompts prompts;
+    CDataExchange dx(true, fields, prompts);
+    std::string member;
+    DDX_OptionalNumber(dx, Field, member);
+    EXPECT_TRUE(dx.Failed());
+}
+
+TEST(DataExchange, RefusalIconIsTheCallersChoice) {
+    for (MessageIcon icon : {MessageIcon::Exclamation, MessageIcon::None}) {
+        ScriptedFields fields(OneField());
+        FakeUserPrompts prompts;
+        CDataExchange dx(true, fields, prompts);
+        dx.Refuse(Other, "No.", icon);
+        ASSERT_EQ(prompts.messages.size(), 1u);
+        EXPECT_EQ(prompts.messages[0].icon, icon);
+        EXPECT_EQ(dx.ReturnControl(), Other);
+    }
+}

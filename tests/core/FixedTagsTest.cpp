@@ -10,6 +10,7 @@
 #include "view/RazoView.h"
 
 using razo::CRazoView;
+namespace cmd = razo::cmd;
 using razo::test::FakeDocument;
 using razo::test::MemoryTextControl;
 
@@ -40,35 +41,35 @@ struct Expected {
 
 // Written out independently of the table under test.
 const Expected kExpected[] = {
-    {32774, "<B>", "</B>"},
-    {32775, "<I>", "</I>"},
-    {32776, "<TT>", "</TT>"},
-    {32852, "<U>", "</U>"},
-    {32853, "<STRIKE>", "</STRIKE>"},
-    {32854, "<BIG>", "</BIG>"},
-    {32855, "<SMALL>", "</SMALL>"},
-    {32856, "<SUB>", "</SUB>"},
-    {32857, "<SUP>", "</SUP>"},
-    {32777, "<CITE>", "</CITE>"},
-    {32778, "<CODE>", "</CODE>"},
-    {32779, "<EM>", "</EM>"},
-    {32780, "<KBD>", "</KBD>"},
-    {32781, "<SAMP>", "</SAMP>"},
-    {32782, "<STRONG>", "</STRONG>"},
-    {32783, "<VAR>", "</VAR>"},
-    {32844, "<DFN>", "</DFN>"},
-    {32790, "<DT>", ""},
-    {32872, "<DD>", ""},
-    {32791, "<HTML>\r\n", "</HTML>"},
-    {32792, "<HEAD>\r\n", "\r\n</HEAD>"},
-    {32793, "<TITLE>", "</TITLE>"},
-    {32804, "<BLOCKQUOTE>", "</BLOCKQUOTE>"},
-    {32805, "<ADDRESS>", "</ADDRESS>"},
-    {32834, "<CENTER>", "</CENTER>"},
-    {32836, "<BLINK>", "</BLINK>"},
-    {32832, "<NOBR>", "</NOBR>"},
-    {32833, "<WBR>", "</WBR>"},
-    {32934, "<NOFRAMES>", "</NOFRAMES>"},
+    {cmd::Bold, "<B>", "</B>"},
+    {cmd::Italic, "<I>", "</I>"},
+    {cmd::Teletype, "<TT>", "</TT>"},
+    {cmd::Underline, "<U>", "</U>"},
+    {cmd::Strike, "<STRIKE>", "</STRIKE>"},
+    {cmd::Big, "<BIG>", "</BIG>"},
+    {cmd::Small, "<SMALL>", "</SMALL>"},
+    {cmd::Subscript, "<SUB>", "</SUB>"},
+    {cmd::Superscript, "<SUP>", "</SUP>"},
+    {cmd::Citation, "<CITE>", "</CITE>"},
+    {cmd::Code, "<CODE>", "</CODE>"},
+    {cmd::Emphasis, "<EM>", "</EM>"},
+    {cmd::Keyboard, "<KBD>", "</KBD>"},
+    {cmd::Sample, "<SAMP>", "</SAMP>"},
+    {cmd::Strong, "<STRONG>", "</STRONG>"},
+    {cmd::Variable, "<VAR>", "</VAR>"},
+    {cmd::DefineTerm, "<DFN>", "</DFN>"},
+    {cmd::Term, "<DT>", ""},
+    {cmd::Definition, "<DD>", ""},
+    {cmd::Html, "<HTML>\r\n", "</HTML>"},
+    {cmd::Head, "<HEAD>\r\n", "\r\n</HEAD>"},
+    {cmd::Title, "<TITLE>", "</TITLE>"},
+    {cmd::Blockquote, "<BLOCKQUOTE>", "</BLOCKQUOTE>"},
+    {cmd::Address, "<ADDRESS>", "</ADDRESS>"},
+    {cmd::Centre, "<CENTER>", "</CENTER>"},
+    {cmd::Blink, "<BLINK>", "</BLINK>"},
+    {cmd::NoBreak, "<NOBR>", "</NOBR>"},
+    {cmd::WordBreak, "<WBR>", "</WBR>"},
+    {cmd::NoFrames, "<NOFRAMES>", "</NOFRAMES>"},
 };
 
 TEST_F(FixedTagFixture, EveryCommandWrapsTheSelectionInItsExactTexts) {
@@ -92,7 +93,7 @@ TEST(FixedTagTable, HoldsEachCommandOnceAndNothingElse) {
 }
 
 TEST_F(FixedTagFixture, HeadOnEmptySelectionLeavesCaretOnTheEmptyMiddleLine) {
-    ASSERT_TRUE(router.Execute(32792));
+    ASSERT_TRUE(router.Execute(cmd::Head));
     EXPECT_EQ(control.Text(), "<HEAD>\r\n\r\n</HEAD>");
     EXPECT_EQ(Sel(), std::make_pair(8L, 8L));
     control.SetKnownCaret(8);
@@ -105,7 +106,7 @@ TEST_F(FixedTagFixture, HeadOnEmptySelectionLeavesCaretOnTheEmptyMiddleLine) {
 TEST_F(FixedTagFixture, BoldThenRepeatNestsThePair) {
     control.SetBytes("x");
     control.SetSel(0, 1);
-    router.Execute(32774);
+    router.Execute(cmd::Bold);
     ASSERT_TRUE(router.Execute(razo::cmd::RepeatTags));
     EXPECT_EQ(control.Text(), "<B><B>x</B></B>");
     EXPECT_EQ(Sel(), std::make_pair(6L, 7L));

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <tuple>
 
+#include "resources/CommandIds.h"
 #include "app/ToolbarState.h"
 #include "settings/IniProfile.h"
 #include "settings/SettingsKeys.h"
@@ -18,10 +19,10 @@ using test::ReadBytes;
 using test::TempDir;
 using test::WriteBytes;
 
-constexpr int kStandard = 33073;
-constexpr int kHeading = 33074;
-constexpr int kStructure = 33119;
-constexpr int kFont = 33098;
+constexpr int kStandard = cmd::ToolbarStandard;
+constexpr int kHeading = cmd::ToolbarHeading;
+constexpr int kStructure = cmd::ToolbarStructure;
+constexpr int kFont = cmd::ToolbarFont;
 
 struct ToolbarStateTest : ::testing::Test {
     TempDir dir;
@@ -156,7 +157,7 @@ TEST_F(ToolbarStateTest, TiesAndGapsAreRenumberedInCreationOrder) {
     EXPECT_EQ(place(kHeading), std::tuple(DockSide::Right, 0, 1));
     EXPECT_EQ(place(kFont), std::tuple(DockSide::Right, 1, 0));
     // The top side closes the gap Standard and Heading left.
-    const auto& list = Bar(bars, 33106);
+    const auto& list = Bar(bars, cmd::ToolbarList);
     EXPECT_EQ(std::tuple(list.side, list.row, list.index), std::tuple(DockSide::Top, 0, 0));
 }
 

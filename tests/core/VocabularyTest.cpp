@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "resources/CommandIds.h"
 #include "resources/Accelerators.h"
 #include "resources/CommandTable.h"
 #include "resources/Menus.h"
@@ -103,7 +104,7 @@ TEST(VocabularyCommands, FindCommandFindsEveryRowAndNothingElse) {
     for (const CommandInfo& info : Commands())
         EXPECT_EQ(FindCommand(info.id), &info);
     EXPECT_EQ(FindCommand(0), nullptr);
-    EXPECT_EQ(FindCommand(57671), nullptr);
+    EXPECT_EQ(FindCommand(cmd::DefaultHelp), nullptr);
 }
 
 TEST(VocabularyCommands, EveryIdSentByAMenuToolbarOrKeyIsInTheTable) {
@@ -114,12 +115,12 @@ TEST(VocabularyCommands, EveryIdSentByAMenuToolbarOrKeyIsInTheTable) {
 TEST(VocabularyCommands, EveryCommandIsReachableExceptStyle) {
     std::set<int> reachable = ReachableIds();
     for (const CommandInfo& info : Commands())
-        if (info.id != 32900) {
+        if (info.id != cmd::Style) {
             EXPECT_TRUE(reachable.count(info.id)) << info.key << " can never be sent";
         }
-    EXPECT_FALSE(reachable.count(32900));
-    ASSERT_NE(FindCommand(32900), nullptr);
-    EXPECT_STREQ(FindCommand(32900)->prompt, "<STYLE>");
+    EXPECT_FALSE(reachable.count(cmd::Style));
+    ASSERT_NE(FindCommand(cmd::Style), nullptr);
+    EXPECT_STREQ(FindCommand(cmd::Style)->prompt, "<STYLE>");
 }
 
 struct TextCase {
@@ -144,23 +145,23 @@ TEST_P(VocabularyExactText, MatchesToTheCharacter) {
 
 INSTANTIATE_TEST_SUITE_P(
     Vocabulary, VocabularyExactText,
-    ::testing::Values(TextCase{32872, "  De&finition ", "", "<DD>", "Definition List Definition"},
-                      TextCase{32901, "  &Division.. ", "(HTML3.2)", "<DIV>..</DIV>", "Division"},
-                      TextCase{32946, "&Word Wrap", "Ctrl+W", "Toggles word rwap on and off", "Word Wrap"},
-                      TextCase{32804, "  Block &Quoted", "Ctrl+Q", "<BQ>..</BQ>", "Blockquoted"},
-                      TextCase{32915, "&Comment...", "", "<!--- .... --->", "Comment"},
-                      TextCase{32834, "  &Centre", "Ctrl+Shift+C   (HTML 3.2)", "<CENTER>..</CENTER>",
+    ::testing::Values(TextCase{cmd::Definition, "  De&finition ", "", "<DD>", "Definition List Definition"},
+                      TextCase{cmd::Division, "  &Division.. ", "(HTML3.2)", "<DIV>..</DIV>", "Division"},
+                      TextCase{cmd::ToggleWordWrap, "&Word Wrap", "Ctrl+W", "Toggles word rwap on and off", "Word Wrap"},
+                      TextCase{cmd::Blockquote, "  Block &Quoted", "Ctrl+Q", "<BQ>..</BQ>", "Blockquoted"},
+                      TextCase{cmd::Comment, "&Comment...", "", "<!--- .... --->", "Comment"},
+                      TextCase{cmd::Centre, "  &Centre", "Ctrl+Shift+C   (HTML 3.2)", "<CENTER>..</CENTER>",
                                "Center"},
-                      TextCase{32852, "&Underline", "Ctrl+U   (HTML3.2)", "<U>..</U>", "Underline"},
-                      TextCase{32877, "    &Option...", "", "<OPTION>", "Option for select control"},
-                      TextCase{32917, "Insert &document type definition...", "", "", ""},
-                      TextCase{32787, "&Directory...", "", "<DIR>..</DIR>", ""},
-                      TextCase{32775, "&Italic", "Ctrl+I", "<I>..</I>", "Italics"},
-                      TextCase{33170, "&Netscape Bar", "", "Show or hide the Netscape Elements toolbar",
+                      TextCase{cmd::Underline, "&Underline", "Ctrl+U   (HTML3.2)", "<U>..</U>", "Underline"},
+                      TextCase{cmd::FormOption, "    &Option...", "", "<OPTION>", "Option for select control"},
+                      TextCase{cmd::DocumentType, "Insert &document type definition...", "", "", ""},
+                      TextCase{cmd::DirectoryList, "&Directory...", "", "<DIR>..</DIR>", ""},
+                      TextCase{cmd::Italic, "&Italic", "Ctrl+I", "<I>..</I>", "Italics"},
+                      TextCase{cmd::ToolbarNetscape, "&Netscape Bar", "", "Show or hide the Netscape Elements toolbar",
                                "Toggle Netscape Elements"},
-                      TextCase{33178, "Razo, Get It Now! Button", "", "Inserts the Razo, Get It Now! Button",
+                      TextCase{cmd::HomePageButton, "Razo, Get It Now! Button", "", "Inserts the Razo, Get It Now! Button",
                                "Razo, Get It Now!"},
-                      TextCase{32999, "", "", "Capital A, dipthong", ""}, TextCase{33080, "", "", "", ""}),
+                      TextCase{cmd::CapitalAElig, "", "", "Capital A, dipthong", ""}, TextCase{cmd::SymbolAmp, "", "", "", ""}),
     [](const ::testing::TestParamInfo<TextCase>& info) { return "id" + std::to_string(info.param.id); });
 
 TEST(VocabularyAccelerators, KeysAreUniqueAndWrittenTheWayQtWritesThem) {
@@ -176,12 +177,12 @@ TEST(VocabularyAccelerators, OldStyleClipboardKeysReachTheClipboardCommands) {
     std::map<std::string, int> byKey;
     for (const Accelerator& acc : AcceleratorTable())
         byKey[acc.keys] = acc.id;
-    EXPECT_EQ(byKey["Ctrl+Ins"], 57634);
-    EXPECT_EQ(byKey["Shift+Ins"], 57637);
-    EXPECT_EQ(byKey["Shift+Del"], 57635);
-    EXPECT_EQ(byKey["Alt+Backspace"], 57643);
-    EXPECT_EQ(byKey["Shift+F1"], 57669);
-    EXPECT_EQ(byKey["Shift+F6"], 57681);
+    EXPECT_EQ(byKey["Ctrl+Ins"], cmd::EditCopy);
+    EXPECT_EQ(byKey["Shift+Ins"], cmd::EditPaste);
+    EXPECT_EQ(byKey["Shift+Del"], cmd::EditCut);
+    EXPECT_EQ(byKey["Alt+Backspace"], cmd::EditUndo);
+    EXPECT_EQ(byKey["Shift+F1"], cmd::ContextHelp);
+    EXPECT_EQ(byKey["Shift+F6"], cmd::PrevPane);
 }
 
 // The key a menu shows after the tab must be the key that runs that command.
@@ -233,7 +234,7 @@ TEST(VocabularyMenus, DocumentMenuBarHasItsMenusWithTheirItemCounts) {
 
 TEST(VocabularyMenus, BodyTagsAreInTheirMenuOrder) {
     const MenuEntry& body = Child(TopMenu(DocumentMenuBar(), "&Structure"), "&Body Tags");
-    EXPECT_EQ(Ids(body), (std::vector<int>{32794, 32799, 32802, 32804, 32805, 32800, 32801, 32834, 32901}));
+    EXPECT_EQ(Ids(body), (std::vector<int>{cmd::Body, cmd::Paragraph, cmd::Preformatted, cmd::Blockquote, cmd::Address, cmd::LineBreak, cmd::HorizontalRule, cmd::Centre, cmd::Division}));
     EXPECT_EQ(body.children[2].caption, "  Pr&e-Formatted...");
     EXPECT_EQ(body.children[2].tabText, "Ctrl+D");
 }
@@ -247,7 +248,7 @@ TEST(VocabularyMenus, DialectHintsOnSubmenusAndPerMenuTabTexts) {
 
     std::vector<std::string> imageMapTabs;
     Walk(DocumentMenuBar(), [&](const MenuEntry& e) {
-        if (e.id == 32941)
+        if (e.id == cmd::ImageMap)
             imageMapTabs.push_back(e.tabText);
     });
     EXPECT_EQ(imageMapTabs, (std::vector<std::string>{"(HTML3.2)", ""}));
@@ -259,9 +260,9 @@ TEST(VocabularyMenus, RecentFilesAndWindowListHaveTheirPlaces) {
         auto recent = std::find_if(file.children.begin(), file.children.end(),
                                    [](const MenuEntry& e) { return e.kind == MenuEntryKind::RecentFiles; });
         ASSERT_NE(recent, file.children.end());
-        EXPECT_EQ(recent->id, 57616);
+        EXPECT_EQ(recent->id, cmd::FileMruFirst);
         EXPECT_EQ(recent->caption, "Recent File");
-        EXPECT_EQ(file.children.back().id, 57665);
+        EXPECT_EQ(file.children.back().id, cmd::AppExit);
         EXPECT_EQ((recent + 1)->kind, MenuEntryKind::Separator);
     }
     const MenuEntry& window = TopMenu(DocumentMenuBar(), "&Window");
@@ -277,7 +278,7 @@ TEST(VocabularyMenus, NoDocumentViewMenuIsTheDocumentViewMenuWithoutItsLastPart)
         EXPECT_EQ(bare.children[i].id, full.children[i].id);
         EXPECT_EQ(bare.children[i].caption, full.children[i].caption);
     }
-    EXPECT_EQ(bare.children.back().id, 59393);
+    EXPECT_EQ(bare.children.back().id, cmd::ViewStatusBar);
     std::vector<std::string> captions;
     for (const MenuEntry& e : NoDocumentMenuBar())
         captions.push_back(e.caption);
@@ -287,7 +288,7 @@ TEST(VocabularyMenus, NoDocumentViewMenuIsTheDocumentViewMenuWithoutItsLastPart)
 TEST(VocabularyMenus, ViewMenuTogglesEveryToolbarOnce) {
     std::multiset<int> toggles;
     for (const MenuEntry& e : TopMenu(NoDocumentMenuBar(), "&View").children)
-        if (e.id != 59393)
+        if (e.id != cmd::ViewStatusBar)
             toggles.insert(e.id);
     std::multiset<int> bars;
     for (const ToolbarInfo& bar : Toolbars())
@@ -309,7 +310,7 @@ TEST(VocabularyToolbars, FifteenInCreationOrderWithDistinctIds) {
         EXPECT_TRUE(resourceIds.insert(bars[i].resourceId).second);
         EXPECT_EQ(FindToolbar(bars[i].controlId), &bars[i]);
     }
-    EXPECT_EQ(FindToolbar(57600), nullptr);
+    EXPECT_EQ(FindToolbar(cmd::FileNew), nullptr);
 }
 
 TEST(VocabularyToolbars, SeparatorsOnlyBetweenButtons) {
@@ -338,7 +339,7 @@ TEST(VocabularyToolbars, EveryElementButtonHasATooltip) {
 // reaches them: letters say what they are in the status bar, symbols say nothing.
 TEST(VocabularyToolbars, EntityCommandsAreTheSymbolToolbarsExactly) {
     std::map<int, int> seen; // id -> count over the symbol toolbars
-    const std::vector<std::pair<int, size_t>> symbolBars = {{33075, 30}, {33076, 32}, {33084, 6}};
+    const std::vector<std::pair<int, size_t>> symbolBars = {{cmd::ToolbarCapital, 30}, {cmd::ToolbarSmall, 32}, {cmd::ToolbarOther, 6}};
     for (auto [controlId, count] : symbolBars) {
         const ToolbarInfo* bar = FindToolbar(controlId);
         ASSERT_NE(bar, nullptr);
@@ -350,7 +351,7 @@ TEST(VocabularyToolbars, EntityCommandsAreTheSymbolToolbarsExactly) {
             EXPECT_TRUE(IsEntity(*info)) << info->key;
             EXPECT_STREQ(info->caption, "");
             EXPECT_STREQ(info->tooltip, "");
-            EXPECT_EQ(std::string(info->prompt).empty(), controlId == 33084) << info->key;
+            EXPECT_EQ(std::string(info->prompt).empty(), controlId == cmd::ToolbarOther) << info->key;
         }
     }
     size_t entities = 0;
@@ -384,7 +385,7 @@ TEST(VocabularyToolbars, DefaultLayoutPlacesEveryToolbarOnceInFilledRows) {
         int& last = lastRow.try_emplace(p.side, 0).first->second;
         EXPECT_TRUE(p.row == last || p.row == last + 1) << "rows out of order at " << p.controlId;
         last = p.row;
-        bool symbolBar = p.controlId == 33075 || p.controlId == 33076 || p.controlId == 33084;
+        bool symbolBar = p.controlId == cmd::ToolbarCapital || p.controlId == cmd::ToolbarSmall || p.controlId == cmd::ToolbarOther;
         EXPECT_EQ(p.visible, !symbolBar) << p.controlId;
     }
     EXPECT_EQ(placed, all);
@@ -395,20 +396,20 @@ TEST(VocabularyToolbars, DefaultLayoutRows) {
     for (const ToolbarPlacement& p : DefaultToolbarLayout())
         rows[{p.side, p.row}].push_back(p.controlId);
     using R = std::vector<int>;
-    EXPECT_EQ((rows[{DockSide::Top, 0}]), (R{33073, 33074}));
-    EXPECT_EQ((rows[{DockSide::Top, 1}]), (R{33098, 33106, 33130}));
-    EXPECT_EQ((rows[{DockSide::Top, 2}]), (R{33177, 33137, 33168, 33169}));
-    EXPECT_EQ((rows[{DockSide::Left, 0}]), (R{33119}));
+    EXPECT_EQ((rows[{DockSide::Top, 0}]), (R{cmd::ToolbarStandard, cmd::ToolbarHeading}));
+    EXPECT_EQ((rows[{DockSide::Top, 1}]), (R{cmd::ToolbarFont, cmd::ToolbarList, cmd::ToolbarLink}));
+    EXPECT_EQ((rows[{DockSide::Top, 2}]), (R{cmd::ToolbarPhrase, cmd::ToolbarForm, cmd::ToolbarTable, cmd::ToolbarJava}));
+    EXPECT_EQ((rows[{DockSide::Left, 0}]), (R{cmd::ToolbarStructure}));
     // Outer edge first: the symbol rows lie below the Netscape/Microsoft row, Small lowest.
-    EXPECT_EQ((rows[{DockSide::Bottom, 0}]), (R{33076}));
-    EXPECT_EQ((rows[{DockSide::Bottom, 1}]), (R{33084}));
-    EXPECT_EQ((rows[{DockSide::Bottom, 2}]), (R{33075}));
-    EXPECT_EQ((rows[{DockSide::Bottom, 3}]), (R{33170, 33171}));
+    EXPECT_EQ((rows[{DockSide::Bottom, 0}]), (R{cmd::ToolbarSmall}));
+    EXPECT_EQ((rows[{DockSide::Bottom, 1}]), (R{cmd::ToolbarOther}));
+    EXPECT_EQ((rows[{DockSide::Bottom, 2}]), (R{cmd::ToolbarCapital}));
+    EXPECT_EQ((rows[{DockSide::Bottom, 3}]), (R{cmd::ToolbarNetscape, cmd::ToolbarMicrosoft}));
     EXPECT_EQ(rows.size(), 8u);
 }
 
 TEST(VocabularyStatusBar, PanesInOrder) {
     auto panes = StatusBarPanes();
     EXPECT_EQ(std::vector<int>(panes.begin(), panes.end()),
-              (std::vector<int>{0, 61453, 59137, 59138, 59139}));
+              (std::vector<int>{0, cmd::IndicatorLnCol, cmd::IndicatorCaps, cmd::IndicatorNum, cmd::IndicatorScrl}));
 }

@@ -22,7 +22,7 @@ using razo::testing::OnNextModal;
 
 namespace {
 
-constexpr int kBold = 32774;
+constexpr int kBold = cmd::Bold;
 constexpr int kTabWidthField = 1214;
 
 LogFont MakeFont(int height, int weight, const char* face, int pitchAndFamily, bool italic = false,

@@ -24,9 +24,9 @@ using razo::testing::OnNextModal;
 
 namespace {
 
-constexpr int kStandard = 33073, kHeading = 33074, kCapital = 33075, kSmall = 33076, kOther = 33084,
-              kFont = 33098, kPhrase = 33177, kList = 33106, kStructure = 33119, kLink = 33130, kForm = 33137,
-              kTable = 33168, kJava = 33169, kNetscape = 33170, kMicrosoft = 33171;
+constexpr int kStandard = cmd::ToolbarStandard, kHeading = cmd::ToolbarHeading, kCapital = cmd::ToolbarCapital, kSmall = cmd::ToolbarSmall, kOther = cmd::ToolbarOther,
+              kFont = cmd::ToolbarFont, kPhrase = cmd::ToolbarPhrase, kList = cmd::ToolbarList, kStructure = cmd::ToolbarStructure, kLink = cmd::ToolbarLink, kForm = cmd::ToolbarForm,
+              kTable = cmd::ToolbarTable, kJava = cmd::ToolbarJava, kNetscape = cmd::ToolbarNetscape, kMicrosoft = cmd::ToolbarMicrosoft;
 
 const char* SideName(DockSide side) {
     switch (side) {
@@ -261,19 +261,19 @@ private slots:
         Idle();
         QVERIFY(Button(kStandard, cmd::FileNew)->isEnabled());
         QVERIFY(Button(kStandard, cmd::Preferences)->isEnabled());
-        for (int element : {32809, 32774, 32879, 32841})
+        for (int element : {cmd::Heading1, cmd::Bold, cmd::Table, cmd::BodyNetscape})
             QVERIFY2(!Window().Actions().Action(element)->isEnabled(), qPrintable(QString::number(element)));
-        QVERIFY(!Button(kHeading, 32809)->isEnabled());
+        QVERIFY(!Button(kHeading, cmd::Heading1)->isEnabled());
 
         DocumentWindow* window = m_run.OpenFile("buttons.html", "text");
         QVERIFY(window);
         Idle();
-        QVERIFY(Button(kHeading, 32809)->isEnabled());
-        QVERIFY(Button(kList, 32786)->isEnabled());
+        QVERIFY(Button(kHeading, cmd::Heading1)->isEnabled());
+        QVERIFY(Button(kList, cmd::OrderedList)->isEnabled());
         window->close();
         QTRY_VERIFY(Window().Files().Windows().isEmpty());
         Idle();
-        QVERIFY(!Button(kHeading, 32809)->isEnabled());
+        QVERIFY(!Button(kHeading, cmd::Heading1)->isEnabled());
     }
 
     void entityButtonInsertsBeforeSelection() {
@@ -283,7 +283,7 @@ private slots:
         QVERIFY(Window().Dispatcher().Execute(kCapital));
         window->Control().SetSel(0, 3);
         Idle();
-        auto* button = qobject_cast<QToolButton*>(Button(kCapital, 32993));
+        auto* button = qobject_cast<QToolButton*>(Button(kCapital, cmd::CapitalAacute));
         QVERIFY(button && button->isEnabled());
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(QByteArray::fromStdString(window->Control().GetBytes()), QByteArray("&#193;abc"));
@@ -325,7 +325,7 @@ private slots:
         QVERIFY(withoutTooltip >= 68);
 
         // Qt offers an action's caption as its tip; a command without a tooltip still shows none.
-        QAction* symbol = Window().Actions().Action(33080);
+        QAction* symbol = Window().Actions().Action(cmd::SymbolAmp);
         symbol->setText("Ampersand");
         QWidget* button = Bar(kOther)->widgetForAction(symbol);
         const QPoint at = button->rect().center();
