@@ -21,7 +21,10 @@ bool QtDialogRunner::RunModal(CDialog& dialog) {
     WidgetFieldAccess fields(window);
     // Sub-dialogs that the dialog's own buttons open are modal to this window and centred on it.
     QtDialogRunner subDialogs(m_profile, m_prompts, m_help, &window);
-    subDialogs.onShow = onShow;
+    subDialogs.onShow = [this](DialogWindow& shown) {
+        if (onShow)
+            onShow(shown);
+    };
     DialogSession session(dialog, fields, m_prompts, m_profile, subDialogs, window);
 
     QObject::connect(&window, &DialogWindow::notified, &window, [&](int id) {

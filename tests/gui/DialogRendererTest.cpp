@@ -13,6 +13,7 @@
 #include "dialogs/Colours.h"
 #include "dialogs/DataExchange.h"
 #include "dialogs/DialogHost.h"
+#include "dialogs/DialogTemplate.h"
 #include "dialogs/DialogWindow.h"
 #include "dialogs/QtDialogRunner.h"
 #include "dialogs/UrlHistory.h"
@@ -115,6 +116,43 @@ public:
     FieldsDialog() : CDialog(TemplateData()) {}
     void OnFieldChanged(int id, DialogHost&) override { changed.push_back(id); }
     std::vector<int> changed;
+};
+
+// A kind list that enables a labelled field, and a button that opens a sub-dialog whose OK
+// fills that field.
+class SwitchDialog : public CDialog {
+public:
+    enum { IdKind = 2101, IdSize, IdPick, IdValue };
+    class Value : public CDialog {
+    public:
+        static const DialogTemplate& TemplateData() {
+            static const DialogTemplate t = MakeDialogTemplate(905, "Value", 120, 30, false, "",
+                                                               {Edit(IdValue, "Value:")});
+            return t;
+        }
+        Value() : CDialog(TemplateData()) {}
+        void DoDataExchange(CDataExchange& dx) override { DDX_RequiredNumber(dx, IdValue, m_strValue); }
+        std::string m_strValue;
+    };
+    static const DialogTemplate& TemplateData() {
+        static const DialogTemplate t =
+            MakeDialogTemplate(904, "Switch", 180, 50, false, "",
+                               {ListCombo(IdKind, "Kind:", {"text", "image"}), Edit(IdSize, "Size:").Disabled(),
+                                PushButton(IdPick, "Pick...")});
+        return t;
+    }
+    SwitchDialog() : CDialog(TemplateData()) {}
+    void OnFieldChanged(int id, DialogHost& host) override {
+        if (id == IdKind)
+            host.Fields().EnableControl(IdSize, host.Fields().GetText(IdKind) == "text");
+        if (id == IdPick) {
+            Value value;
+            if (host.RunModal(value))
+                host.Fields().SetText(IdSize, value.m_strValue);
+        }
+    }
+    void DoDataExchange(CDataExchange& dx) override { DDX_OptionalNumber(dx, IdSize, m_strSize); }
+    std::string m_strSize;
 };
 
 QStringList Entries(const QComboBox& combo) {
@@ -419,6 +457,102 @@ private slots:
             QCOMPARE(fields.GetText(D::IdList), std::string("disc"));
             QTest::keyClicks(window.Control(D::IdText), "ab");
             QCOMPARE(dialog.changed, (std::vector<int>{D::IdList, D::IdText, D::IdText}));
+        });
+    }
+
+    void enablingGreysTheFieldWithItsLabel() {
+        SwitchDialog dialog;
+        const bool ok = Run(dialog, [&](DialogWindow& window) {
+            QWidget* size = window.Control(SwitchDialog::IdSize);
+            QWidget* label = window.Label(SwitchDialog::IdSize);
+            QVERIFY(label != nullptr);
+            QVERIFY(!size->isEnabled() && !label->isEnabled());
+            auto* kind = Field<QComboBox>(window, SwitchDialog::IdKind);
+            kind->setFocus();
+            QTest::keyClicks(kind, "t"); // "text"
+            QVERIFY(size->isEnabled() && label->isEnabled());
+            QTest::keyClicks(size, "-4");
+            QTest::keyClick(kind, Qt::Key_Down); // "image": the refused value no longer counts
+            QVERIFY(!size->isEnabled() && !label->isEnabled());
+            QTest::keyClick(kind, Qt::Key_Return);
+        });
+        QVERIFY(ok);
+        QCOMPARE(dialog.m_strSize, std::string());
+    }
+
+    void subDialogIsModalToItsDialogAndFillsIt() {
+        SwitchDialog dialog;
+        QString subParent;
+        bool subModal = false;
+        const bool ok = Run(dialog, [&](DialogWindow& window) {
+            auto* kind = Field<QComboBox>(window, SwitchDialog::IdKind);
+            kind->setFocus();
+            QTest::keyClicks(kind, "t");
+            m_runner->onShow = [&](DialogWindow& sub) {
+                QTimer::singleShot(0, &sub, [&] {
+                    subParent = sub.parentWidget() ? sub.parentWidget()->windowTitle() : QString();
+                    subModal = sub.isModal();
+                    QWidget* value = sub.Control(SwitchDialog::IdValue);
+                    QTest::keyClicks(value, "12");
+                    QTest::keyClick(value, Qt::Key_Return);
+                    if (sub.isVisible())
+                        sub.reject();
+                });
+            };
+            QTest::mouseClick(window.Control(SwitchDialog::IdPick), Qt::LeftButton);
+            QCOMPARE(Field<QLineEdit>(window, SwitchDialog::IdSize)->text(), QString("12"));
+            QTest::keyClick(window.Control(SwitchDialog::IdSize), Qt::Key_Return);
+        });
+        QVERIFY(ok);
+        QCOMPARE(subParent, QString("Switch"));
+        QVERIFY(subModal);
+        QCOMPARE(dialog.m_strSize, std::string("12"));
+    }
+
+    // Return and Space press the button that has the focus; only in a field does Return mean OK.
+    void returnPressesTheFocusedButton_data() {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("stillOpen");
+        QTest::addColumn<int>("helpShown");
+        QTest::newRow("Return on Cancel") << int(IdCancel) << int(Qt::Key_Return) << false << 0;
+        QTest::newRow("Return on Help") << int(IdHelp) << int(Qt::Key_Return) << true << 1;
+        QTest::newRow("Space on Help") << int(IdHelp) << int(Qt::Key_Space) << true << 1;
+        QTest::newRow("Return on the toggle") << int(IdToggle) << int(Qt::Key_Return) << true << 0;
+        QTest::newRow("Return on OK") << int(IdOk) << int(Qt::Key_Return) << false << 0;
+    }
+    void returnPressesTheFocusedButton() {
+        QFETCH(int, button);
+        QFETCH(int, key);
+        QFETCH(bool, stillOpen);
+        QFETCH(int, helpShown);
+        m_helpContexts.clear();
+        SetLayout(1, 0);
+        CHorizontalRuleDialog dialog(*m_profile);
+        bool open = false;
+        QString title;
+        const bool ok = Run(dialog, [&](DialogWindow& window) {
+            // Tab from the first field round to the button, as a person would.
+            QWidget* target = window.Control(button);
+            for (int i = 0; i < 10 && QApplication::focusWidget() != target; ++i)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), target);
+            QTest::keyClick(target, Qt::Key(key));
+            open = window.isVisible();
+            title = window.windowTitle();
+        });
+        QCOMPARE(open, stillOpen);
+        QCOMPARE(int(m_helpContexts.size()), helpShown);
+        QCOMPARE(ok, button == IdOk);
+        if (button == IdToggle)
+            QCOMPARE(title, QString("Horizontal Rule (HTML 3.2)"));
+    }
+
+    void theFirstFieldHasTheFocusWhenTheDialogOpens() {
+        ListsDialog dialog(*m_profile);
+        Run(dialog, [&](DialogWindow& window) {
+            QCOMPARE(QApplication::focusWidget(), window.Control(IdOrder));
+            QVERIFY(window.Control(IdOrder)->hasFocus());
         });
     }
 
