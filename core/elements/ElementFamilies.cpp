@@ -1,5 +1,8 @@
 #include "elements/Blocks.h"
 #include "elements/ElementRegistry.h"
+#include "elements/Forms.h"
+#include "elements/Frames.h"
+#include "elements/ImageMaps.h"
 #include "elements/Lists.h"
 
 namespace razo {
@@ -8,6 +11,9 @@ namespace razo {
 void RegisterElementFamilies(ElementRegistry& registry) {
     RegisterBlockFamily(registry);
     RegisterListFamily(registry);
+    RegisterImageMapFamily(registry);
+    RegisterFormFamily(registry);
+    RegisterFrameFamily(registry);
 }
 
 } // namespace razo

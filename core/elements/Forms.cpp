@@ -1,0 +1,300 @@
+#include "elements/Forms.h"
+
+#include <initializer_list>
+#include <vector>
+
+#include "dialogs/DataExchange.h"
+#include "dialogs/DialogHost.h"
+#include "dialogs/FieldAccess.h"
+#include "dialogs/UrlHistory.h"
+#include "elements/ElementRegistry.h"
+#include "elements/Markup.h"
+#include "resources/CommandIds.h"
+
+namespace razo {
+
+namespace {
+
+using namespace forms;
+
+constexpr int MaxUrlChars = 1024;
+
+// The fields whose state follows the input type, in the order they are shown.
+constexpr int InputDependentFields[] = {IdName,      IdValue,     IdChecked,  IdSize,
+                                        IdMaxLength, IdAlignment, IdImageSrc, IdImageBrowse};
+
+std::vector<ControlTemplate> FormControls(bool withTarget) {
+    std::vector<ControlTemplate> controls = {
+        ListCombo(IdEncodeType, "Encode type:", {"application/x-www-form-urlencoded", "multipart/form-data"})
+            .Sorted()
+            .Help("How the browser encodes the filled-in form; multipart/form-data is needed to send files."),
+        GroupBox("Method:", 2),
+        RadioButton(IdMethodPost, "POST")
+            .GroupStart()
+            .Help("Sends the form in the body of the request; choose neither to leave METHOD out."),
+        RadioButton(IdMethodGet, "GET").Beside().Help("Sends the form appended to the URL."),
+    };
+    if (withTarget)
+        controls.push_back(
+            EditableCombo(IdTarget, "Target name:", {"_blank", "_parent", "_self", "_top"})
+                .Sorted()
+                .Help("The window or frame that shows the answer; any frame name may be typed."));
+    controls.push_back(
+        UrlCombo(IdFormUrl, "Form URL:").Help("The program that receives the form (required)."));
+    controls.push_back(BrowseButton(IdFormBrowse, IdFormUrl, browse::LinkTitle, browse::HtmlFilter)
+                           .Help("Picks a local file for the form URL."));
+    return controls;
+}
+
+std::string Method(int index) {
+    switch (index) {
+    case 0:
+        return "post";
+    case 1:
+        return "get";
+    default:
+        return "";
+    }
+}
+
+Tag FormStart(const CFormDialog& dialog, const BuildContext& context) {
+    Tag tag("FORM");
+    tag.Attr("METHOD", Method(dialog.m_nMethod))
+        .AlwaysQuoted("ACTION", context.RelativePath(dialog.m_strFormUrl))
+        .Quoted("ENCTYPE", dialog.m_strEncodeType);
+    return tag;
+}
+
+bool IsOneOf(const std::string& type, std::initializer_list<const char*> names) {
+    for (const char* name : names)
+        if (type == name)
+            return true;
+    return false;
+}
+
+// Submit and reset buttons are the only inputs that need no name.
+bool NeedsName(const std::string& type) {
+    return !IsOneOf(type, {"submit", "reset"});
+}
+
+} // namespace
+
+const DialogTemplate& CFormDialog::TemplateData() {
+    static const DialogTemplate t =
+        MakeDialogTemplate(IDD, "Form (HTML 2.0)", 260, 90, false,
+                           "A fill-in form: <FORM> and </FORM> around the selection.", FormControls(false));
+    return t;
+}
+
+void CFormDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_CBString(dx, IdEncodeType, m_strEncodeType);
+    DDX_Radio(dx, IdMethodPost, m_nMethod);
+    DDX_RequiredText(dx, IdFormUrl, m_strFormUrl);
+    DDV_TextLength(dx, m_strFormUrl, MaxUrlChars);
+}
+
+const DialogTemplate& CFormNetscapeDialog::TemplateData() {
+    static const DialogTemplate t = MakeDialogTemplate(
+        IDD, "Form (Netscape)", 260, 105, false,
+        "A fill-in form that can send its answer to another frame: <FORM> and </FORM> around the selection.",
+        FormControls(true));
+    return t;
+}
+
+void CFormNetscapeDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_CBString(dx, IdEncodeType, m_strEncodeType);
+    DDX_Radio(dx, IdMethodPost, m_nMethod);
+    DDX_CBString(dx, IdTarget, m_strTarget);
+    DDX_RequiredText(dx, IdFormUrl, m_strFormUrl);
+    DDV_TextLength(dx, m_strFormUrl, MaxUrlChars);
+}
+
+bool InputFieldApplies(int id, const std::string& type) {
+    switch (id) {
+    case IdName:
+        return NeedsName(type);
+    case IdValue:
+        return type != "image";
+    case IdChecked:
+        return IsOneOf(type, {"checkbox", "radio"});
+    case IdSize:
+    case IdMaxLength:
+        return IsOneOf(type, {"text", "password"});
+    case IdAlignment:
+    case IdImageSrc:
+    case IdImageBrowse:
+        return type == "image";
+    default:
+        return true;
+    }
+}
+
+const DialogTemplate& CFormInputDialog::TemplateData() {
+    static const DialogTemplate t = MakeDialogTemplate(
+        IDD, "Form Input Specification (HTML 2.0)", 260, 150, false,
+        "An input control <INPUT> in front of the selection.",
+        {ListCombo(IdInputType, "Input type:",
+                   {"text", "password", "checkbox", "radio", "image", "hidden", "submit", "reset"})
+             .Sorted()
+             .Help("The kind of control; it decides which of the fields below apply."),
+         Edit(IdName, "Name:")
+             .Disabled()
+             .Help("The name the value is sent under; every type but submit and reset needs one."),
+         Edit(IdValue, "Value:").Help("The initial value, or the caption of a button; not for images."),
+         CheckBox(IdChecked, "Checked").Disabled().Help("A check box or radio button that starts ticked."),
+         Edit(IdSize, "Size:").Disabled().Help("The width of a text or password field, in characters."),
+         Edit(IdMaxLength, "Maximum length:")
+             .Disabled()
+             .Help("How many characters a text or password field accepts."),
+         ListCombo(IdAlignment, "Alignment:", {"top", "middle", "bottom", "left", "right"})
+             .Sorted()
+             .Disabled()
+             .Help("How an image button lines up with the text around it."),
+         UrlCombo(IdImageSrc, "Image src:").Disabled().Help("The picture of an image button."),
+         BrowseButton(IdImageBrowse, IdImageSrc, browse::LinkTitle, browse::ImageFilter)
+             .Disabled()
+             .Help("Picks a local image file.")});
+    return t;
+}
+
+void CFormInputDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_CBString(dx, IdAlignment, m_strAlignment);
+    DDX_Check(dx, IdChecked, m_bChecked);
+    DDX_CBString(dx, IdInputType, m_strInputType);
+    DDX_Text(dx, IdValue, m_strValue);
+    DDV_MaxChars(dx, m_strValue, MaxUrlChars);
+    DDX_CBString(dx, IdImageSrc, m_strImageSrc);
+    DDV_MaxChars(dx, m_strImageSrc, MaxUrlChars);
+    DDX_OptionalNumber(dx, IdSize, m_strSize);
+    DDX_OptionalNumber(dx, IdMaxLength, m_strMaxLength);
+    DDX_Text(dx, IdName, m_strName);
+    DDV_MaxChars(dx, m_strName, MaxUrlChars);
+    if (!dx.Saving() || !NeedsName(m_strInputType) || !m_strName.empty())
+        return;
+    // With no type chosen the name field is still greyed: the type is what must be chosen first.
+    dx.Refuse(m_strInputType.empty() ? IdInputType : IdName, messages::MustSpecifyName);
+}
+
+void CFormInputDialog::OnFieldChanged(int id, DialogHost& host) {
+    if (id != IdInputType)
+        return;
+    const std::string type = host.Fields().GetText(IdInputType);
+    for (int field : InputDependentFields)
+        host.Fields().EnableControl(field, InputFieldApplies(field, type));
+}
+
+const DialogTemplate& CFormSelectDialog::TemplateData() {
+    static const DialogTemplate t = MakeDialogTemplate(
+        IDD, "Form Select (HTML 2.0)", 200, 60, false,
+        "A selection list: <SELECT> and </SELECT> around the selection, which holds its options.",
+        {CheckBox(IdMultiple, "Multiple allowed").Help("Lets the user choose more than one option."),
+         Edit(IdName, "Name:").Help("The name the choice is sent under (required)."),
+         Edit(IdNumberShown, "Number shown:")
+             .Help("How many options are visible at once; leave it empty for a drop-down list.")});
+    return t;
+}
+
+void CFormSelectDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_Check(dx, IdMultiple, m_bMultiple);
+    DDX_RequiredText(dx, IdName, m_strName);
+    DDX_OptionalNumber(dx, IdNumberShown, m_strNumberShown);
+}
+
+const DialogTemplate& CFormOptionDialog::TemplateData() {
+    static const DialogTemplate t = MakeDialogTemplate(
+        IDD, "Form Select Option (HTML 2.0)", 200, 45, false,
+        "An option of a selection list: <OPTION> in front of the selection, which is its text.",
+        {CheckBox(IdSelected, "Selected").Help("The option starts chosen."),
+         Edit(IdValue, "Value:")
+             .Help("What is sent when the option is chosen; leave it empty to send its text.")});
+    return t;
+}
+
+void CFormOptionDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_Check(dx, IdSelected, m_bSelected);
+    DDX_Text(dx, IdValue, m_strValue);
+}
+
+const DialogTemplate& CFormTextAreaDialog::TemplateData() {
+    static const DialogTemplate t = MakeDialogTemplate(
+        IDD, "Form TextArea (HTML 2.0)", 200, 60, false,
+        "A multi-line text field: <TEXTAREA> and </TEXTAREA> around the selection, which is its initial "
+        "text.",
+        {Edit(IdRows, "Num of rows:").Help("How many lines are visible, 1 to 99999."),
+         Edit(IdColumns, "Num of cols:").Help("How many characters a line shows, 1 to 99999."),
+         Edit(IdName, "Name:").Help("The name the text is sent under (required).")});
+    return t;
+}
+
+void CFormTextAreaDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_RequiredNumber(dx, IdRows, m_strRows);
+    DDV_NumberRange(dx, m_strRows, 1, 99999);
+    DDX_RequiredNumber(dx, IdColumns, m_strColumns);
+    DDV_NumberRange(dx, m_strColumns, 1, 99999);
+    DDX_RequiredText(dx, IdName, m_strName);
+    DDV_TextLength(dx, m_strName, MaxUrlChars);
+}
+
+TagPair BuildForm(const CFormDialog& dialog, const BuildContext& context) {
+    return {FormStart(dialog, context).Close("\r\n"), "</FORM>"};
+}
+
+TagPair BuildFormNetscape(const CFormNetscapeDialog& dialog, const BuildContext& context) {
+    return {FormStart(dialog, context).Quoted("TARGET", dialog.m_strTarget).Close("\r\n"), "</FORM>"};
+}
+
+TagPair BuildFormInput(const CFormInputDialog& dialog, const BuildContext& context) {
+    const std::string& type = dialog.m_strInputType;
+    Tag tag("INPUT");
+    tag.Attr("TYPE", type);
+    if (InputFieldApplies(IdName, type))
+        tag.AlwaysQuoted("NAME", dialog.m_strName);
+    if (InputFieldApplies(IdValue, type))
+        tag.Quoted("VALUE", dialog.m_strValue);
+    if (InputFieldApplies(IdSize, type))
+        tag.Attr("SIZE", dialog.m_strSize).Attr("MAXLENGTH", dialog.m_strMaxLength);
+    if (InputFieldApplies(IdChecked, type))
+        tag.Flag("CHECKED", dialog.m_bChecked);
+    if (InputFieldApplies(IdImageSrc, type)) {
+        // An image button always names its source; an empty one is not a path to record or
+        // to make relative.
+        const std::string& src = dialog.m_strImageSrc;
+        tag.AlwaysQuoted("SRC", src.empty() ? src : context.RelativePath(src))
+            .Attr("ALIGN", dialog.m_strAlignment);
+    }
+    return {tag.Close("\r\n"), ""};
+}
+
+TagPair BuildFormSelect(const CFormSelectDialog& dialog) {
+    return {Tag("SELECT")
+                .AlwaysQuoted("NAME", dialog.m_strName)
+                .Flag("MULTIPLE", dialog.m_bMultiple)
+                .Attr("SIZE", dialog.m_strNumberShown)
+                .Close("\r\n"),
+            "</SELECT>"};
+}
+
+TagPair BuildFormOption(const CFormOptionDialog& dialog) {
+    return {Tag("OPTION").Quoted("VALUE", dialog.m_strValue).Flag("SELECTED", dialog.m_bSelected).Close(),
+            ""};
+}
+
+TagPair BuildFormTextArea(const CFormTextAreaDialog& dialog) {
+    return {Tag("TEXTAREA")
+                .AlwaysQuoted("NAME", dialog.m_strName)
+                .Attr("ROWS", dialog.m_strRows)
+                .Attr("COLS", dialog.m_strColumns)
+                .Close("\r\n"),
+            "</TEXTAREA>"};
+}
+
+void RegisterFormFamily(ElementRegistry& registry) {
+    registry.Bind<CFormDialog>(cmd::Form, BuildForm);
+    registry.Bind<CFormInputDialog>(cmd::FormInput, BuildFormInput);
+    registry.Bind<CFormSelectDialog>(cmd::FormSelect, BuildFormSelect);
+    registry.Bind<CFormOptionDialog>(cmd::FormOption, BuildFormOption);
+    registry.Bind<CFormTextAreaDialog>(cmd::FormTextArea, BuildFormTextArea);
+    registry.Bind<CFormNetscapeDialog>(cmd::FormNetscape, BuildFormNetscape);
+}
+
+} // namespace razo
