@@ -1,9 +1,13 @@
+#include "elements/Applets.h"
 #include "elements/Blocks.h"
 #include "elements/ElementRegistry.h"
 #include "elements/Forms.h"
 #include "elements/Frames.h"
 #include "elements/ImageMaps.h"
+#include "elements/Fonts.h"
 #include "elements/Lists.h"
+#include "elements/SoundMarquee.h"
+#include "elements/Tables.h"
 
 namespace razo {
 
@@ -11,6 +15,10 @@ namespace razo {
 void RegisterElementFamilies(ElementRegistry& registry) {
     RegisterBlockFamily(registry);
     RegisterListFamily(registry);
+    RegisterTableFamily(registry);
+    RegisterFontFamily(registry);
+    RegisterAppletFamily(registry);
+    RegisterSoundMarqueeFamily(registry);
     RegisterImageMapFamily(registry);
     RegisterFormFamily(registry);
     RegisterFrameFamily(registry);

@@ -43,6 +43,12 @@ bool IsField(const ControlTemplate& control) {
            control.kind == ControlKind::ListCombo;
 }
 
+// A check box starting a row with an unlabelled field beside it ("Border width" and its width).
+bool SwitchesFieldBeside(const ControlTemplate& control, const ControlTemplate* next) {
+    return control.kind == ControlKind::CheckBox && !control.besidePrevious && next && next->besidePrevious &&
+           IsField(*next) && next->text.empty();
+}
+
 bool TakesCaption(const ControlTemplate& control) {
     return control.kind == ControlKind::CheckBox || control.kind == ControlKind::RadioButton ||
            control.kind == ControlKind::PushButton;
@@ -172,6 +178,13 @@ void DialogWindow::CreateContents(QGridLayout* grid, size_t first, size_t end) {
         const ControlTemplate& control = m_template.controls[i];
         if (control.kind != ControlKind::RadioButton)
             m_currentRadioGroup = nullptr;
+        if (SwitchesFieldBeside(control, i + 1 < end ? &m_template.controls[i + 1] : nullptr)) {
+            // The check box stands where a label would, so the field it switches lines up.
+            QWidget* box = CreateWidget(control);
+            const ControlTemplate& field = m_template.controls[++i];
+            AddRow(grid, field, CreateWidget(field), box);
+            continue;
+        }
         if (control.kind != ControlKind::GroupBox) {
             QWidget* widget = CreateWidget(control);
             if (control.besidePrevious && m_row.box)

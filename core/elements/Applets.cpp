@@ -1,0 +1,131 @@
+#include "elements/Applets.h"
+
+#include "dialogs/DataExchange.h"
+#include "dialogs/DialogHost.h"
+#include "dialogs/FieldAccess.h"
+#include "dialogs/UrlHistory.h"
+#include "elements/ElementRegistry.h"
+#include "elements/Markup.h"
+#include "resources/CommandIds.h"
+#include "settings/IniProfile.h"
+#include "settings/SettingsKeys.h"
+
+namespace razo {
+
+namespace {
+
+using namespace applets;
+
+constexpr int MaxUrlLength = 1024;
+
+ControlTemplate Number(int id, const char* label, const char* help) {
+    return Edit(id, label).Width(30).Help(help);
+}
+
+} // namespace
+
+const DialogTemplate& CAppletDialog::TemplateData() {
+    // Neither combo box names a remembered list: OnInitDialog fills both in one pass.
+    static const DialogTemplate t = MakeDialogTemplate(
+        IDD, "Java Applet (HTML 3.2)", 260, 150, false,
+        "An applet: <APPLET> in front of the selection, </APPLET> after it.",
+        {EditableCombo(IdClassFile, "Class file:")
+             .Sorted()
+             .Help("The applet's class file; required. The list offers the class files used before."),
+         BrowseButton(IdBrowseClassFile, IdClassFile, browse::ClassFileTitle, browse::ClassFilter),
+         EditableCombo(IdCodeBase, "Code base:")
+             .Sorted()
+             .Help("Where the class file is found, when not beside the page. The list offers the URLs used "
+                   "before."),
+         BrowseButton(IdBrowseCodeBase, IdCodeBase, browse::CodeBaseTitle, browse::AllFilesFilter),
+         Edit(IdName, "Applet name:")
+             .Width(120)
+             .Help("A name other applets on the page can find this one by."),
+         Edit(IdAltText, "Alternate text:")
+             .Width(120)
+             .Help("Text shown by browsers that cannot run applets."),
+         ListCombo(IdAlign, "Alignment:", {"top", "middle", "bottom", "left", "right"})
+             .Sorted()
+             .Help("How the applet sits in the line of text, or which side text flows round it."),
+         Number(IdWidth, "Width:", "The applet's width in pixels."),
+         Number(IdHeight, "Height:", "The applet's height in pixels."),
+         Number(IdHSpace, "Horizontal space:", "Room left and right of the applet, in pixels."),
+         Number(IdVSpace, "Vertical space:", "Room above and below the applet, in pixels.")});
+    return t;
+}
+
+void CAppletDialog::OnInitDialog(DialogHost& host) {
+    const int capacity = Read(m_profile, settings::UrlNumber);
+    for (int i = 0; i < capacity; ++i) {
+        const std::string key = std::to_string(i);
+        const std::string url = m_profile.GetProfileString(settings::UrlHistorySection, key, "");
+        const std::string classFile = m_profile.GetProfileString(settings::JavaClassHistorySection, key, "");
+        if (url.empty() && classFile.empty())
+            break;
+        if (!url.empty())
+            host.Fields().AddListEntry(IdCodeBase, url);
+        if (!classFile.empty())
+            host.Fields().AddListEntry(IdClassFile, classFile);
+    }
+}
+
+void CAppletDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_CBString(dx, IdAlign, m_strAlign);
+    DDX_Text(dx, IdAltText, m_strAltText);
+    DDX_CBString(dx, IdCodeBase, m_strCodeBase);
+    DDV_MaxChars(dx, m_strCodeBase, MaxUrlLength);
+    DDX_OptionalNumber(dx, IdHeight, m_strHeight);
+    DDX_OptionalNumber(dx, IdHSpace, m_strHSpace);
+    DDX_OptionalNumber(dx, IdVSpace, m_strVSpace);
+    DDX_OptionalNumber(dx, IdWidth, m_strWidth);
+    DDX_Text(dx, IdName, m_strName);
+    DDX_RequiredText(dx, IdClassFile, m_strClassFile);
+}
+
+const DialogTemplate& CAppletParamDialog::TemplateData() {
+    static const DialogTemplate t = MakeDialogTemplate(
+        IDD, "Java Applet Parameter (HTML 3.2)", 220, 60, false,
+        "An applet parameter <PARAM> in front of the selection, meant to go inside an applet.",
+        {Edit(IdParamName, "Parameter name:").Width(120).Help("The name the applet asks for; required."),
+         Edit(IdParamValue, "Parameter value:")
+             .Width(150)
+             .Help("The value the applet gets. It is remembered with the URLs and, when it names a file, "
+                   "written relative to the page.")});
+    return t;
+}
+
+void CAppletParamDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_Text(dx, IdParamValue, m_strValue);
+    DDX_RequiredText(dx, IdParamName, m_strName);
+}
+
+TagPair BuildApplet(const CAppletDialog& d, const BuildContext& context) {
+    Tag tag("APPLET");
+    tag.AlwaysQuoted("CODE", context.RelativePath(d.m_strClassFile, settings::JavaClassHistorySection));
+    if (!d.m_strCodeBase.empty())
+        tag.AlwaysQuoted("CODEBASE", context.RelativePath(d.m_strCodeBase));
+    tag.Quoted("NAME", d.m_strName)
+        .Attr("ALIGN", d.m_strAlign)
+        .Quoted("ALT", d.m_strAltText)
+        .Attr("WIDTH", d.m_strWidth)
+        .Attr("HEIGHT", d.m_strHeight)
+        .Attr("VSPACE", d.m_strVSpace)
+        .Attr("HSPACE", d.m_strHSpace);
+    return {tag.Close("\r\n"), "</APPLET>\r\n"};
+}
+
+TagPair BuildAppletParam(const CAppletParamDialog& d, const BuildContext& context) {
+    Tag tag("PARAM");
+    tag.AlwaysQuoted("NAME", d.m_strName);
+    // A value may name a file: it is remembered and converted as one.
+    if (!d.m_strValue.empty())
+        tag.AlwaysQuoted("VALUE", context.RelativePath(d.m_strValue));
+    return {tag.Close("\r\n"), ""};
+}
+
+void RegisterAppletFamily(ElementRegistry& registry) {
+    registry.Bind<CAppletDialog>(cmd::Applet, BuildApplet);
+    registry.Bind<CAppletParamDialog>(cmd::AppletParam, BuildAppletParam);
+}
+
+} // namespace razo

@@ -1,0 +1,169 @@
+// Table, font, applet and sound dialogs in the real renderer, driven by the keyboard: the face
+// list, a table colour row, the loop check and the applet's two remembered lists.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "dialogs/DialogWindow.h"
+#include "dialogs/QtDialogRunner.h"
+#include "elements/Applets.h"
+#include "elements/Fonts.h"
+#include "elements/SoundMarquee.h"
+#include "elements/Tables.h"
+#include "settings/IniProfile.h"
+#include "settings/SettingsKeys.h"
+#include "support/FakeUserPrompts.h"
+#include "support/TempDir.h"
+
+using namespace razo;
+
+namespace {
+
+QStringList Entries(const QComboBox& combo) {
+    QStringList entries;
+    for (int i = 0; i < combo.count(); ++i)
+        entries << combo.itemText(i);
+    return entries;
+}
+
+} // namespace
+
+class TablesFontsGuiTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::TempDir> m_dir;
+    std::unique_ptr<IniProfile> m_profile;
+    std::unique_ptr<test::FakeUserPrompts> m_prompts;
+    std::unique_ptr<QtDialogRunner> m_runner;
+
+    // Runs the dialog with `script` played against its window, which is cancelled afterwards if
+    // the script left it open. Returns what RunModal returned.
+    bool Run(CDialog& dialog, std::function<void(DialogWindow&)> script) {
+        m_runner->onShow = [script](DialogWindow& window) {
+            QTimer::singleShot(0, &window, [&window, script] {
+                if (QTest::qWaitForWindowActive(&window))
+                    script(window);
+                else
+                    qWarning("dialog window never became active");
+                if (window.isVisible())
+                    window.reject();
+            });
+        };
+        return m_runner->RunModal(dialog);
+    }
+
+    template <class Widget> static Widget* Field(DialogWindow& window, int id) {
+        return qobject_cast<Widget*>(window.Control(id));
+    }
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<test::TempDir>();
+        m_profile = std::make_unique<IniProfile>(m_dir->File("RAZO.INI"));
+        m_prompts = std::make_unique<test::FakeUserPrompts>();
+        m_runner = std::make_unique<QtDialogRunner>(*m_profile, *m_prompts);
+    }
+
+    void choosingFacesAppendsThem() {
+        CFontMicrosoftDialog dialog;
+        const bool ok = Run(dialog, [](DialogWindow& window) {
+            auto* list = Field<QComboBox>(window, fonts::IdFaceList);
+            auto* faces = Field<QLineEdit>(window, fonts::IdFaces);
+            QVERIFY(list && faces);
+            list->setFocus();
+            QTest::keyClicks(list, "A"); // Arial
+            QCOMPARE(faces->text(), QString("Arial"));
+            QTest::keyClick(list, Qt::Key_Down); // Courier New
+            QCOMPARE(faces->text(), QString("Arial,Courier New"));
+            QTest::keyClick(list, Qt::Key_Home); // (None)
+            QTest::keyClick(list, Qt::Key_Down); // a group heading
+            QCOMPARE(list->currentText(), QString("--Windows 95 Fonts"));
+            QCOMPARE(faces->text(), QString("Arial,Courier New"));
+            QTest::keyClick(&window, Qt::Key_Return);
+        });
+        QVERIFY(ok);
+        QCOMPARE(dialog.m_strFaces, std::string("Arial,Courier New"));
+    }
+
+    void tableColourRowSetsItsSwatch() {
+        using namespace tables;
+        CTableCellMicrosoftDialog dialog("TD");
+        const bool ok = Run(dialog, [](DialogWindow& window) {
+            auto* borderNames = Field<QComboBox>(window, IdBorderColourName);
+            auto* lightNumber = Field<QLineEdit>(window, IdLightNumber);
+            QVERIFY(borderNames && lightNumber);
+            borderNames->setFocus();
+            QTest::keyClicks(borderNames, "n"); // navy
+            QVERIFY(Field<QLabel>(window, IdBorderColourSample)
+                        ->styleSheet()
+                        .contains("background-color: #000080;"));
+            QVERIFY(Field<QLabel>(window, IdBackgroundSample)
+                        ->styleSheet()
+                        .contains("background-color: #ffffff;"));
+
+            lightNumber->setFocus();
+            QTest::keyClicks(lightNumber, "ff0000");
+            QVERIFY(
+                Field<QLabel>(window, IdLightSample)->styleSheet().contains("background-color: #ff0000;"));
+            QCOMPARE(Field<QComboBox>(window, IdLightName)->currentText(), QString("(None)"));
+            QTest::keyClick(&window, Qt::Key_Return);
+        });
+        QVERIFY(ok);
+        QCOMPARE(dialog.m_colours.Attributes(),
+                 std::string(" BORDERCOLOR=navy BORDERCOLORLIGHT=\"#ff0000\""));
+    }
+
+    void loopCountBesideInfiniteLoopIsRefused() {
+        using namespace media;
+        CBackgroundSoundDialog dialog;
+        const bool ok = Run(dialog, [this](DialogWindow& window) {
+            auto* source = Field<QComboBox>(window, IdSoundSource);
+            auto* loops = Field<QLineEdit>(window, IdLoopTimes);
+            auto* infinite = Field<QCheckBox>(window, IdInfiniteLoop);
+            QVERIFY(source && loops && infinite);
+            source->setFocus();
+            QTest::keyClicks(source, "ring.wav");
+            loops->setFocus();
+            QTest::keyClicks(loops, "3");
+            infinite->setFocus();
+            QTest::keyClick(infinite, Qt::Key_Space);
+            QVERIFY(infinite->isChecked());
+            QTest::keyClick(&window, Qt::Key_Return);
+            QVERIFY(window.isVisible());
+            QCOMPARE(m_prompts->Texts(), std::vector<std::string>{messages::LoopCountWithInfiniteLoop});
+            QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(loops));
+            QCOMPARE(loops->selectedText(), QString("3"));
+            QTest::keyClick(loops, Qt::Key_Backspace);
+            QTest::keyClick(&window, Qt::Key_Return);
+        });
+        QVERIFY(ok);
+        QCOMPARE(dialog.m_strLoopTimes, std::string());
+        QCOMPARE(dialog.m_bInfiniteLoop, 1);
+    }
+
+    void appletListsComeFromTheirOwnHistories() {
+        for (const auto& [key, url, classFile] :
+             {std::tuple{"0", "zeta/", "Tick.class"}, std::tuple{"1", "alpha/", ""},
+              std::tuple{"2", "", "Clock.class"}}) {
+            m_profile->WriteProfileString(settings::UrlHistorySection, key, url);
+            m_profile->WriteProfileString(settings::JavaClassHistorySection, key, classFile);
+        }
+        CAppletDialog dialog(*m_profile);
+        Run(dialog, [](DialogWindow& window) {
+            auto* classes = Field<QComboBox>(window, applets::IdClassFile);
+            auto* codeBases = Field<QComboBox>(window, applets::IdCodeBase);
+            QVERIFY(classes && codeBases);
+            QCOMPARE(Entries(*classes), QStringList({"Clock.class", "Tick.class"}));
+            QCOMPARE(Entries(*codeBases), QStringList({"alpha/", "zeta/"}));
+            QCOMPARE(classes->currentText(), QString());
+        });
+    }
+};
+
+QTEST_MAIN(TablesFontsGuiTest)
+#include "TablesFontsGuiTest.moc"
