@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "app/DocumentFiles.h"
+#include "app/MainWindow.h"
 #include "app/RazoApplication.h"
 #include "resources/Strings.h"
 
@@ -19,6 +21,9 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon(":/icons/razo.svg"));
 
     razo::RazoApplication app;
-    app.Start(QString::fromStdString(razo::DocumentPathFromArguments(arguments)));
+    app.Start(QString());
+    // The path stays the bytes the system gave, so a name that is not UTF-8 still opens.
+    if (const std::string path = razo::DocumentPathFromArguments(arguments); !path.empty())
+        app.Window().Files().OpenPath(path);
     return QApplication::exec();
 }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "BenchApp.h"
 #include "ports/Document.h"
 #include "view/RazoView.h"
 #include "view/ScintillaTextControl.h"
@@ -148,6 +149,8 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
     for (auto& loaded : g_loaded)
         loaded.reset();
+    for (const auto& release : razo::bench::WidgetReleasers())
+        release();
     benchmark::Shutdown();
     return 0;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cstdlib>
 #include <map>
 #include <set>
 #include <string_view>
@@ -22,6 +23,7 @@ constexpr const char* kIndex = "Index";
 constexpr const char* kX = "X";
 constexpr const char* kY = "Y";
 constexpr const char* kFloating = "Floating";
+constexpr long long kFarthest = 1 << 20; // pixels from the origin a floating bar may be saved at
 
 struct SideName {
     DockSide side;
@@ -37,6 +39,13 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
            });
+}
+
+std::string Folded(std::string_view name) {
+    std::string folded(name);
+    for (char& c : folded)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return folded;
 }
 
 std::string_view Trim(std::string_view text) {
@@ -75,7 +84,9 @@ bool ReadPlace(const IniProfile& profile, const std::string& section, ToolbarPla
     if (EqualsNoCase(side, kFloating)) {
         const auto x = ReadInt(profile, section, kX);
         const auto y = ReadInt(profile, section, kY);
-        if (!x || !y)
+        // Far beyond any screen: a position there would overflow once the bar's size is added.
+        if (!x || !y || std::abs(static_cast<long long>(*x)) > kFarthest ||
+            std::abs(static_cast<long long>(*y)) > kFarthest)
             return false;
         state.floating = true;
         state.x = *x;
@@ -187,16 +198,13 @@ bool SaveBarState(IniProfile& profile, const std::vector<ToolbarPlacementState>&
         if (FindToolbar(bar.controlId) && saved.insert(bar.controlId).second)
             toWrite.push_back(&bar);
 
-    bool written = true;
-    for (const std::string& section : profile.SectionNames()) {
-        if (!IsBarSection(section))
-            continue;
-        const auto kept = std::find_if(toWrite.begin(), toWrite.end(), [&](const auto* bar) {
-            return EqualsNoCase(section, BarStateSection(bar->controlId));
-        });
-        if (kept == toWrite.end())
-            written = profile.DeleteSection(section) && written;
-    }
+    // Sections of bars that are not kept go in one pass over the file.
+    std::set<std::string> kept;
+    for (const ToolbarPlacementState* bar : toWrite)
+        kept.insert(Folded(BarStateSection(bar->controlId)));
+    bool written = profile.DeleteSections([&kept](std::string_view section) {
+        return IsBarSection(section) && !kept.contains(Folded(section));
+    });
     // Values are written over the old ones, so an unchanged layout leaves the file untouched.
     for (const ToolbarPlacementState* bar : toWrite) {
         const std::string section = BarStateSection(bar->controlId);

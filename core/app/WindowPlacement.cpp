@@ -56,6 +56,17 @@ std::optional<WindowPlacement> ParseWindowPlacement(std::string_view text) {
     return p;
 }
 
+std::optional<PlacementRect> NormalRectOf(const WindowPlacement& p) {
+    constexpr long long farthest = 1 << 20; // pixels; far beyond any arrangement of screens
+    const long long left = p.left, top = p.top, right = p.right, bottom = p.bottom;
+    for (const long long edge : {left, top, right, bottom})
+        if (edge < -farthest || edge > farthest)
+            return std::nullopt;
+    if (right <= left || bottom <= top)
+        return std::nullopt;
+    return PlacementRect{p.left, p.top, static_cast<int>(right - left), static_cast<int>(bottom - top)};
+}
+
 std::optional<WindowPlacement> ReadWindowPlacement(IniProfile& profile) {
     if (Read(profile, settings::LayoutVersion) < settings::CurrentLayoutVersion)
         for (const char* key : settings::OldWindowSizeKeys)

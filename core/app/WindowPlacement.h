@@ -25,6 +25,15 @@ std::string FormatWindowPlacement(const WindowPlacement& placement);
 // Exactly ten comma-separated numbers, else nullopt.
 std::optional<WindowPlacement> ParseWindowPlacement(std::string_view text);
 
+// The normal rectangle of a placement as position and size, when it can be one: right of its
+// left edge, below its top, and within reach of any screen (numbers near the integer limits
+// would overflow on the way to a window).
+struct PlacementRect {
+    int x = 0, y = 0, width = 0, height = 0;
+    bool operator==(const PlacementRect&) const = default;
+};
+std::optional<PlacementRect> NormalRectOf(const WindowPlacement& placement);
+
 // Drops the placement keys of old layouts, then reads the stored placement, if any.
 std::optional<WindowPlacement> ReadWindowPlacement(IniProfile& profile);
 // Stores the placement with flags 0, or RestoreToMaximized when the window is maximised now.

@@ -19,15 +19,22 @@ struct FileStamp {
 
 struct FileSnapshot {
     std::string bytes;
-    FileStamp stamp; // of the very file the bytes were read from
+    FileStamp stamp;         // of the very file the bytes were read from
+    int error = 0;           // errno when the file exists but could not be read
+    bool notRegular = false; // a FIFO, device or folder has the name: nothing was read
 };
 
 FileStamp StampOf(const std::string& path);
-// A missing or unreadable file reads as empty.
+// A missing or unreadable file reads as empty. Never blocks: a FIFO is not opened.
 FileSnapshot ReadSnapshot(const std::string& path);
 
 // Where WriteAtomically puts the new text before it replaces the file.
 std::string TemporaryPathFor(const std::string& path);
+
+// Removes the temporary files that writers of `path` left when they were killed mid-write:
+// those of processes that no longer run, and any older than an hour (whose number another
+// process may have taken since). Returns how many were removed.
+int RemoveStaleTemporaries(const std::string& path);
 
 // Writes a temporary file beside `path`, flushes it to the disk and renames it over `path`, so
 // the file is always either the old or the new text. Creates the folder when missing, keeps

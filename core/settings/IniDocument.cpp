@@ -1,6 +1,7 @@
 #include "settings/IniDocument.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace razo {
 
@@ -18,6 +19,12 @@ std::string_view Trim(std::string_view text) {
 
 char LowerAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string Folded(std::string_view name) {
+    std::string folded(name);
+    std::transform(folded.begin(), folded.end(), folded.begin(), LowerAscii);
+    return folded;
 }
 
 bool HasLineBreak(std::string_view text) {
@@ -59,48 +66,74 @@ bool IniDocument::NamesEqual(std::string_view a, std::string_view b) {
 
 IniDocument IniDocument::Parse(std::string_view bytes) {
     IniDocument document;
+    std::vector<Line>* lines = &document.m_preamble;
     size_t start = 0;
     while (start < bytes.size()) {
         const auto newline = bytes.find('\n', start);
-        if (newline == std::string_view::npos) {
-            document.m_lines.push_back({std::string(bytes.substr(start)), ""});
+        std::string_view text =
+            bytes.substr(start, newline == std::string_view::npos ? newline : newline - start);
+        std::string eol;
+        if (newline != std::string_view::npos) {
+            eol = "\n";
+            if (!text.empty() && text.back() == '\r') {
+                text.remove_suffix(1);
+                eol = "\r\n";
+            }
+        }
+        const ParsedLine parsed = Classify(text);
+        if (parsed.kind == ParsedLine::Section) {
+            document.m_sections.push_back(Section{std::string(parsed.name), {}});
+            lines = &document.m_sections.back().lines;
+        }
+        lines->push_back({std::string(text), std::move(eol)});
+        if (newline == std::string_view::npos)
             break;
-        }
-        std::string_view text = bytes.substr(start, newline - start);
-        std::string eol = "\n";
-        if (!text.empty() && text.back() == '\r') {
-            text.remove_suffix(1);
-            eol = "\r\n";
-        }
-        document.m_lines.push_back({std::string(text), std::move(eol)});
         start = newline + 1;
     }
+    document.Reindex();
     return document;
 }
 
 std::string IniDocument::Serialize() const {
+    size_t size = 0;
+    const auto measure = [&size](const std::vector<Line>& lines) {
+        for (const Line& line : lines)
+            size += line.text.size() + line.eol.size();
+    };
+    measure(m_preamble);
+    for (const Section& section : m_sections)
+        measure(section.lines);
     std::string bytes;
-    for (const Line& line : m_lines)
-        bytes += line.text + line.eol;
+    bytes.reserve(size);
+    const auto append = [&bytes](const std::vector<Line>& lines) {
+        for (const Line& line : lines)
+            bytes.append(line.text).append(line.eol);
+    };
+    append(m_preamble);
+    for (const Section& section : m_sections)
+        append(section.lines);
     return bytes;
 }
 
-std::optional<IniDocument::Range> IniDocument::FindSection(std::string_view section) const {
-    for (size_t i = 0; i < m_lines.size(); ++i) {
-        const ParsedLine parsed = Classify(m_lines[i].text);
-        if (parsed.kind != ParsedLine::Section || !NamesEqual(parsed.name, section))
-            continue;
-        size_t end = i + 1;
-        while (end < m_lines.size() && Classify(m_lines[end].text).kind != ParsedLine::Section)
-            ++end;
-        return Range{i, end};
-    }
-    return std::nullopt;
+void IniDocument::Reindex() {
+    m_index.clear();
+    for (size_t i = 0; i < m_sections.size(); ++i)
+        m_index.emplace(Folded(m_sections[i].name), i); // keeps the first of equal names
 }
 
-std::optional<size_t> IniDocument::FindKey(const Range& range, std::string_view key) const {
-    for (size_t i = range.header + 1; i < range.end; ++i) {
-        const ParsedLine parsed = Classify(m_lines[i].text);
+IniDocument::Section* IniDocument::FindSection(std::string_view section) {
+    const auto found = m_index.find(Folded(section));
+    return found == m_index.end() ? nullptr : &m_sections[found->second];
+}
+
+const IniDocument::Section* IniDocument::FindSection(std::string_view section) const {
+    const auto found = m_index.find(Folded(section));
+    return found == m_index.end() ? nullptr : &m_sections[found->second];
+}
+
+std::optional<size_t> IniDocument::FindKey(const Section& section, std::string_view key) {
+    for (size_t i = 1; i < section.lines.size(); ++i) {
+        const ParsedLine parsed = Classify(section.lines[i].text);
         if (parsed.kind == ParsedLine::Key && NamesEqual(parsed.name, key))
             return i;
     }
@@ -108,98 +141,121 @@ std::optional<size_t> IniDocument::FindKey(const Range& range, std::string_view 
 }
 
 std::optional<std::string> IniDocument::Get(std::string_view section, std::string_view key) const {
-    const auto range = FindSection(section);
-    if (!range)
+    const Section* found = FindSection(section);
+    if (!found)
         return std::nullopt;
-    const auto index = FindKey(*range, key);
+    const auto index = FindKey(*found, key);
     if (!index)
         return std::nullopt;
-    return std::string(Classify(m_lines[*index].text).value);
+    return std::string(Classify(found->lines[*index].text).value);
 }
 
 // New lines follow the file's own line ends.
 std::string IniDocument::LineEnd() const {
-    for (const Line& line : m_lines)
+    for (const Line& line : m_preamble)
         if (!line.eol.empty())
             return line.eol;
+    for (const Section& section : m_sections)
+        for (const Line& line : section.lines)
+            if (!line.eol.empty())
+                return line.eol;
     return "\n";
 }
 
-void IniDocument::InsertLine(size_t at, std::string text) {
-    const std::string eol = LineEnd();
-    if (at > 0 && m_lines[at - 1].eol.empty())
-        m_lines[at - 1].eol = eol;
-    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(text), eol});
+IniDocument::Line* IniDocument::LastLine() {
+    for (auto section = m_sections.rbegin(); section != m_sections.rend(); ++section)
+        if (!section->lines.empty())
+            return &section->lines.back();
+    return m_preamble.empty() ? nullptr : &m_preamble.back();
+}
+
+void IniDocument::AddSection(Section section) {
+    m_index.emplace(Folded(section.name), m_sections.size());
+    m_sections.push_back(std::move(section));
 }
 
 void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
-    const auto range = FindSection(section);
-    if (!range) {
-        if (!m_lines.empty() && !Trim(m_lines.back().text).empty())
-            InsertLine(m_lines.size(), "");
-        InsertLine(m_lines.size(), "[" + std::string(section) + "]");
-        InsertLine(m_lines.size(), std::string(key) + "=" + std::string(value));
+    const std::string eol = LineEnd();
+    const std::string keyLine = std::string(key) + "=" + std::string(value);
+    Section* found = FindSection(section);
+    if (!found) {
+        Line* last = LastLine();
+        if (last && last->eol.empty())
+            last->eol = eol;
+        Section added{std::string(section), {}};
+        // A blank line before a new section, unless the file ends with one.
+        if (last && !Trim(last->text).empty()) {
+            if (m_sections.empty())
+                m_preamble.push_back({"", eol});
+            else
+                m_sections.back().lines.push_back({"", eol});
+        }
+        added.lines.push_back({"[" + std::string(section) + "]", eol});
+        added.lines.push_back({keyLine, eol});
+        AddSection(std::move(added));
         return;
     }
-    if (const auto index = FindKey(*range, key)) {
-        const std::string storedKey(Classify(m_lines[*index].text).name);
-        m_lines[*index].text = storedKey + "=" + std::string(value);
+    std::vector<Line>& lines = found->lines;
+    if (const auto index = FindKey(*found, key)) {
+        const std::string storedKey(Classify(lines[*index].text).name);
+        lines[*index].text = storedKey + "=" + std::string(value);
         return;
     }
-    size_t after = range->header;
-    for (size_t i = range->header + 1; i < range->end; ++i)
-        if (Classify(m_lines[i].text).kind == ParsedLine::Key)
+    size_t after = 0;
+    for (size_t i = 1; i < lines.size(); ++i)
+        if (Classify(lines[i].text).kind == ParsedLine::Key)
             after = i;
-    InsertLine(after + 1, std::string(key) + "=" + std::string(value));
+    if (lines[after].eol.empty())
+        lines[after].eol = eol;
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(after + 1), Line{keyLine, eol});
 }
 
 void IniDocument::Remove(std::string_view section, std::string_view key) {
-    auto range = FindSection(section);
-    if (!range)
+    Section* found = FindSection(section);
+    if (!found)
         return;
-    while (const auto index = FindKey(*range, key)) {
-        m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(*index));
-        --range->end;
-    }
+    auto& lines = found->lines;
+    lines.erase(std::remove_if(lines.begin() + 1, lines.end(),
+                               [key](const Line& line) {
+                                   const ParsedLine parsed = Classify(line.text);
+                                   return parsed.kind == ParsedLine::Key && NamesEqual(parsed.name, key);
+                               }),
+                lines.end());
 }
 
 // Every copy goes, so that a later copy cannot take the deleted one's place.
 void IniDocument::RemoveSection(std::string_view section) {
-    while (const auto range = FindSection(section))
-        m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(range->header),
-                      m_lines.begin() + static_cast<std::ptrdiff_t>(range->end));
+    RemoveSections([section](std::string_view name) { return NamesEqual(name, section); });
 }
 
-namespace {
-
-void AddUnique(std::vector<std::string>& names, std::string_view name) {
-    const bool known = std::any_of(names.begin(), names.end(),
-                                   [&](const std::string& n) { return IniDocument::NamesEqual(n, name); });
-    if (!known)
-        names.emplace_back(name);
+void IniDocument::RemoveSections(const std::function<bool(std::string_view name)>& doomed) {
+    const auto removed = std::remove_if(m_sections.begin(), m_sections.end(),
+                                        [&doomed](const Section& section) { return doomed(section.name); });
+    if (removed == m_sections.end())
+        return;
+    m_sections.erase(removed, m_sections.end());
+    Reindex();
 }
-
-} // namespace
 
 std::vector<std::string> IniDocument::SectionNames() const {
     std::vector<std::string> names;
-    for (const Line& line : m_lines) {
-        const ParsedLine parsed = Classify(line.text);
-        if (parsed.kind == ParsedLine::Section)
-            AddUnique(names, parsed.name);
-    }
+    std::unordered_set<std::string> seen;
+    for (const Section& section : m_sections)
+        if (seen.insert(Folded(section.name)).second)
+            names.push_back(section.name);
     return names;
 }
 
 std::vector<std::string> IniDocument::KeyNames(std::string_view section) const {
     std::vector<std::string> names;
-    const auto range = FindSection(section);
-    if (!range)
+    const Section* found = FindSection(section);
+    if (!found)
         return names;
-    for (size_t i = range->header + 1; i < range->end; ++i) {
-        const ParsedLine parsed = Classify(m_lines[i].text);
-        if (parsed.kind == ParsedLine::Key)
-            AddUnique(names, parsed.name);
+    std::unordered_set<std::string> seen;
+    for (size_t i = 1; i < found->lines.size(); ++i) {
+        const ParsedLine parsed = Classify(found->lines[i].text);
+        if (parsed.kind == ParsedLine::Key && seen.insert(Folded(parsed.name)).second)
+            names.emplace_back(parsed.name);
     }
     return names;
 }

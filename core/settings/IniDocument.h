@@ -1,7 +1,9 @@
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace razo {
@@ -9,6 +11,8 @@ namespace razo {
 // The text of an INI file as lines, edited in place so that comments, blank lines and lines
 // that are neither a section header nor a key keep their bytes and their position. Sections and
 // keys match case-insensitively (ASCII); when a section appears twice, the first one counts.
+// Finding a section takes constant time and every edit touches one section only, so a file of
+// any number of sections is read, changed and written in time proportional to its size.
 class IniDocument {
 public:
     static IniDocument Parse(std::string_view bytes);
@@ -21,6 +25,8 @@ public:
     void Remove(std::string_view section, std::string_view key);
     // Removes every section of that name with all its lines.
     void RemoveSection(std::string_view section);
+    // Removes, in one pass, every section whose name `doomed` picks, with all its lines.
+    void RemoveSections(const std::function<bool(std::string_view name)>& doomed);
 
     std::vector<std::string> SectionNames() const;
     std::vector<std::string> KeyNames(std::string_view section) const;
@@ -39,17 +45,23 @@ private:
         std::string text; // without its line end
         std::string eol;  // "\n", "\r\n" or "" for a last line without one
     };
-    struct Range {
-        size_t header; // index of the section header
-        size_t end;    // one past its last line
+    // A section header and the lines up to the next header.
+    struct Section {
+        std::string name;        // as written in the header
+        std::vector<Line> lines; // lines[0] is the header
     };
 
-    std::optional<Range> FindSection(std::string_view section) const;
-    std::optional<size_t> FindKey(const Range& range, std::string_view key) const;
+    Section* FindSection(std::string_view section);
+    const Section* FindSection(std::string_view section) const;
+    static std::optional<size_t> FindKey(const Section& section, std::string_view key);
     std::string LineEnd() const;
-    void InsertLine(size_t at, std::string text);
+    Line* LastLine();
+    void AddSection(Section section);
+    void Reindex();
 
-    std::vector<Line> m_lines;
+    std::vector<Line> m_preamble; // lines before the first section
+    std::vector<Section> m_sections;
+    std::unordered_map<std::string, size_t> m_index; // folded name -> its first section
 };
 
 } // namespace razo

@@ -1,6 +1,10 @@
 #include "settings/IniProfile.h"
 
+#include <cerrno>
 #include <climits>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace razo {
 
@@ -30,33 +34,86 @@ int ParseProfileInt(std::string_view text) {
 
 } // namespace
 
-IniProfile::IniProfile(std::string path) : m_path(std::move(path)) {}
+IniProfile::IniProfile(std::string path) : m_path(std::move(path)) {
+    CheckWritable();
+    // Left by instances killed while writing; they would lie beside the file for ever.
+    RemoveStaleTemporaries(m_path);
+}
+
+void IniProfile::CheckWritable() const {
+    if (m_refusal)
+        return;
+    struct stat info {};
+    if (::stat(m_path.c_str(), &info) != 0)
+        return; // a missing file is written when first needed
+    if (!S_ISREG(info.st_mode)) {
+        m_refusal = ProfileRefusal{ProfileRefusal::NotRegular, 0};
+        return;
+    }
+    if (::faccessat(AT_FDCWD, m_path.c_str(), R_OK, AT_EACCESS) != 0) {
+        m_refusal = ProfileRefusal{ProfileRefusal::Unreadable, errno};
+        return;
+    }
+    // Without any write permission the user made it read-only, whoever runs the program.
+    if ((info.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, m_path.c_str(), W_OK, AT_EACCESS) != 0)
+        m_refusal = ProfileRefusal{ProfileRefusal::ReadOnly, 0};
+}
+
+const std::optional<ProfileRefusal>& IniProfile::Refusal() const {
+    return m_refusal;
+}
 
 const IniDocument& IniProfile::Current() const {
-    if (m_batchPending)
+    if (m_batchPending || (m_refusal && m_stamp))
         return m_document;
     if (!m_stamp || StampOf(m_path) != *m_stamp) {
         FileSnapshot snapshot = ReadSnapshot(m_path);
+        if (snapshot.notRegular)
+            m_refusal = ProfileRefusal{ProfileRefusal::NotRegular, 0};
+        else if (snapshot.error != 0)
+            m_refusal = ProfileRefusal{ProfileRefusal::Unreadable, snapshot.error};
         m_document = IniDocument::Parse(snapshot.bytes);
         m_stamp = snapshot.stamp;
     }
     return m_document;
 }
 
-bool IniProfile::Commit(const IniDocument& changed) {
+bool IniProfile::Edit(const std::function<void(IniDocument&)>& change) {
     if (m_batchDepth > 0) {
         Current();
-        m_document = changed;
+        change(m_document); // in place: a batch of many writes copies nothing
         m_batchPending = true;
         return true;
+    }
+    IniDocument changed = Current();
+    change(changed);
+    return Commit(std::move(changed));
+}
+
+bool IniProfile::Commit(IniDocument changed) {
+    if (m_batchDepth > 0) {
+        Current();
+        m_document = std::move(changed);
+        m_batchPending = true;
+        return true;
+    }
+    CheckWritable();
+    if (m_refusal) {
+        // Kept for this run only; the file is never written over.
+        m_document = std::move(changed);
+        return false;
     }
     const std::string bytes = changed.Serialize();
     if (bytes == Current().Serialize())
         return true;
+    if (m_refusal) {
+        m_document = std::move(changed);
+        return false;
+    }
     const auto stamp = WriteAtomically(m_path, bytes);
     if (!stamp)
         return false;
-    m_document = changed;
+    m_document = std::move(changed);
     m_stamp = *stamp;
     return true;
 }
@@ -68,9 +125,10 @@ bool IniProfile::Batch::Finish() {
     if (--m_profile.m_batchDepth > 0 || !m_profile.m_batchPending)
         return true;
     m_profile.m_batchPending = false;
-    const IniDocument pending = std::move(m_profile.m_document);
-    m_profile.m_stamp.reset(); // compare against the file as it is on disk now
-    return m_profile.Commit(pending);
+    IniDocument pending = std::move(m_profile.m_document);
+    if (!m_profile.m_refusal)
+        m_profile.m_stamp.reset(); // compare against the file as it is on disk now
+    return m_profile.Commit(std::move(pending));
 }
 
 int IniProfile::GetProfileInt(std::string_view section, std::string_view key, int defaultValue) const {
@@ -99,18 +157,20 @@ bool IniProfile::WriteProfileString(std::string_view section, std::string_view k
         return false;
     if (value && !IniDocument::IsStorableValue(*value))
         return false;
-    IniDocument changed = Current();
-    if (value)
-        changed.Set(section, key, *value);
-    else
-        changed.Remove(section, key);
-    return Commit(changed);
+    return Edit([&](IniDocument& document) {
+        if (value)
+            document.Set(section, key, *value);
+        else
+            document.Remove(section, key);
+    });
 }
 
 bool IniProfile::DeleteSection(std::string_view section) {
-    IniDocument changed = Current();
-    changed.RemoveSection(section);
-    return Commit(changed);
+    return Edit([section](IniDocument& document) { document.RemoveSection(section); });
+}
+
+bool IniProfile::DeleteSections(const std::function<bool(std::string_view name)>& doomed) {
+    return Edit([&doomed](IniDocument& document) { document.RemoveSections(doomed); });
 }
 
 std::vector<std::string> IniProfile::SectionNames() const {

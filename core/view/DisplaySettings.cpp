@@ -1,5 +1,7 @@
 #include "view/DisplaySettings.h"
 
+#include <algorithm>
+
 #include "dialogs/DataExchange.h"
 #include "dialogs/DialogRunner.h"
 #include "settings/IniProfile.h"
@@ -88,8 +90,9 @@ void ReloadActivatedViewSettings(const IniProfile& profile, DisplaySettings& set
 }
 
 int TabStopsToCharacters(int dialogUnits) {
-    // A negative value can only come from a hand-edited profile; show it as nothing set.
-    return dialogUnits < 0 ? 0 : dialogUnits / kUnitsPerCharacter;
+    // A negative value can only come from a hand-edited profile; show it as nothing set. One
+    // beyond the dialog's range is taken as its widest, which the control can still lay out.
+    return dialogUnits < 0 ? 0 : std::min(dialogUnits / kUnitsPerCharacter, kMaxTabWidth);
 }
 
 int CharactersToTabStops(int characters) {

@@ -8,6 +8,7 @@
 
 #include "app/DocumentIO.h"
 #include "app/DocumentWindow.h"
+#include "app/FilePaths.h"
 #include "app/GuiDocument.h"
 #include "app/NewTypeDialog.h"
 #include "app/RazoDoc.h"
@@ -95,18 +96,21 @@ void DocumentFiles::Open() {
 }
 
 DocumentWindow* DocumentFiles::OpenPath(const QString& path) {
+    return OpenPath(SystemPath(path));
+}
+
+DocumentWindow* DocumentFiles::OpenPath(const std::string& path) {
     if (DocumentWindow* open = FindByPath(path)) {
         m_area.setActiveSubWindow(open);
         return open;
     }
+    DocumentWindow* window = Create(TemplateForPath(m_templates, path));
     QString error;
-    const auto bytes = ReadDocumentFile(path, error);
-    if (!bytes) {
+    if (!window->LoadFile(path, error)) {
+        delete window;
         m_services.prompts.Message(error.toStdString(), MessageIcon::Exclamation);
         return nullptr;
     }
-    DocumentWindow* window = Create(TemplateForPath(m_templates, path.toStdString()));
-    window->LoadBytes(*bytes);
     window->Doc().SetPathName(path);
     m_recent.Add(window->Doc().PathName());
     Show(window);
@@ -119,7 +123,7 @@ void DocumentFiles::OpenRecent(int index) {
     if (index < 0 || size_t(index) >= paths.size())
         return;
     const std::string path = paths[size_t(index)];
-    if (OpenPath(QString::fromStdString(path)) == nullptr)
+    if (OpenPath(path) == nullptr)
         m_recent.Remove(path);
 }
 
@@ -127,7 +131,10 @@ bool DocumentFiles::Save(DocumentWindow& window) {
     const std::string path = window.Doc().PathName();
     if (path.empty())
         return SaveAs(window);
-    return window.RazoDoc().OnSaveDocument(path, &window.Control());
+    if (!window.RazoDoc().OnSaveDocument(path, &window.Control()))
+        return false;
+    m_recent.Add(path);
+    return true;
 }
 
 bool DocumentFiles::SaveAs(DocumentWindow& window) {
@@ -144,8 +151,8 @@ bool DocumentFiles::SaveAs(DocumentWindow& window) {
     dialog.selectFile(current.isEmpty() ? window.Doc().TitleText() + type.filterExt : current);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
-    const QString path = dialog.selectedFiles().constFirst();
-    if (!window.RazoDoc().OnSaveDocument(path.toStdString(), &window.Control()))
+    const std::string path = SystemPath(dialog.selectedFiles().constFirst());
+    if (!window.RazoDoc().OnSaveDocument(path, &window.Control()))
         return false;
     window.Doc().SetPathName(path);
     m_recent.Add(window.Doc().PathName());
@@ -182,10 +189,10 @@ QList<DocumentWindow*> DocumentFiles::Windows() const {
     return windows;
 }
 
-DocumentWindow* DocumentFiles::FindByPath(const QString& path) const {
-    const QString wanted = QFileInfo(path).absoluteFilePath();
+DocumentWindow* DocumentFiles::FindByPath(const std::string& path) const {
+    const std::string wanted = AbsoluteFilePath(path);
     for (DocumentWindow* window : Windows())
-        if (!window->Doc().Path().isEmpty() && window->Doc().Path() == wanted)
+        if (!window->Doc().PathName().empty() && window->Doc().PathName() == wanted)
             return window;
     return nullptr;
 }

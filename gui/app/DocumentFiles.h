@@ -2,6 +2,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <string>
 
 #include "app/DocumentTypes.h"
 
@@ -32,7 +33,9 @@ public:
     // File Open: the chooser over both types, then OpenPath.
     void Open();
     // Opens a file (or activates its window when it is open already). Reports a file that cannot
-    // be read or is too large and returns null.
+    // be read or is too large and returns null. `path` is the system's bytes.
+    DocumentWindow* OpenPath(const std::string& path);
+    // A path the user typed or chose.
     DocumentWindow* OpenPath(const QString& path);
     // The recent-file entry at `index`; a file that cannot be opened leaves the list.
     void OpenRecent(int index);
@@ -45,7 +48,7 @@ public:
     bool SaveAllModified();
 
     QList<DocumentWindow*> Windows() const;
-    DocumentWindow* FindByPath(const QString& path) const;
+    DocumentWindow* FindByPath(const std::string& path) const;
 
 private:
     DocumentWindow* Create(const DocumentTemplate& type);

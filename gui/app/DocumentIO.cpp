@@ -2,10 +2,12 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
+#include "app/DocumentReader.h"
+#include "app/FileMessages.h"
+#include "app/SafeSave.h"
 #include "resources/Strings.h"
+#include "view/ScintillaTextControl.h"
 
 namespace razo {
 namespace {
@@ -14,50 +16,124 @@ QString Text(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
-} // namespace
-
-std::optional<QByteArray> ReadDocumentFile(const QString& path, QString& error) {
-    const QString shown = QDir::toNativeSeparators(path);
-    QFile file(path);
-    if (QFileInfo(path).isDir()) {
-        error = Text(strings::CannotOpenFolder).arg(shown);
-        return std::nullopt;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = Text(strings::CannotOpenFile).arg(shown, file.errorString());
-        return std::nullopt;
-    }
-    if (file.size() > MaxDocumentBytes) {
-        error = Text(strings::FileTooLarge)
-                    .arg(shown)
-                    .arg(file.size() / (1024 * 1024))
-                    .arg(MaxDocumentBytes / (1024 * 1024));
-        return std::nullopt;
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        error = Text(strings::CannotReadFile).arg(shown, file.errorString());
-        return std::nullopt;
-    }
-    return bytes;
+QString SystemText(int error) {
+    return QString::fromLocal8Bit(SystemErrorText(error));
 }
 
-bool WriteDocumentFile(const QString& path, const QByteArray& bytes, QString& error) {
-    QSaveFile file(path);
-    const auto fail = [&] {
-        error = Text(strings::CannotSaveFile).arg(QDir::toNativeSeparators(path), file.errorString());
-        file.cancelWriting();
-        return false;
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        return fail();
-    if (file.write(bytes) != bytes.size())
-        return fail();
-    if (!file.commit()) {
-        error = Text(strings::CannotSaveFile).arg(QDir::toNativeSeparators(path), file.errorString());
-        return false;
+// The bytes of a file on their way into the control: a leading byte order mark is taken off,
+// the encoding is checked on the same pieces.
+class ControlSink : public ReadSink {
+public:
+    explicit ControlSink(ScintillaTextControl& control) : m_control(control) {}
+
+    void Begin(std::int64_t expectedSize) override { m_control.BeginLoad(expectedSize); }
+
+    void Append(std::string_view bytes) override {
+        if (m_head.size() < Utf8ByteOrderMark.size()) {
+            const size_t wanted = Utf8ByteOrderMark.size() - m_head.size();
+            m_head.append(bytes.substr(0, wanted));
+            bytes.remove_prefix(std::min(wanted, bytes.size()));
+            if (m_head.size() < Utf8ByteOrderMark.size())
+                return;
+            TakeHead();
+        }
+        Put(bytes);
     }
-    return true;
+
+    // Returns whether the text started with a byte order mark that stays out of it.
+    bool Finish() {
+        if (!m_headTaken)
+            TakeHead();
+        const bool utf8 = m_check.Valid();
+        // In an 8-bit document the three bytes are characters like any other.
+        const bool keptApart = m_byteOrderMark && utf8;
+        m_control.EndLoad(utf8, m_byteOrderMark && !utf8 ? Utf8ByteOrderMark : std::string_view());
+        return keptApart;
+    }
+
+private:
+    void TakeHead() {
+        m_headTaken = true;
+        m_byteOrderMark = m_head == Utf8ByteOrderMark;
+        if (!m_byteOrderMark)
+            Put(m_head);
+    }
+    void Put(std::string_view bytes) {
+        m_check.Feed(bytes);
+        m_control.AppendLoaded(bytes);
+    }
+
+    ScintillaTextControl& m_control;
+    Utf8Check m_check;
+    std::string m_head;
+    bool m_headTaken = false;
+    bool m_byteOrderMark = false;
+};
+
+} // namespace
+
+QString ShownPath(const std::string& path) {
+    return QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(path)));
+}
+
+std::string SystemPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+std::string DocumentBackupFolder() {
+    QString base = qEnvironmentVariable("XDG_CACHE_HOME");
+    if (base.isEmpty() || !QDir::isAbsolutePath(base))
+        base = QDir::homePath() + "/.cache";
+    return SystemPath(base + "/razo/saving");
+}
+
+bool LoadDocumentFile(const std::string& path, ScintillaTextControl& control, bool& byteOrderMark,
+                      QString& error) {
+    const QString shown = ShownPath(path);
+    ControlSink sink(control);
+    const ReadOutcome outcome = ReadDocumentBytes(path, MaxDocumentBytes, sink);
+    switch (outcome.status) {
+    case ReadOutcome::Read:
+        byteOrderMark = sink.Finish();
+        return true;
+    case ReadOutcome::Folder:
+        error = Text(strings::CannotOpenFolder).arg(shown);
+        break;
+    case ReadOutcome::NotRegular:
+        error = Text(strings::NotARegularFile).arg(shown);
+        break;
+    case ReadOutcome::TooLarge:
+        error = Text(strings::FileTooLarge)
+                    .arg(shown)
+                    .arg(outcome.size / (1024 * 1024))
+                    .arg(MaxDocumentBytes / (1024 * 1024));
+        break;
+    case ReadOutcome::Failed:
+        error = Text(strings::CannotOpenFile).arg(shown, SystemText(outcome.error));
+        break;
+    }
+    return false;
+}
+
+bool LoadDocumentBytes(std::string_view bytes, ScintillaTextControl& control) {
+    ControlSink sink(control);
+    sink.Begin(static_cast<std::int64_t>(bytes.size()));
+    sink.Append(bytes);
+    return sink.Finish();
+}
+
+bool SaveDocumentFile(const std::string& path, const std::vector<std::string_view>& pieces, QString& error) {
+    const SaveOutcome outcome = SaveFileSafely(path, pieces, SaveOptions{DocumentBackupFolder(), nullptr});
+    if (outcome.saved)
+        return true;
+    const QString shown = ShownPath(path);
+    if (outcome.notRegular)
+        error = Text(strings::CannotSaveNotRegular).arg(shown);
+    else
+        error = Text(strings::CannotSaveFile).arg(shown, SystemText(outcome.error));
+    if (!outcome.keptBackup.empty())
+        error += Text(strings::PreviousTextKept).arg(ShownPath(outcome.keptBackup));
+    return false;
 }
 
 } // namespace razo

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QMenu>
 
+#include "app/DocumentIO.h"
 #include "app/DocumentTypes.h"
 #include "app/GuiDocument.h"
 #include "app/RazoDoc.h"
@@ -52,8 +53,18 @@ std::vector<const CommandTarget*> DocumentWindow::Route() const {
     return {&m_view->Target(), &m_editTarget, &m_razoDoc->Target()};
 }
 
+bool DocumentWindow::LoadFile(const std::string& path, QString& error) {
+    bool byteOrderMark = false;
+    if (!LoadDocumentFile(path, *m_control, byteOrderMark, error))
+        return false;
+    m_document->SetByteOrderMark(byteOrderMark);
+    m_document->SetModifiedFlag(false);
+    return true;
+}
+
 void DocumentWindow::LoadBytes(const QByteArray& bytes) {
-    m_control->SetBytes(std::string_view(bytes.constData(), size_t(bytes.size())));
+    m_document->SetByteOrderMark(
+        LoadDocumentBytes(std::string_view(bytes.constData(), size_t(bytes.size())), *m_control));
     m_document->SetModifiedFlag(false);
 }
 

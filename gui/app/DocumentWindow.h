@@ -2,6 +2,7 @@
 #include <QMdiSubWindow>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "app/CommandRouter.h"
 
@@ -44,7 +45,10 @@ public:
     CommandTarget& EditTarget() { return m_editTarget; }
     std::vector<const CommandTarget*> Route() const;
 
-    // Puts a file's bytes into the control; the document is then unmodified.
+    // Reads a file into the control; the document is then unmodified. False with `error` saying
+    // why (for the user). `path` is the system's bytes.
+    bool LoadFile(const std::string& path, QString& error);
+    // Puts a file's bytes, already read, into the control the same way.
     void LoadBytes(const QByteArray& bytes);
     // The view's first showing: a new document (marked by CRazoDoc::OnNewDocument) gets its
     // standard tags.

@@ -1,17 +1,23 @@
 #include "app/GuiDocument.h"
 
-#include <QFileInfo>
+#include <QFile>
 
 #include "app/DocumentIO.h"
-#include "ports/TextControl.h"
+#include "app/DocumentReader.h"
+#include "app/FilePaths.h"
 #include "ports/UserPrompts.h"
+#include "view/ScintillaTextControl.h"
 
 namespace razo {
 
 bool GuiDocument::SaveTo(const std::string& path) {
-    const std::string bytes = m_control.GetBytes();
+    // Straight from the control's buffer: a large document is not copied to be saved.
+    std::vector<std::string_view> pieces;
+    if (m_byteOrderMark)
+        pieces.push_back(Utf8ByteOrderMark);
+    pieces.push_back(m_control.TextView());
     QString error;
-    if (!WriteDocumentFile(QString::fromStdString(path), QByteArray::fromStdString(bytes), error)) {
+    if (!SaveDocumentFile(path, pieces, error)) {
         // The document keeps its changes and its modified flag; the old file is untouched.
         m_prompts.Message(error.toStdString(), MessageIcon::Exclamation);
         return false;
@@ -20,9 +26,13 @@ bool GuiDocument::SaveTo(const std::string& path) {
     return true;
 }
 
-void GuiDocument::SetPathName(const QString& path) {
-    m_path = QFileInfo(path).absoluteFilePath();
-    SetTitle(QFileInfo(path).fileName());
+QString GuiDocument::Path() const {
+    return m_path.empty() ? QString() : ShownPath(m_path);
+}
+
+void GuiDocument::SetPathName(const std::string& path) {
+    m_path = AbsoluteFilePath(path);
+    SetTitle(QFile::decodeName(QByteArray::fromStdString(FileNameOf(m_path))));
 }
 
 void GuiDocument::SetTitle(const QString& title) {

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMdiArea>
@@ -17,6 +16,7 @@
 #include "app/CommandDispatcher.h"
 #include "app/DisplayCommands.h"
 #include "app/DocumentFiles.h"
+#include "app/DocumentIO.h"
 #include "app/DocumentWindow.h"
 #include "app/EditCommands.h"
 #include "app/FindReplaceDialog.h"
@@ -36,13 +36,16 @@
 namespace razo {
 namespace {
 
-QStringList LocalFiles(const QMimeData* data) {
-    QStringList files;
+// Dropped files as the system names them. A name that is not valid UTF-8 stays percent-encoded
+// in the URL, so its bytes are taken from there rather than from the decoded text.
+std::vector<std::string> LocalFiles(const QMimeData* data) {
+    std::vector<std::string> files;
     if (data == nullptr || !data->hasUrls())
         return files;
     for (const QUrl& url : data->urls())
         if (url.isLocalFile())
-            files << url.toLocalFile();
+            files.push_back(
+                QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString());
     return files;
 }
 
@@ -177,6 +180,7 @@ void MainWindow::AttachDocument(DocumentWindow& window) {
     connect(editor, &QsciScintilla::cursorPositionChanged, m_dispatcher, &CommandDispatcher::ScheduleIdle);
     connect(editor, &QsciScintilla::selectionChanged, m_dispatcher, &CommandDispatcher::ScheduleIdle);
     connect(&window, &QWidget::windowTitleChanged, this, &MainWindow::UpdateTitle);
+    connect(&window, &QMdiSubWindow::windowStateChanged, this, &MainWindow::UpdateTitle);
     connect(&window, &DocumentWindow::closing, this, &MainWindow::DocumentClosing);
     // The editor takes text drops itself; files dropped on it open as documents instead.
     editor->viewport()->installEventFilter(this);
@@ -241,7 +245,9 @@ void MainWindow::UpdateMenuBar() {
 
 void MainWindow::UpdateTitle() {
     QString title = QString::fromUtf8(strings::AppTitle);
-    if (DocumentWindow* window = ActiveDocument())
+    // A maximised document window adds its own title to the main window's, in brackets, as
+    // the platform's MDI does; the name must not appear twice.
+    if (DocumentWindow* window = ActiveDocument(); window != nullptr && !window->isMaximized())
         title += " - " + window->Doc().TitleText();
     setWindowTitle(title);
 }
@@ -261,7 +267,7 @@ void MainWindow::FillRecentFiles(QMenu* menu, QAction* marker) {
     if (paths.empty())
         items << m_actions.Alias(cmd::FileMruFirst, m_actions.Action(cmd::FileMruFirst)->text(), menu);
     for (size_t i = 0; i < paths.size(); ++i) {
-        const QString path = QDir::toNativeSeparators(QString::fromStdString(paths[i]));
+        const QString path = ShownPath(paths[i]);
         const QString text = QStringLiteral("&%1 %2").arg(i + 1).arg(QString(path).replace('&', "&&"));
         items << m_actions.Alias(cmd::FileMruFirst + int(i), text, menu);
     }
@@ -306,18 +312,18 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (!LocalFiles(event->mimeData()).isEmpty())
+    if (!LocalFiles(event->mimeData()).empty())
         event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
-    const QStringList files = LocalFiles(event->mimeData());
-    if (files.isEmpty())
+    const std::vector<std::string> files = LocalFiles(event->mimeData());
+    if (files.empty())
         return;
     event->acceptProposedAction();
     // Opened once the drop has finished, so a message box does not block the drag source.
     QTimer::singleShot(0, this, [this, files] {
-        for (const QString& file : files)
+        for (const std::string& file : files)
             m_files->OpenPath(file);
     });
 }
@@ -337,7 +343,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (!drag || qobject_cast<QsciScintilla*>(watched->parent()) == nullptr)
         return false;
     auto* drop = static_cast<QDropEvent*>(event);
-    if (LocalFiles(drop->mimeData()).isEmpty())
+    if (LocalFiles(drop->mimeData()).empty())
         return false;
     if (event->type() == QEvent::Drop)
         dropEvent(drop);

@@ -3,9 +3,14 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "app/DocumentIO.h"
+#include "app/FileMessages.h"
 #include "app/MainWindow.h"
 #include "app/RazoApplication.h"
+#include "app/Toolbars.h"
 #include "app/WindowPlacement.h"
+#include "ports/UserPrompts.h"
+#include "settings/IniProfile.h"
 
 namespace razo {
 namespace {
@@ -15,13 +20,14 @@ constexpr unsigned ShowNormal = 1;
 constexpr unsigned ShowMinimized = 2;
 constexpr unsigned ShowMaximized = 3;
 
-// A stored rectangle is used when it has a size and some of it lies on a screen.
-bool Usable(const QRect& rect) {
-    if (rect.width() <= 0 || rect.height() <= 0)
-        return false;
-    for (const QScreen* screen : QGuiApplication::screens())
-        if (screen->availableGeometry().intersects(rect))
+// A stored rectangle is used when enough of it to take hold of lies on a screen.
+bool OnSomeScreen(const QRect& rect) {
+    const QSize enough = QSize(100, 50).boundedTo(rect.size());
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect shown = screen->availableGeometry().intersected(rect);
+        if (shown.width() >= enough.width() && shown.height() >= enough.height())
             return true;
+    }
     return false;
 }
 
@@ -29,17 +35,18 @@ bool Usable(const QRect& rect) {
 
 void MainWindow::RestorePlacement() {
     const auto placement = ReadWindowPlacement(m_app.Profile());
-    if (!placement) {
-        // First start: room for the toolbar rows, within the screen.
+    const auto normal = placement ? NormalRectOf(*placement) : std::nullopt;
+    const QRect rect = normal ? QRect(normal->x, normal->y, normal->width, normal->height) : QRect();
+    if (normal && OnSomeScreen(rect)) {
+        setGeometry(rect);
+    } else {
+        // First start, or a placement no screen shows: room for the toolbar rows, within the screen.
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         resize(QSize(1280, 860).boundedTo(screen.size() * 9 / 10));
-        return;
     }
-    const QRect normal(QPoint(placement->left, placement->top),
-                       QPoint(placement->right - 1, placement->bottom - 1));
-    if (Usable(normal))
-        setGeometry(normal);
-    m_startMaximized = placement->showCmd == ShowMaximized || (placement->flags & RestoreToMaximized) != 0;
+    if (placement)
+        m_startMaximized =
+            placement->showCmd == ShowMaximized || (placement->flags & RestoreToMaximized) != 0;
 }
 
 void MainWindow::SavePlacement() {
@@ -60,6 +67,12 @@ void MainWindow::ShowAtStart() {
         showMaximized();
     else
         show();
+    // Owned by a window that is now shown, floating toolbars stay above it.
+    m_toolbars->ShowWaitingBars();
+    if (const auto& refusal = m_app.Profile().Refusal())
+        m_app.Prompts().Message(
+            SettingsNotSavedMessage(*refusal, ShownPath(m_app.Profile().Path()).toStdString()),
+            MessageIcon::Exclamation);
 }
 
 } // namespace razo

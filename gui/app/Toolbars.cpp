@@ -219,8 +219,25 @@ void MainToolbars::ApplyLayout(const std::vector<ToolbarPlacementState>& layout)
             bar->move(OnSomeScreen(QPoint(state.x, state.y), bar->size(), m_window));
         }
     }
-    for (const auto& [bar, state] : placed)
+    for (const auto& [bar, state] : placed) {
+        m_waiting.erase(bar);
+        if (state.floating && state.visible && !m_window.isVisible()) {
+            bar->hide();
+            m_waiting.insert(bar);
+            continue;
+        }
         bar->setVisible(state.visible);
+    }
+}
+
+void MainToolbars::ShowWaitingBars() {
+    for (QToolBar* bar : m_bars) {
+        if (!m_waiting.contains(bar))
+            continue;
+        bar->show();
+        bar->raise();
+    }
+    m_waiting.clear();
 }
 
 std::vector<ToolbarPlacementState> MainToolbars::CurrentLayout() const {
@@ -238,7 +255,7 @@ std::vector<ToolbarPlacementState> MainToolbars::CurrentLayout() const {
         QToolBar* bar = m_bars[i];
         ToolbarPlacementState state;
         state.controlId = info[i].controlId;
-        state.visible = !bar->isHidden();
+        state.visible = !bar->isHidden() || m_waiting.contains(bar);
         state.side = SideOf(m_window.toolBarArea(bar));
         if (bar->isFloating()) {
             state.floating = true;

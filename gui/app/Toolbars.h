@@ -1,5 +1,6 @@
 #pragma once
 #include <QObject>
+#include <set>
 #include <vector>
 
 #include "app/ToolbarState.h"
@@ -30,8 +31,11 @@ public:
     QToolBar* Bar(int controlId) const;
 
     // Puts every toolbar where `layout` says: side, row (toolbar breaks), order in its row,
-    // floating position and visibility. A toolbar the layout leaves out keeps its place.
+    // floating position and visibility. A toolbar the layout leaves out keeps its place. A shown
+    // floating toolbar waits for the main window to be shown (see ShowWaitingBars).
     void ApplyLayout(const std::vector<ToolbarPlacementState>& layout);
+    // Shows the floating toolbars that waited for the main window, above it.
+    void ShowWaitingBars();
     // Where the toolbars are now, read from the window: rows counted from the window's edge.
     std::vector<ToolbarPlacementState> CurrentLayout() const;
 
@@ -47,6 +51,9 @@ private:
     QMainWindow& m_window;
     CommandDispatcher& m_dispatcher;
     std::vector<QToolBar*> m_bars;
+    // A floating toolbar shown before its main window has no window to stay above and opens
+    // under it; these wait until the main window is shown.
+    std::set<QToolBar*> m_waiting;
 };
 
 } // namespace razo

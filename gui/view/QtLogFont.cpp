@@ -58,7 +58,12 @@ QFont::Weight WeightOf(int weight) {
     if (weight <= 0)
         return QFont::Normal;
     // Qt's weights are the same 100..900 scale, in steps of 100.
-    return static_cast<QFont::Weight>(std::clamp((weight + 50) / 100 * 100, 100, 900));
+    return static_cast<QFont::Weight>((std::min(weight, 900) + 50) / 100 * 100);
+}
+
+// A stored height from a hand-edited profile may be anything; what is shown stays readable.
+int ReadablePixels(long long pixels) {
+    return static_cast<int>(std::clamp<long long>(pixels, MinReadablePixels, MaxReadablePixels));
 }
 
 // The pixel size whose cell (ascent plus descent) is `cellHeight`, as near as the font allows.
@@ -90,10 +95,11 @@ QFont ToQFont(const LogFont& logFont) {
     font.setItalic(logFont.italic != 0);
     font.setUnderline(logFont.underline != 0);
     font.setStrikeOut(logFont.strikeOut != 0);
-    if (logFont.height < 0)
-        font.setPixelSize(-logFont.height);
-    else if (logFont.height > 0)
-        font.setPixelSize(PixelSizeForCell(font, logFont.height));
+    const long long height = logFont.height; // wide enough to negate the lowest int
+    if (height < 0)
+        font.setPixelSize(ReadablePixels(-height));
+    else if (height > 0)
+        font.setPixelSize(ReadablePixels(PixelSizeForCell(font, ReadablePixels(height))));
     return font;
 }
 

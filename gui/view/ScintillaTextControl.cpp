@@ -7,6 +7,7 @@
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
 #include <algorithm>
+#include <limits>
 
 #include "resources/Accelerators.h"
 
@@ -222,25 +223,59 @@ std::optional<long> ScintillaTextControl::CaretPos() const {
 }
 
 std::string ScintillaTextControl::GetBytes() const {
+    return std::string(TextView());
+}
+
+std::string_view ScintillaTextControl::TextView() const {
     const long length = TextLength();
     const auto* text =
         static_cast<const char*>(m_editor.SendScintillaPtrResult(Sci::SCI_GETCHARACTERPOINTER));
-    return std::string(text, static_cast<size_t>(length));
+    return text ? std::string_view(text, static_cast<size_t>(length)) : std::string_view();
 }
 
 void ScintillaTextControl::SetBytes(std::string_view bytes) {
-    const bool utf8 = QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())).isValidUtf8();
+    BeginLoad(static_cast<std::int64_t>(bytes.size()));
+    AppendLoaded(bytes);
+    EndLoad(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())).isValidUtf8());
+}
+
+void ScintillaTextControl::BeginLoad(std::int64_t expectedSize) {
     m_editor.SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0UL);
     m_editor.SendScintilla(Sci::SCI_CLEARALL);
-    m_editor.setUtf8(utf8);
+    // Room for the whole file at once: growing step by step would copy the text each time and
+    // briefly hold it twice.
+    if (expectedSize > 0 && expectedSize < std::numeric_limits<long>::max())
+        m_editor.SendScintilla(Sci::SCI_ALLOCATE, static_cast<unsigned long>(expectedSize + 1));
+}
+
+void ScintillaTextControl::AppendLoaded(std::string_view bytes) {
     if (!bytes.empty())
         m_editor.SendScintilla(Sci::SCI_APPENDTEXT, static_cast<uintptr_t>(bytes.size()), bytes.data());
+}
+
+void ScintillaTextControl::EndLoad(bool utf8, std::string_view prefix) {
+    if (m_editor.isUtf8() != utf8)
+        m_editor.setUtf8(utf8);
+    if (!prefix.empty()) {
+        m_editor.SendScintilla(Sci::SCI_SETTARGETRANGE, 0UL, 0L);
+        m_editor.SendScintilla(Sci::SCI_REPLACETARGET, static_cast<uintptr_t>(prefix.size()), prefix.data());
+    }
     m_editor.SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1UL);
     m_editor.SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
     m_editor.SendScintilla(Sci::SCI_SETSAVEPOINT);
-    m_editor.setEolMode(EolModeOf(bytes));
+    m_editor.setEolMode(EolModeOf(FirstLineBreak()));
     SetSel(0, 0);
     SetModify(false);
+}
+
+// The first line break and the byte after it, enough to tell CR LF from CR and LF.
+std::string ScintillaTextControl::FirstLineBreak() const {
+    const long end = m_editor.SendScintilla(Sci::SCI_GETLINEENDPOSITION, 0UL);
+    std::string bytes;
+    for (long at = end; at < std::min(end + 2, TextLength()); ++at)
+        bytes +=
+            static_cast<char>(m_editor.SendScintilla(Sci::SCI_GETCHARAT, static_cast<unsigned long>(at)));
+    return bytes;
 }
 
 } // namespace razo

@@ -1,5 +1,6 @@
 #pragma once
 #include <Qsci/qsciscintilla.h>
+#include <cstdint>
 
 #include "ports/TextControl.h"
 
@@ -58,7 +59,20 @@ public:
     std::string GetBytes() const override;
     void SetBytes(std::string_view bytes) override;
 
+    // The whole text where the control keeps it, without a copy; valid until the next change.
+    std::string_view TextView() const;
+
+    // Replaces the text with a file's bytes a piece at a time, so the file is never held twice:
+    // BeginLoad, then AppendLoaded for each piece, then EndLoad, which decides the encoding and
+    // puts `prefix` (if any) in front. Nothing of the load can be undone; the result is
+    // unmodified with the caret at the start.
+    void BeginLoad(std::int64_t expectedSize);
+    void AppendLoaded(std::string_view bytes);
+    void EndLoad(bool utf8, std::string_view prefix = {});
+
 private:
+    std::string FirstLineBreak() const;
+
     RazoEditor& m_editor;
 };
 

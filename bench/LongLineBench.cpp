@@ -1,0 +1,231 @@
+// Pages of one long line (minified pages are like this) and a large page with word wrap on, in
+// the real edit control shown in a window: open, type at the end, caret to start and end, save,
+// and what a 300 MB line costs in memory. Every step includes the repaint it causes, since that
+// is where the control lays the line out.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+
+#include "BenchApp.h"
+#include "Memory.h"
+#include "app/DocumentIO.h"
+#include "ports/Document.h"
+#include "view/RazoView.h"
+#include "view/ScintillaTextControl.h"
+
+namespace {
+
+constexpr qint64 kMiB = 1024 * 1024;
+
+class BenchDocument : public razo::Document {
+public:
+    std::string PathName() const override { return {}; }
+    std::string Title() const override { return "HTML1"; }
+    bool IsModified() const override { return m_modified; }
+    void SetModifiedFlag(bool modified) override { m_modified = modified; }
+    bool SaveTo(const std::string&) override { return true; }
+
+private:
+    bool m_modified = false;
+};
+
+// A minified page: markup and text without a single line break.
+bool WriteMinifiedPage(const QString& path, qint64 bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray chunk;
+    for (int item = 0; chunk.size() < 4 * kMiB; ++item)
+        chunk += "<div class=\"item\"><a href=\"/p/" + QByteArray::number(item) + "\">Item " +
+                 QByteArray::number(item) + "</a> caf\xC3\xA9 and <b>more</b> text.</div>";
+    for (qint64 written = 0; written < bytes;) {
+        const qint64 size = std::min<qint64>(chunk.size(), bytes - written);
+        if (file.write(chunk.constData(), size) != size)
+            return false;
+        written += size;
+    }
+    return true;
+}
+
+// An ordinary large page of short lines.
+bool WriteLinedPage(const QString& path, qint64 bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray chunk;
+    for (int line = 0; chunk.size() < 4 * kMiB; ++line)
+        chunk += "<P>Line " + QByteArray::number(line) +
+                 " of a page with <B>bold</B> text and an <A HREF=\"page.html\">anchor</A> that goes on "
+                 "long enough to be wrapped in a window of ordinary width.</P>\r\n";
+    for (qint64 written = 0; written < bytes;) {
+        const qint64 size = std::min<qint64>(chunk.size(), bytes - written);
+        if (file.write(chunk.constData(), size) != size)
+            return false;
+        written += size;
+    }
+    return true;
+}
+
+// One editor in a window of ordinary size, as a document window holds it.
+struct ShownEditor {
+    razo::RazoEditor editor;
+    razo::ScintillaTextControl control{editor};
+    BenchDocument document;
+    razo::CRazoView view{control, document};
+    explicit ShownEditor(bool wrap) {
+        editor.resize(1000, 700);
+        if (wrap)
+            editor.setWrapMode(QsciScintilla::WrapWord);
+        editor.show();
+        QCoreApplication::processEvents();
+    }
+    bool Open(const QString& path) {
+        QString error;
+        bool byteOrderMark = false;
+        if (!razo::LoadDocumentFile(path.toStdString(), control, byteOrderMark, error))
+            return false;
+        editor.repaint();
+        return true;
+    }
+    // A key as the user presses it, then what the window does next: repaint and Ln/Col.
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers, const QString& text = QString()) {
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+        QApplication::sendEvent(&editor, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+        QApplication::sendEvent(&editor, &release);
+        editor.repaint();
+        int line = 0;
+        int column = 0;
+        view.GetCaretLineCol(line, column);
+        benchmark::DoNotOptimize(column);
+    }
+};
+
+struct Fixture {
+    QTemporaryDir dir;
+    QString path;
+};
+
+Fixture& TenMegabyteLine() {
+    static Fixture fixture = [] {
+        Fixture f;
+        f.path = f.dir.filePath("minified.html");
+        if (!WriteMinifiedPage(f.path, 10 * kMiB))
+            f.path.clear();
+        return f;
+    }();
+    return fixture;
+}
+
+std::unique_ptr<ShownEditor> g_loaded;
+
+ShownEditor* LoadedLine(benchmark::State& state) {
+    if (TenMegabyteLine().path.isEmpty()) {
+        state.SkipWithError("cannot write the page");
+        return nullptr;
+    }
+    if (!g_loaded) {
+        g_loaded = std::make_unique<ShownEditor>(false);
+        g_loaded->Open(TenMegabyteLine().path);
+    }
+    return g_loaded.get();
+}
+
+void BM_LongLineOpen(benchmark::State& state) {
+    const QString path = TenMegabyteLine().path;
+    for (auto _ : state) {
+        ShownEditor shown(false);
+        if (!shown.Open(path))
+            state.SkipWithError("cannot open the page");
+    }
+}
+
+void BM_LongLineTypeAtEnd(benchmark::State& state) {
+    ShownEditor* shown = LoadedLine(state);
+    if (!shown)
+        return;
+    const long end = shown->control.TextLength();
+    shown->control.SetSel(end, end);
+    shown->editor.repaint();
+    for (auto _ : state)
+        shown->Press(Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+}
+
+void BM_LongLineCaretToStartAndEnd(benchmark::State& state) {
+    ShownEditor* shown = LoadedLine(state);
+    if (!shown)
+        return;
+    for (auto _ : state) {
+        shown->Press(Qt::Key_Home, Qt::ControlModifier);
+        shown->Press(Qt::Key_End, Qt::ControlModifier);
+    }
+}
+
+void BM_LongLineSave(benchmark::State& state) {
+    ShownEditor* shown = LoadedLine(state);
+    if (!shown)
+        return;
+    QTemporaryDir dir;
+    const QString path = dir.filePath("saved.html");
+    for (auto _ : state) {
+        QString error;
+        if (!razo::SaveDocumentFile(path.toStdString(), {shown->control.TextView()}, error))
+            state.SkipWithError("save failed");
+    }
+}
+
+// Memory of a 300 MB page of one line, against the size of the file.
+void BM_HugeLineMemory(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("huge.html");
+    const qint64 size = 300 * kMiB;
+    if (!WriteMinifiedPage(path, size)) {
+        state.SkipWithError("cannot write the page");
+        return;
+    }
+    for (auto _ : state) {
+        const double before = razo::bench::ResidentMiB();
+        razo::bench::ResetPeak();
+        {
+            ShownEditor shown(false);
+            if (!shown.Open(path))
+                state.SkipWithError("cannot open the page");
+            const long end = shown.control.TextLength();
+            shown.control.SetSel(end, end);
+            shown.editor.repaint();
+            state.counters["settled_MiB"] = razo::bench::ResidentMiB() - before;
+        }
+        state.counters["peak_MiB"] = razo::bench::PeakMiB() - before;
+        state.counters["file_MiB"] = double(size) / kMiB;
+    }
+}
+
+void BM_WrappedOpen(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("wrapped.html");
+    if (!WriteLinedPage(path, state.range(0) * kMiB)) {
+        state.SkipWithError("cannot write the page");
+        return;
+    }
+    for (auto _ : state) {
+        ShownEditor shown(true);
+        if (!shown.Open(path))
+            state.SkipWithError("cannot open the page");
+    }
+}
+
+BENCHMARK(BM_LongLineOpen)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_LongLineTypeAtEnd)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_LongLineCaretToStartAndEnd)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_LongLineSave)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_WrappedOpen)->ArgName("MiB")->Arg(50)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_HugeLineMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+[[maybe_unused]] const bool g_released = razo::bench::ReleaseBeforeExit([] { g_loaded.reset(); });
+
+} // namespace
