@@ -24,6 +24,9 @@ public:
     virtual void SetModify(bool modified) = 0;
     virtual bool CanUndo() const = 0;
     virtual void Undo() = 0;
+    // Takes back an undo, for controls with an undo history; the classic control has none.
+    virtual bool CanRedo() const { return false; }
+    virtual void Redo() {}
 
     virtual long LineFromChar(long offset) const = 0;
     virtual long LineIndex(long line) const = 0;

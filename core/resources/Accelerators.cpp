@@ -50,6 +50,7 @@ constexpr Accelerator kAccelerators[] = {
     {"Ctrl+Y", cmd::RepeatTags},
     {"Ctrl+Z", cmd::EditUndo},
     {"Alt+Backspace", cmd::EditUndo},
+    {"Ctrl+Shift+Z", cmd::EditRedo},
     {"F1", cmd::Help},
     {"Shift+F1", cmd::ContextHelp},
     {"F3", cmd::EditFindNext},

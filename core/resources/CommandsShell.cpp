@@ -28,6 +28,7 @@ constexpr CommandInfo kShellCommands[] = {
 
     // Edit
     {cmd::EditUndo, "edit.undo", "&Undo", "", "Undo the last action", "Undo"},
+    {cmd::EditRedo, "edit.redo", "&Redo", "", "Redo the previously undone action", "Redo"},
     {cmd::RepeatTags, "edit.repeatTags", "R&epeat Last Tag Insertion", "", "Repeat the last tag insertion",
      "Repeat Tags"},
     {cmd::EditCut, "edit.cut", "Cu&t", "", "Cut the selection and put it on the Clipboard", "Cut"},

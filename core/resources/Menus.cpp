@@ -97,7 +97,7 @@ std::vector<MenuEntry> BuildDocumentMenuBar() {
     return {
         Submenu("&File", {cmd::FileNew, cmd::FileOpen, cmd::FileClose, cmd::FileSave, cmd::FileSaveAs, kSep, cmd::BrowserTest, cmd::BrowserTest2, cmd::Preferences, kSep, cmd::FilePrint, cmd::FilePrintPreview,
                           cmd::FilePrintSetup, kSep, RecentFiles(), kSep, cmd::AppExit}),
-        Submenu("&Edit", {cmd::EditUndo, cmd::RepeatTags, kSep, cmd::EditCut, cmd::EditCopy, cmd::EditPaste, kSep, cmd::EditFind, cmd::EditFindNext, cmd::EditReplace, kSep, cmd::EditSelectAll}),
+        Submenu("&Edit", {cmd::EditUndo, cmd::EditRedo, cmd::RepeatTags, kSep, cmd::EditCut, cmd::EditCopy, cmd::EditPaste, kSep, cmd::EditFind, cmd::EditFindNext, cmd::EditReplace, kSep, cmd::EditSelectAll}),
         ViewMenu(),
         Submenu("F&ont", {cmd::Bold, cmd::Italic, cmd::Teletype, cmd::Underline, cmd::Strike, cmd::Big, cmd::Small, cmd::Subscript, cmd::Superscript, kSep, cmd::Font}),
         Submenu("&Phrase", {cmd::Citation, cmd::Code, cmd::Emphasis, cmd::Keyboard, cmd::Sample, cmd::Strong, cmd::Variable, cmd::DefineTerm}),

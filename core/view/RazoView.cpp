@@ -39,6 +39,8 @@ constexpr int LnColMaxChars = 30;
 CRazoView::CRazoView(TextControl& control, Document& document) : m_control(control), m_document(document) {
     m_target.OnCommand(cmd::EditUndo, [this] { OnEditUndo(); });
     m_target.OnUpdate(cmd::EditUndo, [this](CmdUI& ui) { OnUpdateEditUndo(ui); });
+    m_target.OnCommand(cmd::EditRedo, [this] { OnEditRedo(); });
+    m_target.OnUpdate(cmd::EditRedo, [this](CmdUI& ui) { OnUpdateEditRedo(ui); });
     m_target.OnCommand(cmd::RepeatTags, [this] { OnRepeatTags(); });
     m_target.OnUpdate(cmd::RepeatTags, [this](CmdUI& ui) { OnUpdateRepeatTags(ui); });
     m_target.OnUpdate(cmd::IndicatorLnCol, [this](CmdUI& ui) { OnUpdateLineCol(ui); });
@@ -97,6 +99,17 @@ void CRazoView::RemoveLastPair() {
 
 void CRazoView::OnUpdateEditUndo(CmdUI& ui) const {
     ui.Enable(!m_control.GetModify() || m_control.CanUndo());
+}
+
+// What the control's own history undid; the last inserted pair, which the view removes itself,
+// does not come back this way.
+void CRazoView::OnEditRedo() {
+    if (m_control.CanRedo())
+        m_control.Redo();
+}
+
+void CRazoView::OnUpdateEditRedo(CmdUI& ui) const {
+    ui.Enable(m_control.CanRedo());
 }
 
 void CRazoView::OnRepeatTags() {

@@ -25,6 +25,8 @@ public:
 
     void OnEditUndo();
     void OnUpdateEditUndo(CmdUI& ui) const;
+    void OnEditRedo();
+    void OnUpdateEditRedo(CmdUI& ui) const;
     void OnRepeatTags();
     void OnUpdateRepeatTags(CmdUI& ui) const;
     void OnUpdateLineCol(CmdUI& ui) const;

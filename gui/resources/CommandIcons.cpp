@@ -292,6 +292,7 @@ const std::map<int, StandardIcon>& StandardIcons() {
         {cmd::EditCopy, {"edit-copy", QStyle::SP_CustomBase, nullptr, DrawCopies}},
         {cmd::EditPaste, {"edit-paste", QStyle::SP_CustomBase, nullptr, DrawClipboard}},
         {cmd::EditUndo, {"edit-undo", QStyle::SP_ArrowBack, nullptr}},
+        {cmd::EditRedo, {"edit-redo", QStyle::SP_ArrowForward, nullptr}},
         {cmd::RepeatTags, {"edit-redo", QStyle::SP_BrowserReload, nullptr}},
         {cmd::AppAbout, {"help-about", QStyle::SP_MessageBoxInformation, nullptr}},
         {cmd::ContextHelp, {"help-contextual", QStyle::SP_TitleBarContextHelpButton, nullptr}},

@@ -202,6 +202,14 @@ void ScintillaTextControl::Undo() {
     m_editor.SendScintilla(Sci::SCI_UNDO);
 }
 
+bool ScintillaTextControl::CanRedo() const {
+    return m_editor.SendScintilla(Sci::SCI_CANREDO) != 0;
+}
+
+void ScintillaTextControl::Redo() {
+    m_editor.SendScintilla(Sci::SCI_REDO);
+}
+
 long ScintillaTextControl::LineFromChar(long offset) const {
     return m_editor.SendScintilla(Sci::SCI_LINEFROMPOSITION, static_cast<unsigned long>(offset));
 }

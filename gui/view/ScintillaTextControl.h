@@ -51,6 +51,8 @@ public:
     void SetModify(bool modified) override;
     bool CanUndo() const override;
     void Undo() override;
+    bool CanRedo() const override;
+    void Redo() override;
     long LineFromChar(long offset) const override;
     long LineIndex(long line) const override;
     long TextLength() const override;

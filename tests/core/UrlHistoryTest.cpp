@@ -84,7 +84,9 @@ TEST_F(UrlHistoryTest, FillHistoryListsLoadsEveryUrlCombo) {
                   UrlCombo(12, "Class:", HistoryList::JavaClasses), Edit(13, "Plain:")};
     ScriptedFields fields(t);
     FillHistoryLists(t, fields, profile);
-    EXPECT_EQ(fields.Entries(10), (std::vector<std::string>{"b.html", "a.html"}));
+    // Loaded oldest first, shown in alphabetical order.
+    EXPECT_EQ(fields.Added(10), (std::vector<std::string>{"b.html", "a.html"}));
+    EXPECT_EQ(fields.Entries(10), (std::vector<std::string>{"a.html", "b.html"}));
     EXPECT_EQ(fields.Entries(11), fields.Entries(10));
     EXPECT_EQ(fields.Entries(12), std::vector<std::string>{"Applet.class"});
     EXPECT_TRUE(fields.Entries(13).empty());

@@ -157,6 +157,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{cmd::DocumentType, "Insert &document type definition...", "", "", ""},
                       TextCase{cmd::DirectoryList, "&Directory...", "", "<DIR>..</DIR>", ""},
                       TextCase{cmd::Italic, "&Italic", "Ctrl+I", "<I>..</I>", "Italics"},
+                      TextCase{cmd::EditRedo, "&Redo", "Ctrl+Shift+Z", "Redo the previously undone action",
+                               "Redo"},
                       TextCase{cmd::ToolbarNetscape, "&Netscape Bar", "", "Show or hide the Netscape Elements toolbar",
                                "Toggle Netscape Elements"},
                       TextCase{cmd::HomePageButton, "Razo, Get It Now! Button", "", "Inserts the Razo, Get It Now! Button",
@@ -198,7 +200,7 @@ TEST(VocabularyAccelerators, KeyShownInAMenuRunsThatCommand) {
         ++shown;
         EXPECT_EQ(byKey[key], e.id) << e.caption << " shows " << key;
     });
-    EXPECT_EQ(shown, 38);
+    EXPECT_EQ(shown, 39);
 }
 
 TEST(VocabularyMenus, EveryItemHasACaptionAndEverySubmenuHasItems) {
@@ -221,7 +223,7 @@ TEST(VocabularyMenus, EveryItemHasACaptionAndEverySubmenuHasItems) {
 
 TEST(VocabularyMenus, DocumentMenuBarHasItsMenusWithTheirItemCounts) {
     const std::vector<std::pair<std::string, size_t>> expected = {
-        {"&File", 17},     {"&Edit", 12},     {"&View", 20},      {"F&ont", 11},
+        {"&File", 17},     {"&Edit", 13},     {"&View", 20},      {"F&ont", 11},
         {"&Phrase", 8},    {"&Lists", 9},     {"&Structure", 13}, {"Ele&ments", 13},
         {"&Netscape", 14}, {"M&icrosoft", 9}, {"&Window", 4},     {"&Help", 4}};
     const auto& bar = DocumentMenuBar();

@@ -1,6 +1,7 @@
 #include "support/ScriptedDialogRunner.h"
 
 #include <algorithm>
+#include <cctype>
 #include <memory>
 
 #include "dialogs/Dialog.h"
@@ -9,10 +10,31 @@
 
 namespace razo::test {
 
+namespace {
+
+// A sorted list orders its entries as the real one does: alphabetically, letter case ignored,
+// a new entry after those equal to it.
+bool LessIgnoringCase(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+void Insert(std::vector<std::string>& entries, const std::string& text, bool sorted) {
+    auto at = sorted ? std::upper_bound(entries.begin(), entries.end(), text, LessIgnoringCase) : entries.end();
+    entries.insert(at, text);
+}
+
+} // namespace
+
 ScriptedFields::ScriptedFields(const DialogTemplate& dialogTemplate) : m_template(dialogTemplate) {
-    for (const auto& control : dialogTemplate.controls)
-        if (control.kind == ControlKind::ListCombo || control.kind == ControlKind::EditableCombo)
-            m_entries[control.id] = control.entries;
+    for (const auto& control : dialogTemplate.controls) {
+        if (control.kind != ControlKind::ListCombo && control.kind != ControlKind::EditableCombo)
+            continue;
+        auto& entries = m_entries[control.id];
+        for (const auto& entry : control.entries)
+            Insert(entries, entry, control.sorted);
+    }
 }
 
 bool ScriptedFields::IsList(int id) const {
@@ -70,7 +92,15 @@ bool ScriptedFields::SelectListString(int id, const std::string& text) {
 }
 
 void ScriptedFields::AddListEntry(int id, const std::string& text) {
-    m_entries[id].push_back(text);
+    const ControlTemplate* control = m_template.Find(id);
+    Insert(m_entries[id], text, control && control->sorted);
+    m_added[id].push_back(text);
+}
+
+const std::vector<std::string>& ScriptedFields::Added(int id) const {
+    static const std::vector<std::string> none;
+    auto found = m_added.find(id);
+    return found == m_added.end() ? none : found->second;
 }
 
 int ScriptedFields::GetRadioIndex(int firstId) const {
@@ -196,7 +226,7 @@ bool ScriptedDialogRunner::RunModal(CDialog& dialog) {
         run.title = run.openedTitle;
     for (const auto& control : dialog.Template().controls)
         if (control.history != HistoryList::None)
-            run.listEntries[control.id] = fields.Entries(control.id);
+            run.listEntries[control.id] = fields.Added(control.id);
 
     while (!m_script.empty()) {
         Press press = m_script.front();

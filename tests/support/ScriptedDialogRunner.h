@@ -38,7 +38,10 @@ public:
     bool IsEnabled(int id) const override { return !m_disabled.count(id); }
     void MarkReturnControl(int id) override { returnControl = id; }
 
+    // A list's entries as shown (a sorted list in alphabetical order).
     const std::vector<std::string>& Entries(int id) const;
+    // The entries added since the dialog opened, in the order they were added.
+    const std::vector<std::string>& Added(int id) const;
 
     int returnControl = 0;
 
@@ -50,6 +53,7 @@ private:
     std::map<int, int> m_check;
     std::map<int, int> m_radio;
     std::map<int, std::vector<std::string>> m_entries;
+    std::map<int, std::vector<std::string>> m_added;
     std::set<int> m_disabled;
 };
 
@@ -108,7 +112,9 @@ public:
         std::string title; // as the dialog ended
         bool expanded = false;
         std::vector<int> refusedAt; // the control the user was sent back to, per refused press
-        std::map<int, std::vector<std::string>> listEntries; // URL lists filled at initialisation
+        // What the URL lists were filled with at initialisation, in the order added (they show
+        // it sorted).
+        std::map<int, std::vector<std::string>> listEntries;
         std::map<int, CColourSwatch> swatches;               // as last painted
         std::set<int> disabled;                              // controls disabled as the dialog ended
         std::vector<int> blocked; // controls the script tried to use while they were disabled
