@@ -1,13 +1,17 @@
 #include "elements/Applets.h"
 #include "elements/Blocks.h"
+#include "elements/Body.h"
 #include "elements/ElementRegistry.h"
 #include "elements/Forms.h"
 #include "elements/Frames.h"
 #include "elements/ImageMaps.h"
+#include "elements/Images.h"
+#include "elements/Links.h"
 #include "elements/Fonts.h"
 #include "elements/Lists.h"
 #include "elements/SoundMarquee.h"
 #include "elements/Tables.h"
+#include "elements/StandardTags.h"
 
 namespace razo {
 
@@ -19,6 +23,10 @@ void RegisterElementFamilies(ElementRegistry& registry) {
     RegisterFontFamily(registry);
     RegisterAppletFamily(registry);
     RegisterSoundMarqueeFamily(registry);
+    RegisterLinkFamily(registry);
+    RegisterBodyFamily(registry);
+    RegisterStandardTags(registry);
+    RegisterImageFamily(registry);
     RegisterImageMapFamily(registry);
     RegisterFormFamily(registry);
     RegisterFrameFamily(registry);

@@ -32,6 +32,8 @@
 #include "app/RazoDoc.h"
 #include "app/RecentFiles.h"
 #include "app/StatusPanes.h"
+#include "dialogs/DialogWindow.h"
+#include "dialogs/QtDialogRunner.h"
 #include "resources/Accelerators.h"
 #include "resources/CommandIds.h"
 #include "resources/Menus.h"
@@ -403,7 +405,14 @@ private slots:
             preselected = dialog->List()->currentItem()->text();
             dialog->accept();
         });
+        // The new document then asks for its document type and body; no skeleton here.
+        QStringList skeletonDialogs;
+        App().Dialogs().onShow = [&skeletonDialogs](DialogWindow& dialog) {
+            skeletonDialogs << dialog.windowTitle();
+            QTimer::singleShot(0, &dialog, [&dialog] { dialog.reject(); });
+        };
         QVERIFY(Window().Dispatcher().Execute(cmd::FileNew));
+        QCOMPARE(skeletonDialogs, QStringList({"Document Type Specification", "Body (HTML 2.0)"}));
         QCOMPARE(shown, listed);
         QCOMPARE(preselected, listed.first());
         DocumentWindow* window = Window().ActiveDocument();

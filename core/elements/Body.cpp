@@ -1,0 +1,245 @@
+#include "elements/Body.h"
+
+#include <cctype>
+#include <initializer_list>
+
+#include "dialogs/Colours.h"
+#include "dialogs/DataExchange.h"
+#include "dialogs/UrlHistory.h"
+#include "elements/ElementCommand.h"
+#include "elements/ElementRegistry.h"
+#include "elements/Markup.h"
+#include "resources/CommandIds.h"
+
+namespace razo {
+
+namespace {
+
+using namespace body;
+
+constexpr int MaxUrlChars = 1024;
+
+// The background colours all five samples, so each text colour is seen on it.
+std::vector<ColourFieldSpec> ColourFields(ColourNames names) {
+    return {
+        {"BGCOLOR",
+         "Background",
+         IdBackgroundName,
+         IdBackgroundNumber,
+         IdBackgroundSelect,
+         {IdBackgroundSample, IdTextSample, IdLinkSample, IdVisitedSample, IdActiveSample},
+         ColourRole::Background,
+         names},
+        {"TEXT", "Text", IdTextName, IdTextNumber, IdTextSelect, {IdTextSample}, ColourRole::Text, names},
+        {"LINK", "Link", IdLinkName, IdLinkNumber, IdLinkSelect, {IdLinkSample}, ColourRole::Text, names},
+        {"VLINK",
+         "Visited link",
+         IdVisitedName,
+         IdVisitedNumber,
+         IdVisitedSelect,
+         {IdVisitedSample},
+         ColourRole::Text,
+         names},
+        {"ALINK",
+         "Active link",
+         IdActiveName,
+         IdActiveNumber,
+         IdActiveSelect,
+         {IdActiveSample},
+         ColourRole::Text,
+         names},
+    };
+}
+
+std::string Lowered(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// The "Colour Specification" group: one row per field.
+std::vector<ControlTemplate> ColourGroup(const std::vector<ColourFieldSpec>& fields) {
+    std::vector<ControlTemplate> rows;
+    for (const auto& field : fields) {
+        auto controls = ColourFieldControls(field);
+        controls.front() = controls.front().Help(
+            "The " + Lowered(field.label) +
+            " colour by name; or choose (None) and give six hexadecimal digits in the box beside it, or "
+            "pick a colour with Select. A name wins over a number.");
+        rows.insert(rows.end(), controls.begin(), controls.end());
+    }
+    std::vector<ControlTemplate> group = {GroupBox("Colour Specification", static_cast<int>(rows.size()))};
+    group.insert(group.end(), rows.begin(), rows.end());
+    return group;
+}
+
+ControlTemplate BackgroundUrl(std::string label) {
+    return UrlCombo(IdBackgroundUrl, std::move(label))
+        .Help("An image tiled behind the page. A local file is written relative to this document; the URL "
+              "is remembered for later dialogs.");
+}
+
+ControlTemplate BackgroundBrowse() {
+    return BrowseButton(IdBrowse, IdBackgroundUrl, browse::LinkTitle, browse::ImageFilter)
+        .Help("Picks a local image; its path is put into the field.");
+}
+
+DialogTemplate BodyTemplate(int idd, std::string title, int width, int height, bool expandable,
+                            std::vector<ControlTemplate> controls, ColourNames names) {
+    auto fields = ColourFields(names);
+    auto colours = ColourGroup(fields);
+    controls.insert(controls.end(), colours.begin(), colours.end());
+    if (expandable)
+        for (auto& control : controls)
+            control = control.Expanded();
+    auto made = MakeDialogTemplate(idd, std::move(title), width, height, expandable,
+                                   "<BODY> on a line of its own in front of the selection and </BODY> "
+                                   "after it.",
+                                   std::move(controls));
+    made.colourFields = std::move(fields);
+    return made;
+}
+
+void ExchangeNames(CDataExchange& dx, CBodyColours& colours, std::initializer_list<int> ids) {
+    for (int id : ids)
+        DDX_CBString(dx, id, colours.Member(id));
+}
+
+void ExchangeNumbers(CDataExchange& dx, CBodyColours& colours, std::initializer_list<int> ids) {
+    for (int id : ids)
+        DDX_ColourNumber(dx, id, colours.Member(id));
+}
+
+// " BACKGROUND=..." relative to the document, or nothing (and nothing remembered) when empty.
+std::string BackgroundAttribute(const std::string& url, const BuildContext& context) {
+    if (url.empty())
+        return {};
+    return QuotedAttribute("BACKGROUND", context.RelativePath(url));
+}
+
+TagPair BodyPair(const Tag& tag) {
+    return {tag.Close("\r\n"), "</BODY>\r\n"};
+}
+
+} // namespace
+
+std::string& CBodyColours::Member(int id) {
+    switch (id) {
+    case IdBackgroundName:
+        return m_strBackgroundName;
+    case IdBackgroundNumber:
+        return m_strBackgroundNumber;
+    case IdTextName:
+        return m_strTextName;
+    case IdTextNumber:
+        return m_strTextNumber;
+    case IdLinkName:
+        return m_strLinkName;
+    case IdLinkNumber:
+        return m_strLinkNumber;
+    case IdVisitedName:
+        return m_strVisitedName;
+    case IdVisitedNumber:
+        return m_strVisitedNumber;
+    case IdActiveName:
+        return m_strActiveName;
+    default:
+        return m_strActiveNumber;
+    }
+}
+
+std::string CBodyColours::Attributes() const {
+    return FormatColourAttribute("BGCOLOR", m_strBackgroundName, m_strBackgroundNumber) +
+           FormatColourAttribute("TEXT", m_strTextName, m_strTextNumber) +
+           FormatColourAttribute("LINK", m_strLinkName, m_strLinkNumber) +
+           FormatColourAttribute("VLINK", m_strVisitedName, m_strVisitedNumber) +
+           FormatColourAttribute("ALINK", m_strActiveName, m_strActiveNumber);
+}
+
+const DialogTemplate& CBodyDialog::TemplateData() {
+    static const DialogTemplate t =
+        BodyTemplate(IDD, "Body", 262, 140, true, {BackgroundUrl("Bkgnd image URL:"), BackgroundBrowse()},
+                     ColourNames::Html32);
+    return t;
+}
+
+void CBodyDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_CBString(dx, IdBackgroundUrl, m_strBackground);
+    DDV_MaxChars(dx, m_strBackground, MaxUrlChars);
+    ExchangeNames(dx, *this, {IdActiveName, IdBackgroundName, IdLinkName, IdTextName, IdVisitedName});
+    ExchangeNumbers(dx, *this,
+                    {IdBackgroundNumber, IdLinkNumber, IdTextNumber, IdVisitedNumber, IdActiveNumber});
+}
+
+const DialogTemplate& CBodyNetscapeDialog::TemplateData() {
+    static const DialogTemplate t =
+        BodyTemplate(IDD, "Body (Netscape)", 262, 140, false,
+                     {BackgroundUrl("Bkgnd image URL:"), BackgroundBrowse()}, ColourNames::Extended);
+    return t;
+}
+
+void CBodyNetscapeDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_Text(dx, IdBackgroundUrl, m_strBackground);
+    DDV_MaxChars(dx, m_strBackground, MaxUrlChars);
+    ExchangeNames(dx, *this, {IdActiveName});
+    ExchangeNumbers(dx, *this, {IdActiveNumber});
+    ExchangeNames(dx, *this, {IdBackgroundName, IdLinkName, IdTextName, IdVisitedName});
+    ExchangeNumbers(dx, *this, {IdBackgroundNumber, IdLinkNumber, IdTextNumber, IdVisitedNumber});
+}
+
+const DialogTemplate& CBodyMicrosoftDialog::TemplateData() {
+    static const DialogTemplate t = BodyTemplate(
+        IDD, "Body (Microsoft)", 262, 180, false,
+        {BackgroundUrl("Bkgnd URL:"), BackgroundBrowse(),
+         CheckBox(IdWatermark, "Fixed background for watermark effect")
+             .Help("Keeps the background image still while the page scrolls; needs a background image."),
+         Edit(IdLeftMargin, "Left margin:").Help("Space left of the page's contents, in pixels."),
+         Label("in pixels.").Beside(),
+         Edit(IdTopMargin, "Top margin:").Help("Space above the page's contents, in pixels."),
+         Label("in pixels.").Beside()},
+        ColourNames::Html32);
+    return t;
+}
+
+void CBodyMicrosoftDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_Text(dx, IdBackgroundUrl, m_strBackground);
+    DDX_Check(dx, IdWatermark, m_bWatermark);
+    DDX_OptionalNumber(dx, IdTopMargin, m_strTopMargin);
+    DDX_OptionalNumber(dx, IdLeftMargin, m_strLeftMargin);
+    ExchangeNames(dx, *this, {IdActiveName, IdBackgroundName, IdLinkName, IdTextName, IdVisitedName});
+    ExchangeNumbers(dx, *this,
+                    {IdBackgroundNumber, IdLinkNumber, IdTextNumber, IdVisitedNumber, IdActiveNumber});
+    if (dx.Saving() && m_bWatermark && m_strBackground.empty())
+        dx.Refuse(IdBackgroundUrl, messages::WatermarkWithoutBackground, MessageIcon::None);
+}
+
+TagPair BuildBody(const CBodyDialog& dialog, const BuildContext& context) {
+    Tag tag("BODY");
+    if (context.expanded)
+        tag.Raw(BackgroundAttribute(dialog.m_strBackground, context)).Raw(dialog.Attributes());
+    return BodyPair(tag);
+}
+
+TagPair BuildBodyNetscape(const CBodyNetscapeDialog& dialog, const BuildContext& context) {
+    Tag tag("BODY");
+    tag.Raw(BackgroundAttribute(dialog.m_strBackground, context)).Raw(dialog.Attributes());
+    return BodyPair(tag);
+}
+
+TagPair BuildBodyMicrosoft(const CBodyMicrosoftDialog& dialog, const BuildContext& context) {
+    Tag tag("BODY");
+    tag.Raw(BackgroundAttribute(dialog.m_strBackground, context))
+        .Attr("BGPROPERTIES", dialog.m_bWatermark ? "FIXED" : "")
+        .Raw(dialog.Attributes())
+        .Attr("TOPMARGIN", dialog.m_strTopMargin)
+        .Attr("LEFTMARGIN", dialog.m_strLeftMargin);
+    return BodyPair(tag);
+}
+
+void RegisterBodyFamily(ElementRegistry& registry) {
+    registry.Bind<CBodyDialog>(cmd::Body, BuildBody);
+    registry.Bind<CBodyNetscapeDialog>(cmd::BodyNetscape, BuildBodyNetscape);
+    registry.Bind<CBodyMicrosoftDialog>(cmd::BodyMicrosoft, BuildBodyMicrosoft);
+}
+
+} // namespace razo

@@ -1,0 +1,257 @@
+#include "elements/Images.h"
+
+#include "dialogs/DataExchange.h"
+#include "dialogs/UrlHistory.h"
+#include "elements/ElementCommand.h"
+#include "elements/ElementRegistry.h"
+#include "elements/Markup.h"
+#include "resources/CommandIds.h"
+
+namespace razo {
+
+namespace {
+
+using namespace images;
+
+constexpr int MaxUrlChars = 1024;
+
+ControlTemplate SourceField() {
+    return UrlCombo(IdSrc, "Image src:")
+        .Help("The image file; it must be given. A local file is written relative to this document; the "
+              "URL is remembered for later dialogs.");
+}
+
+ControlTemplate SourceBrowse() {
+    return BrowseButton(IdBrowseSrc, IdSrc, browse::LinkTitle, browse::ImageFilter)
+        .Help("Picks a local image; its path is put into the field.");
+}
+
+ControlTemplate AltField() {
+    return Edit(IdAlt, "Alternate text:").Width(160).Help("Text shown where the image cannot be.");
+}
+
+ControlTemplate AlignList(std::vector<std::string> entries) {
+    return ListCombo(IdAlign, "Alignment:", std::move(entries))
+        .Sorted()
+        .Help("How the image sits in the line of text around it.");
+}
+
+ControlTemplate IsMapBox() {
+    return CheckBox(IdIsMap, "&Server side image map")
+        .Help("The server gets the point clicked on the image (ISMAP).");
+}
+
+ControlTemplate MapField(int id) {
+    return UrlCombo(id, "Client side <MAP> element URL:")
+        .Help("The <MAP> element whose areas the image uses, usually #name; remembered for later dialogs.");
+}
+
+ControlTemplate MapBrowse(int id, int fieldId) {
+    return BrowseButton(id, fieldId, browse::LinkTitle, browse::HtmlFilter)
+        .Help("Picks the local page that holds the map.");
+}
+
+// Width, height, vertical and horizontal space and, unless left out, the border, in pixels.
+std::vector<ControlTemplate> SizeFields(bool withBorder) {
+    std::vector<ControlTemplate> fields = {
+        Edit(IdWidth, "Width:").Help("The width the image is shown at, in pixels."),
+        Edit(IdHeight, "Height:").Help("The height the image is shown at, in pixels."),
+        Edit(IdVSpace, "Vertical space:").Help("Space above and below the image, in pixels."),
+        Edit(IdHSpace, "Horizontal space:").Help("Space left and right of the image, in pixels."),
+    };
+    if (withBorder)
+        fields.push_back(Edit(IdBorder, "Border width:")
+                             .Help("The width of the frame around the image, in "
+                                   "pixels; 0 for none."));
+    return fields;
+}
+
+void ExchangeSource(CDataExchange& dx, std::string& value) {
+    DDX_RequiredText(dx, IdSrc, value);
+    DDV_TextLength(dx, value, MaxUrlChars);
+}
+
+void ExchangeOptionalUrl(CDataExchange& dx, int id, std::string& value) {
+    DDX_CBString(dx, id, value);
+    DDV_MaxChars(dx, value, MaxUrlChars);
+}
+
+// " NAME=\"url\"" with the URL relative to the document; nothing, and nothing remembered, for an
+// empty field.
+std::string UrlAttribute(const char* name, const std::string& url, const BuildContext& context) {
+    if (url.empty())
+        return {};
+    return QuotedAttribute(name, context.RelativePath(url));
+}
+
+// SRC, ALIGN, ALT and ISMAP, as every image dialog starts its tag.
+template <class Dialog> Tag ImageStart(const Dialog& dialog, const BuildContext& context) {
+    Tag tag("IMG");
+    tag.AlwaysQuoted("SRC", context.RelativePath(dialog.m_strSrc))
+        .Attr("ALIGN", dialog.m_strAlign)
+        .Quoted("ALT", dialog.m_strAlt)
+        .Flag("ISMAP", dialog.m_bIsMap != 0);
+    return tag;
+}
+
+// WIDTH, HEIGHT, BORDER, VSPACE, HSPACE and USEMAP of the HTML 3.2 and Netscape dialogs.
+template <class Dialog> void AddSizes(Tag& tag, const Dialog& dialog, const BuildContext& context) {
+    tag.Attr("WIDTH", dialog.m_strWidth)
+        .Attr("HEIGHT", dialog.m_strHeight)
+        .Attr("BORDER", dialog.m_strBorder)
+        .Attr("VSPACE", dialog.m_strVSpace)
+        .Attr("HSPACE", dialog.m_strHSpace)
+        .Raw(UrlAttribute("USEMAP", dialog.m_strMapURL, context));
+}
+
+} // namespace
+
+const DialogTemplate& CInlineImageDialog::TemplateData() {
+    static const DialogTemplate t = [] {
+        std::vector<ControlTemplate> controls = {SourceField(), SourceBrowse(), AltField(),
+                                                 AlignList({"top", "middle", "bottom", "left", "right"}),
+                                                 IsMapBox()};
+        for (const auto& field : SizeFields(true))
+            controls.push_back(field.Expanded());
+        controls.push_back(GroupBox("Image Map settings:", 2).Expanded());
+        controls.push_back(MapField(IdMapUrl).Expanded());
+        controls.push_back(MapBrowse(IdBrowseMap, IdMapUrl).Expanded());
+        return MakeDialogTemplate(IDD, "Inline Image", 262, 150, true,
+                                  "An image tag <IMG> in front of the selection.", std::move(controls));
+    }();
+    return t;
+}
+
+void CInlineImageDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_CBString(dx, IdAlign, m_strAlign);
+    DDX_Text(dx, IdAlt, m_strAlt);
+    DDX_Check(dx, IdIsMap, m_bIsMap);
+    ExchangeSource(dx, m_strSrc);
+    ExchangeOptionalUrl(dx, IdMapUrl, m_strMapURL);
+    DDX_OptionalNumber(dx, IdBorder, m_strBorder);
+    DDX_OptionalNumber(dx, IdHeight, m_strHeight);
+    DDX_OptionalNumber(dx, IdHSpace, m_strHSpace);
+    DDX_OptionalNumber(dx, IdVSpace, m_strVSpace);
+    DDX_OptionalNumber(dx, IdWidth, m_strWidth);
+}
+
+const DialogTemplate& CInlineImageNetscapeDialog::TemplateData() {
+    static const DialogTemplate t = [] {
+        std::vector<ControlTemplate> controls = {SourceField(), SourceBrowse(), AltField(),
+                                                 AlignList({"left", "right", "top", "toptext", "middle",
+                                                            "absmiddle", "baseline", "bottom", "absbottom"})};
+        for (const auto& field : SizeFields(true))
+            controls.push_back(field);
+        controls.push_back(GroupBox("Image Map settings:", 3));
+        controls.push_back(IsMapBox());
+        controls.push_back(MapField(IdMapUrl));
+        controls.push_back(MapBrowse(IdBrowseMap, IdMapUrl));
+        return MakeDialogTemplate(IDD, "Inline Image (Netscape)", 262, 170, false,
+                                  "An image tag <IMG> in front of the selection.", std::move(controls));
+    }();
+    return t;
+}
+
+void CInlineImageNetscapeDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_CBString(dx, IdAlign, m_strAlign);
+    DDV_MaxChars(dx, m_strAlign, MaxUrlChars);
+    DDX_Text(dx, IdAlt, m_strAlt);
+    DDX_Check(dx, IdIsMap, m_bIsMap);
+    DDX_OptionalNumber(dx, IdBorder, m_strBorder);
+    DDX_OptionalNumber(dx, IdHeight, m_strHeight);
+    DDX_OptionalNumber(dx, IdHSpace, m_strHSpace);
+    DDX_OptionalNumber(dx, IdVSpace, m_strVSpace);
+    DDX_OptionalNumber(dx, IdWidth, m_strWidth);
+    ExchangeSource(dx, m_strSrc);
+    ExchangeOptionalUrl(dx, IdMapUrl, m_strMapURL);
+}
+
+const DialogTemplate& CInlineImageMicrosoftDialog::TemplateData() {
+    static const DialogTemplate t = [] {
+        std::vector<ControlTemplate> controls = {SourceField(), SourceBrowse(), AltField(),
+                                                 AlignList({"top", "middle", "bottom", "left", "right"})};
+        for (const auto& field : SizeFields(false))
+            controls.push_back(field);
+        controls.push_back(Edit(IdBorder, "Border width:")
+                               .Help("The width of the frame around the image, in pixels; 0 for none. "
+                                     "Written as typed."));
+        controls.push_back(GroupBox("Image Map settings:", 3));
+        controls.push_back(IsMapBox());
+        controls.push_back(MapField(IdMicrosoftMapUrl));
+        controls.push_back(MapBrowse(IdMicrosoftBrowseMap, IdMicrosoftMapUrl));
+        controls.push_back(GroupBox("Embedded Avi", 6));
+        controls.push_back(
+            UrlCombo(IdDynSrc, "Dynamic src:")
+                .Help("A video clip shown in place of the image; remembered for later dialogs."));
+        controls.push_back(BrowseButton(IdBrowseDynSrc, IdDynSrc, browse::LinkTitle, browse::VideoFilter)
+                               .Help("Picks a local video clip."));
+        controls.push_back(ListCombo(IdStart, "Start:", {"Fileopen", "Mouseover", "Fileopen,Mouseover"})
+                               .Sorted()
+                               .Help("When the clip starts: as the page opens, when the mouse is over it, or "
+                                     "both."));
+        controls.push_back(CheckBox(IdControls, "Controls").Help("Shows play controls under the clip."));
+        controls.push_back(Edit(IdLoop, "Loop times:").Help("How often the clip plays."));
+        controls.push_back(CheckBox(IdInfiniteLoop, "Infinite loop")
+                               .Beside()
+                               .Help("Plays the clip until the page is left."));
+        return MakeDialogTemplate(
+            IDD, "Inline Image (Microsoft)", 262, 230, false,
+            "An image tag <IMG> in front of the selection, optionally with a video clip.",
+            std::move(controls));
+    }();
+    return t;
+}
+
+void CInlineImageMicrosoftDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_CBString(dx, IdAlign, m_strAlign);
+    DDX_Text(dx, IdAlt, m_strAlt);
+    DDX_Check(dx, IdControls, m_bControls);
+    ExchangeOptionalUrl(dx, IdDynSrc, m_strDynSrc);
+    DDX_Check(dx, IdIsMap, m_bIsMap);
+    DDX_Check(dx, IdInfiniteLoop, m_bInfiniteLoop);
+    DDX_CBString(dx, IdStart, m_strStart);
+    ExchangeSource(dx, m_strSrc);
+    DDX_OptionalNumber(dx, IdHeight, m_strHeight);
+    DDX_OptionalNumber(dx, IdWidth, m_strWidth);
+    DDX_OptionalNumber(dx, IdLoop, m_strLoop);
+    ExchangeOptionalUrl(dx, IdMicrosoftMapUrl, m_strMapURL);
+    DDX_Text(dx, IdBorder, m_strBorder);
+    DDX_OptionalNumber(dx, IdHSpace, m_strHSpace);
+    DDX_OptionalNumber(dx, IdVSpace, m_strVSpace);
+}
+
+TagPair BuildInlineImage(const CInlineImageDialog& dialog, const BuildContext& context) {
+    Tag tag = ImageStart(dialog, context);
+    if (context.expanded)
+        AddSizes(tag, dialog, context);
+    return {tag.Close(), ""};
+}
+
+TagPair BuildInlineImageNetscape(const CInlineImageNetscapeDialog& dialog, const BuildContext& context) {
+    Tag tag = ImageStart(dialog, context);
+    AddSizes(tag, dialog, context);
+    return {tag.Close(), ""};
+}
+
+TagPair BuildInlineImageMicrosoft(const CInlineImageMicrosoftDialog& dialog, const BuildContext& context) {
+    Tag tag = ImageStart(dialog, context);
+    tag.Attr("WIDTH", dialog.m_strWidth)
+        .Attr("HEIGHT", dialog.m_strHeight)
+        .Attr("VSPACE", dialog.m_strVSpace)
+        .Attr("HSPACE", dialog.m_strHSpace)
+        .Attr("BORDER", dialog.m_strBorder)
+        .Raw(UrlAttribute("DYNSRC", dialog.m_strDynSrc, context))
+        .Attr("START", dialog.m_strStart)
+        .Flag("CONTROLS", dialog.m_bControls != 0)
+        .Attr("LOOP", dialog.m_bInfiniteLoop ? std::string("infinite") : dialog.m_strLoop)
+        .Raw(UrlAttribute("USEMAP", dialog.m_strMapURL, context));
+    return {tag.Close(), ""};
+}
+
+void RegisterImageFamily(ElementRegistry& registry) {
+    registry.Bind<CInlineImageDialog>(cmd::Image, BuildInlineImage);
+    registry.Bind<CInlineImageNetscapeDialog>(cmd::ImageNetscape, BuildInlineImageNetscape);
+    registry.Bind<CInlineImageMicrosoftDialog>(cmd::ImageMicrosoft, BuildInlineImageMicrosoft);
+}
+
+} // namespace razo

@@ -1,0 +1,271 @@
+#include "elements/Links.h"
+
+#include "dialogs/DataExchange.h"
+#include "dialogs/UrlHistory.h"
+#include "elements/ElementCommand.h"
+#include "elements/ElementRegistry.h"
+#include "elements/Markup.h"
+#include "resources/CommandIds.h"
+#include "settings/SettingsKeys.h"
+
+namespace razo {
+
+namespace {
+
+using namespace links;
+
+constexpr int MaxUrlChars = 1024;
+
+const std::vector<std::string> LinkTypes = {"Banner", "Bookmark", "Copyright", "Glossary",   "Help", "Home",
+                                            "Index",  "Next",     "Previous",  "StyleSheet", "ToC",  "Up"};
+const std::vector<std::string> TargetNames = {"_blank", "_parent", "_self", "_top"};
+
+ControlTemplate UrlField(std::string label, std::string help) {
+    return UrlCombo(IdUrl, std::move(label)).Help(std::move(help));
+}
+
+ControlTemplate UrlBrowse() {
+    return BrowseButton(IdBrowse, IdUrl, browse::LinkTitle, browse::HtmlFilter)
+        .Help("Picks a local file; its path is put into the field.");
+}
+
+ControlTemplate TargetList() {
+    return EditableCombo(IdTarget, "Target name:", TargetNames)
+        .Sorted()
+        .Help("The window or frame the document opens in; pick one of the reserved names or type a "
+              "frame's name.");
+}
+
+// The fields the link dialogs share, in the order they are shown.
+std::vector<ControlTemplate> LinkControls(bool withTarget) {
+    std::vector<ControlTemplate> controls = {
+        UrlField("URL to link to:", "The document the link points at. A local file is written relative to "
+                                    "this document; the URL is remembered for later dialogs."),
+        UrlBrowse(),
+        Edit(IdName, "Name:").Help("A name for the link itself, so that other links can point at it."),
+        Edit(IdTitle, "Object title:").Help("A title for the linked document, shown as a hint."),
+        EditableCombo(IdRel, "Relationship to object:", LinkTypes)
+            .Sorted()
+            .Help("What the linked document is to this one (REL); pick a type or type your own."),
+        EditableCombo(IdRev, "Reverse relationship:", LinkTypes)
+            .Sorted()
+            .Help("What this document is to the linked one (REV)."),
+    };
+    if (withTarget)
+        controls.push_back(TargetList());
+    return controls;
+}
+
+void ExchangeRequiredUrl(CDataExchange& dx, int id, std::string& value) {
+    DDX_RequiredText(dx, id, value);
+    DDV_TextLength(dx, value, MaxUrlChars);
+}
+
+// HREF, NAME, TITLE, REL and REV as a link and a LINK element write them.
+template <class Dialog>
+Tag LinkStart(const char* element, const Dialog& dialog, const BuildContext& context) {
+    Tag tag(element);
+    tag.Quoted("HREF", context.RelativePath(dialog.m_strURL))
+        .Quoted("NAME", dialog.m_strName)
+        .Quoted("TITLE", dialog.m_strTitle)
+        .Attr("REL", dialog.m_strRel)
+        .Attr("REV", dialog.m_strRev);
+    return tag;
+}
+
+} // namespace
+
+const DialogTemplate& CHypertextLinkDialog::TemplateData() {
+    static const DialogTemplate t =
+        MakeDialogTemplate(IDD, "Hypertext Link (HTML 2.0)", 263, 78, false,
+                           "A link: <A HREF=...> and </A> around the selection. The Link command of the "
+                           "head tags shows the same dialog and inserts a <LINK> line in front of it.",
+                           LinkControls(false));
+    return t;
+}
+
+void CHypertextLinkDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_Text(dx, IdName, m_strName);
+    DDX_CBString(dx, IdRel, m_strRel);
+    DDX_CBString(dx, IdRev, m_strRev);
+    DDX_Text(dx, IdTitle, m_strTitle);
+    ExchangeRequiredUrl(dx, IdUrl, m_strURL);
+}
+
+const DialogTemplate& CHypertextLinkNetscapeDialog::TemplateData() {
+    static const DialogTemplate t = MakeDialogTemplate(
+        IDD, "Hypertext Link (Netscape)", 262, 90, false,
+        "A link: <A HREF=...> and </A> around the selection, with the window or frame it opens in.",
+        LinkControls(true));
+    return t;
+}
+
+void CHypertextLinkNetscapeDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_CBString(dx, IdTarget, m_strTarget);
+    DDX_CBString(dx, IdRev, m_strRev);
+    DDX_CBString(dx, IdRel, m_strRel);
+    DDX_Text(dx, IdName, m_strName);
+    DDX_Text(dx, IdTitle, m_strTitle);
+    ExchangeRequiredUrl(dx, IdUrl, m_strURL);
+}
+
+const DialogTemplate& CAnchorDialog::TemplateData() {
+    static const DialogTemplate t =
+        MakeDialogTemplate(IDD, "Hypertext Anchor (HTML 2.0)", 171, 41, false,
+                           "A named anchor: <A NAME=...> and </A> around the selection.",
+                           {Edit(IdName, "Anchor name:")
+                                .Help("The name links use to point at this place, after a # in their URL.")});
+    return t;
+}
+
+void CAnchorDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_RequiredText(dx, IdName, m_strAnchorName);
+}
+
+const DialogTemplate& CDocumentBaseDialog::TemplateData() {
+    static const DialogTemplate t = MakeDialogTemplate(
+        IDD, "Document Base (HTML 2.0)", 237, 42, false, "A <BASE HREF=...> line in front of the selection.",
+        {UrlField("Document URL:", "The URL relative references in this document start from. It is "
+                                   "written exactly as entered and remembered for later dialogs."),
+         UrlBrowse()});
+    return t;
+}
+
+void CDocumentBaseDialog::DoDataExchange(CDataExchange& dx) {
+    ExchangeRequiredUrl(dx, IdUrl, m_strURL);
+}
+
+const DialogTemplate& CDocumentBaseNetscapeDialog::TemplateData() {
+    static const DialogTemplate t = MakeDialogTemplate(
+        IDD, "Document Base (Netscape)", 237, 61, false,
+        "A <BASE HREF=...> tag in front of the selection, with the default window or frame of its links.",
+        {UrlField("Document URL:", "The URL relative references in this document start from. It is "
+                                   "written exactly as entered and remembered for later dialogs."),
+         UrlBrowse(), TargetList()});
+    return t;
+}
+
+void CDocumentBaseNetscapeDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_CBString(dx, IdTarget, m_strTarget);
+    ExchangeRequiredUrl(dx, IdUrl, m_strURL);
+}
+
+const DialogTemplate& CMetaDialog::TemplateData() {
+    static const DialogTemplate t = MakeDialogTemplate(
+        IDD, "Meta Information (HTML 2.0)", 172, 76, false, "A <META> tag in front of the selection.",
+        {Edit(IdHttpEquiv, "HTTP equivalent:").Help("The HTTP header this tag stands for, such as Refresh."),
+         Edit(IdName, "Name:").Help("The name of the information, such as keywords or author."),
+         Edit(IdContent, "Content:").Help("The value itself; it must be given.")});
+    return t;
+}
+
+void CMetaDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_Text(dx, IdHttpEquiv, m_strHttpEquiv);
+    DDX_Text(dx, IdName, m_strName);
+    ExchangeRequiredUrl(dx, IdContent, m_strContent);
+}
+
+const DialogTemplate& CIsIndexDialog::TemplateData() {
+    static const DialogTemplate t = MakeDialogTemplate(
+        IDD, "IsIndex (HTML 2.0)", 171, 38, false, "An <ISINDEX> tag in front of the selection.",
+        {Edit(IdPrompt, "Prompt:")
+             .Help("The text shown in front of the search field; leave it empty for the "
+                   "browser's own.")});
+    return t;
+}
+
+void CIsIndexDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_Text(dx, IdPrompt, m_strPrompt);
+}
+
+const DialogTemplate& CStyleDialog::TemplateData() {
+    static const DialogTemplate t = MakeDialogTemplate(
+        IDD, "Style (HTML 3.2)", 252, 41, false,
+        "<STYLE NOTATION=...> and </STYLE> around the selection; nothing when no style language is chosen.",
+        {ListCombo(
+             IdNotation, "Style:",
+             {"IETF/RFC nnn/W3C Style Language//EN", "ISO/IEC 10179:1995//NOTATION DSSSL Style Language//EN"})
+             .Sorted()
+             .Help("The style sheet language of the enclosed rules.")});
+    return t;
+}
+
+void CStyleDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_CBString(dx, IdNotation, m_strNotation);
+}
+
+const DialogTemplate& CCommentDialog::TemplateData() {
+    static const DialogTemplate t = MakeDialogTemplate(
+        IDD, "Comment (HTML 2)", 171, 41, false,
+        "A comment: <!-- and the text in front of the selection, --> after it.",
+        {Edit(IdName, "Comment:").Help("Text that goes into the comment; it may be left empty.")});
+    return t;
+}
+
+void CCommentDialog::DoDataExchange(CDataExchange& dx) {
+    DDX_Text(dx, IdName, m_strComment);
+}
+
+TagPair BuildHypertextLink(const CHypertextLinkDialog& dialog, const BuildContext& context) {
+    return {LinkStart("A", dialog, context).Close(), "</A>"};
+}
+
+TagPair BuildHypertextLinkNetscape(const CHypertextLinkNetscapeDialog& dialog, const BuildContext& context) {
+    return {LinkStart("A", dialog, context).Quoted("TARGET", dialog.m_strTarget).Close(), "</A>"};
+}
+
+TagPair BuildLinkElement(const CHypertextLinkDialog& dialog, const BuildContext& context) {
+    return {LinkStart("LINK", dialog, context).Close("\r\n"), ""};
+}
+
+TagPair BuildAnchor(const CAnchorDialog& dialog) {
+    return {Tag("A").Quoted("NAME", dialog.m_strAnchorName).Close(), "</A>"};
+}
+
+TagPair BuildBase(const CDocumentBaseDialog& dialog, const BuildContext& context) {
+    SaveUrlHistory(context.profile, settings::UrlHistorySection, dialog.m_strURL);
+    return {Tag("BASE").Quoted("HREF", dialog.m_strURL).Close(), ""};
+}
+
+TagPair BuildBaseNetscape(const CDocumentBaseNetscapeDialog& dialog, const BuildContext& context) {
+    SaveUrlHistory(context.profile, settings::UrlHistorySection, dialog.m_strURL);
+    return {Tag("BASE").Quoted("HREF", dialog.m_strURL).Quoted("TARGET", dialog.m_strTarget).Close(), ""};
+}
+
+TagPair BuildMeta(const CMetaDialog& dialog) {
+    return {Tag("META")
+                .Quoted("CONTENT", dialog.m_strContent)
+                .Quoted("HTTP-EQUIV", dialog.m_strHttpEquiv)
+                .Quoted("NAME", dialog.m_strName)
+                .Close(),
+            ""};
+}
+
+TagPair BuildIsIndex(const CIsIndexDialog& dialog) {
+    return {Tag("ISINDEX").Quoted("PROMPT", dialog.m_strPrompt).Close(), ""};
+}
+
+std::optional<TagPair> BuildStyle(const CStyleDialog& dialog) {
+    if (dialog.m_strNotation.empty())
+        return std::nullopt;
+    return TagPair{Tag("STYLE").Quoted("NOTATION", dialog.m_strNotation).Close(), "</STYLE>"};
+}
+
+TagPair BuildComment(const CCommentDialog& dialog) {
+    return {"<!--" + dialog.m_strComment, "-->"};
+}
+
+void RegisterLinkFamily(ElementRegistry& registry) {
+    registry.Bind<CHypertextLinkDialog>(cmd::Link, BuildHypertextLink);
+    registry.Bind<CHypertextLinkNetscapeDialog>(cmd::LinkNetscape, BuildHypertextLinkNetscape);
+    registry.Bind<CAnchorDialog>(cmd::Anchor, BuildAnchor);
+    registry.Bind<CHypertextLinkDialog>(cmd::LinkElement, BuildLinkElement);
+    registry.Bind<CDocumentBaseDialog>(cmd::Base, BuildBase);
+    registry.Bind<CDocumentBaseNetscapeDialog>(cmd::BaseNetscape, BuildBaseNetscape);
+    registry.Bind<CMetaDialog>(cmd::Meta, BuildMeta);
+    registry.Bind<CIsIndexDialog>(cmd::IsIndex, BuildIsIndex);
+    registry.Bind<CStyleDialog>(cmd::Style, BuildStyle);
+    registry.Bind<CCommentDialog>(cmd::Comment, BuildComment);
+}
+
+} // namespace razo

@@ -1,0 +1,150 @@
+#pragma once
+#include <optional>
+#include <string>
+
+#include "dialogs/Dialog.h"
+#include "elements/ElementServices.h"
+
+namespace razo {
+
+class ElementRegistry;
+struct BuildContext;
+
+// The controls of the link, anchor and head element dialogs.
+namespace links {
+enum Control : int {
+    IdUrl = 1036,
+    IdBrowse = 1003,
+    IdName = 1050, // also the anchor name and the comment text
+    IdTitle = 1082,
+    IdRel = 1051,
+    IdRev = 1052,
+    IdTarget = 1179,
+    IdHttpEquiv = 1084,
+    IdContent = 1085,
+    IdPrompt = 1035,
+    IdNotation = 1031,
+};
+} // namespace links
+
+// The hypertext link; the LINK element shows the same dialog.
+class CHypertextLinkDialog : public CDialog {
+public:
+    enum { IDD = 156 };
+    static const DialogTemplate& TemplateData();
+    CHypertextLinkDialog() : CDialog(TemplateData()) {}
+    void DoDataExchange(CDataExchange& dx) override;
+
+    std::string m_strURL;
+    std::string m_strName;
+    std::string m_strTitle;
+    std::string m_strRel;
+    std::string m_strRev;
+};
+
+class CHypertextLinkNetscapeDialog : public CDialog {
+public:
+    enum { IDD = 216 };
+    static const DialogTemplate& TemplateData();
+    CHypertextLinkNetscapeDialog() : CDialog(TemplateData()) {}
+    void DoDataExchange(CDataExchange& dx) override;
+
+    std::string m_strURL;
+    std::string m_strName;
+    std::string m_strTitle;
+    std::string m_strRel;
+    std::string m_strRev;
+    std::string m_strTarget;
+};
+
+class CAnchorDialog : public CDialog {
+public:
+    enum { IDD = 183 };
+    static const DialogTemplate& TemplateData();
+    CAnchorDialog() : CDialog(TemplateData()) {}
+    void DoDataExchange(CDataExchange& dx) override;
+
+    std::string m_strAnchorName;
+};
+
+class CDocumentBaseDialog : public CDialog {
+public:
+    enum { IDD = 147 };
+    static const DialogTemplate& TemplateData();
+    CDocumentBaseDialog() : CDialog(TemplateData()) {}
+    void DoDataExchange(CDataExchange& dx) override;
+
+    std::string m_strURL;
+};
+
+class CDocumentBaseNetscapeDialog : public CDialog {
+public:
+    enum { IDD = 215 };
+    static const DialogTemplate& TemplateData();
+    CDocumentBaseNetscapeDialog() : CDialog(TemplateData()) {}
+    void DoDataExchange(CDataExchange& dx) override;
+
+    std::string m_strURL;
+    std::string m_strTarget;
+};
+
+class CMetaDialog : public CDialog {
+public:
+    enum { IDD = 150 };
+    static const DialogTemplate& TemplateData();
+    CMetaDialog() : CDialog(TemplateData()) {}
+    void DoDataExchange(CDataExchange& dx) override;
+
+    std::string m_strHttpEquiv;
+    std::string m_strName;
+    std::string m_strContent;
+};
+
+class CIsIndexDialog : public CDialog {
+public:
+    enum { IDD = 149 };
+    static const DialogTemplate& TemplateData();
+    CIsIndexDialog() : CDialog(TemplateData()) {}
+    void DoDataExchange(CDataExchange& dx) override;
+
+    std::string m_strPrompt;
+};
+
+class CStyleDialog : public CDialog {
+public:
+    enum { IDD = 144 };
+    static const DialogTemplate& TemplateData();
+    CStyleDialog() : CDialog(TemplateData()) {}
+    void DoDataExchange(CDataExchange& dx) override;
+
+    std::string m_strNotation;
+};
+
+class CCommentDialog : public CDialog {
+public:
+    enum { IDD = 184 };
+    static const DialogTemplate& TemplateData();
+    CCommentDialog() : CDialog(TemplateData()) {}
+    void DoDataExchange(CDataExchange& dx) override;
+
+    std::string m_strComment;
+};
+
+// The texts built from a confirmed dialog. Link URLs go through MakeRelativePath (and so into
+// the URL history); a base URL is written as entered and recorded as it stands.
+TagPair BuildHypertextLink(const CHypertextLinkDialog& dialog, const BuildContext& context);
+TagPair BuildHypertextLinkNetscape(const CHypertextLinkNetscapeDialog& dialog, const BuildContext& context);
+TagPair BuildLinkElement(const CHypertextLinkDialog& dialog, const BuildContext& context);
+TagPair BuildAnchor(const CAnchorDialog& dialog);
+TagPair BuildBase(const CDocumentBaseDialog& dialog, const BuildContext& context);
+TagPair BuildBaseNetscape(const CDocumentBaseNetscapeDialog& dialog, const BuildContext& context);
+TagPair BuildMeta(const CMetaDialog& dialog);
+TagPair BuildIsIndex(const CIsIndexDialog& dialog);
+// Nothing when no notation was chosen.
+std::optional<TagPair> BuildStyle(const CStyleDialog& dialog);
+TagPair BuildComment(const CCommentDialog& dialog);
+
+// Links, anchors, LINK, BASE, META, ISINDEX, STYLE and comments.
+void RegisterLinkFamily(ElementRegistry& registry);
+
+} // namespace razo

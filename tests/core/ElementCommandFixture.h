@@ -1,0 +1,123 @@
+#pragma once
+// A view with every element command on its route, a scripted dialog runner that fills URL lists
+// from the profile, and a saved document in /home/site, for whole-command tests.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "dialogs/UrlHistory.h"
+#include "elements/ElementServices.h"
+#include "settings/IniProfile.h"
+#include "settings/SettingsKeys.h"
+#include "support/FakeDocument.h"
+#include "support/FakeUserPrompts.h"
+#include "support/MemoryTextControl.h"
+#include "support/ScriptedDialogRunner.h"
+#include "support/TempDir.h"
+#include "view/RazoView.h"
+#include "view/ViewCommands.h"
+
+namespace razo::test {
+
+struct CommandRow;
+struct RefusalRow;
+
+class ElementCommandTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    IniProfile profile{dir.File("RAZO.INI")};
+    FakeUserPrompts prompts;
+    ScriptedDialogRunner runner{prompts, &profile};
+    FakeDocument document;
+    MemoryTextControl control{"Intro"};
+    CRazoView view{control, document};
+    ElementServices services{profile, runner, prompts};
+
+    void SetUp() override {
+        document.path = "/home/site/index.html";
+        document.title = "index.html";
+        RegisterViewCommands(view, services);
+        Select("Intro", 0, 5);
+    }
+    void Select(const std::string& text, long start, long end) {
+        control.SetBytes(text);
+        control.SetSel(start, end);
+    }
+    void Remember(bool expanded) {
+        Write(profile, settings::RememberLayout, 1);
+        Write(profile, settings::LastLayoutExpanded, expanded ? 1 : 0);
+    }
+    void Run(int id) {
+        const auto* handler = view.Target().FindCommand(id);
+        ASSERT_NE(handler, nullptr) << id;
+        (*handler)();
+    }
+    // Runs a command with its dialog answered by `presses`; returns the text afterwards.
+    std::string Wrap(int id, std::vector<Press> presses) {
+        runner.Script(std::move(presses));
+        Run(id);
+        return control.Text();
+    }
+    std::vector<std::string> Urls() const { return LoadUrlHistory(profile, settings::UrlHistorySection); }
+    std::string Selected() const {
+        long start = 0, end = 0;
+        control.GetSel(start, end);
+        return control.Text().substr(size_t(start), size_t(end - start));
+    }
+    // Each row on "Intro" selected: the exact text, no message.
+    void ExpectTexts(const std::vector<CommandRow>& rows);
+    // Each row refused once, then given up: nothing inserted, nothing remembered.
+    void ExpectRefusals(const std::vector<RefusalRow>& rows);
+};
+
+// One whole command: what the user gave its dialog and the text that results around "Intro".
+struct CommandRow {
+    const char* name;
+    int command;
+    Press press;
+    std::string text;
+    bool rememberExpanded = false;
+};
+
+// One refused OK: the message, its icon and the field the user is sent back to.
+struct RefusalRow {
+    const char* name;
+    int command;
+    Press bad;
+    std::string message;
+    int field;
+    bool rememberExpanded = false;
+    MessageIcon icon = MessageIcon::Exclamation;
+};
+
+inline void ElementCommandTest::ExpectTexts(const std::vector<CommandRow>& rows) {
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Select("Intro", 0, 5);
+        prompts.messages.clear();
+        Remember(row.rememberExpanded);
+        EXPECT_EQ(Wrap(row.command, {row.press}), row.text);
+        EXPECT_EQ(prompts.Texts(), std::vector<std::string>{});
+        ASSERT_FALSE(runner.runs.empty());
+        EXPECT_TRUE(runner.runs.back().ok);
+    }
+}
+
+inline void ElementCommandTest::ExpectRefusals(const std::vector<RefusalRow>& rows) {
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Select("Intro", 0, 5);
+        prompts.messages.clear();
+        const auto urls = Urls();
+        Remember(row.rememberExpanded);
+        EXPECT_EQ(Wrap(row.command, {row.bad}), "Intro");
+        ASSERT_EQ(prompts.messages.size(), 1u);
+        EXPECT_EQ(prompts.messages[0].text, row.message);
+        EXPECT_EQ(prompts.messages[0].icon, row.icon);
+        EXPECT_EQ(runner.runs.back().refusedAt, std::vector<int>{row.field});
+        EXPECT_EQ(Urls(), urls);
+    }
+}
+
+} // namespace razo::test

@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include "ElementCommandFixture.h"
+#include "app/CommandRouter.h"
+#include "elements/Blocks.h"
+#include "elements/Body.h"
+#include "elements/StandardTags.h"
+#include "resources/CommandIds.h"
+
+using namespace razo;
+using namespace razo::test;
+
+namespace {
+
+const std::string DocType32 = "<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 3.2 Draft//EN\">\r\n";
+const std::string Head = "<HEAD>\r\n<TITLE>Put your title here</TITLE>\r\n</HEAD>\r\n";
+
+const Press ChooseHtml32{.texts = {{blocks::IdDocType, "HTML 3.2"}}};
+const Press Confirm{};
+const Press Cancel{.cancel = true};
+
+class StandardTags : public ElementCommandTest {
+protected:
+    CommandRouter router;
+    void SetUp() override {
+        ElementCommandTest::SetUp();
+        router.SetRoute({&view.Target()});
+    }
+    long Caret() const {
+        long start = 0, end = 0;
+        control.GetSel(start, end);
+        EXPECT_EQ(start, end);
+        return start;
+    }
+};
+
+} // namespace
+
+TEST_F(StandardTags, NewDocumentGetsTheSkeletonOnceAndCannotUndoIt) {
+    Select("", 0, 0);
+    runner.Script({ChooseHtml32, Confirm});
+    view.OnInitialUpdate(true);
+    const std::string text = DocType32 + "<HTML>\r\n" + Head + "<BODY>\r\n</BODY>\r\n</HTML>";
+    EXPECT_EQ(control.Text(), text);
+    EXPECT_EQ(Caret(), static_cast<long>(text.find("</BODY>")));
+    ASSERT_EQ(runner.runs.size(), 2u);
+    EXPECT_EQ(runner.runs[0].idd, CDocumentTypeDialog::IDD);
+    EXPECT_EQ(runner.runs[1].idd, CBodyDialog::IDD);
+    EXPECT_TRUE(document.modified);
+    EXPECT_FALSE(router.QueryState(cmd::EditUndo).enabled) << "the skeleton is protected";
+    EXPECT_EQ(view.LastStart(), "<BODY>\r\n");
+}
+
+TEST_F(StandardTags, OpeningAFileRunsNothing) {
+    Select("<P>old", 0, 0);
+    view.OnInitialUpdate(false);
+    EXPECT_EQ(control.Text(), "<P>old");
+    EXPECT_TRUE(runner.runs.empty());
+}
+
+TEST_F(StandardTags, EachStepActsWhereThePreviousLeftTheSelection) {
+    struct Row {
+        const char* name;
+        std::string text;
+        long start, end;
+        Press docType, body;
+        std::string expected;
+        long caret;
+    };
+    const std::vector<Row> rows = {
+        {"type cancelled wraps the selection where it stands", "abc XYZ def", 4, 7, Cancel, Confirm,
+         "abc <HTML>\r\n" + Head + "<BODY>\r\nXYZ</BODY>\r\n</HTML> def", -1},
+        {"type confirmed puts everything at the top", "abc", 1, 2, ChooseHtml32, Confirm,
+         DocType32 + "<HTML>\r\n" + Head + "<BODY>\r\n</BODY>\r\n</HTML>abc",
+         static_cast<long>((DocType32 + "<HTML>\r\n" + Head + "<BODY>\r\n").size())},
+        {"body cancelled leaves the caret before </HTML>", "", 0, 0, Cancel, Cancel,
+         "<HTML>\r\n" + Head + "</HTML>", static_cast<long>(("<HTML>\r\n" + Head).size())},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Select(row.text, row.start, row.end);
+        runner.Script({row.docType, row.body});
+        Run(cmd::InsertStandardTags);
+        EXPECT_EQ(control.Text(), row.expected);
+        if (row.caret >= 0)
+            EXPECT_EQ(Caret(), row.caret);
+        else
+            EXPECT_EQ(Selected(), "XYZ");
+        EXPECT_EQ(runner.PressesLeft(), 0u);
+    }
+}
+
+TEST_F(StandardTags, WithoutBodyRepeatInsertsTheHeadBlockAgain) {
+    Select("", 0, 0);
+    runner.Script({Cancel, Cancel});
+    Run(cmd::InsertStandardTags);
+    EXPECT_EQ(view.LastStart(), Head);
+    Run(cmd::RepeatTags);
+    EXPECT_EQ(control.Text(), "<HTML>\r\n" + Head + Head + "</HTML>");
+}
+
+TEST_F(StandardTags, BodyStepUsesTheRememberedLayout) {
+    Remember(true);
+    Select("", 0, 0);
+    runner.Script({Cancel, {.texts = {{body::IdBackgroundName, "white"}}}});
+    Run(cmd::InsertStandardTags);
+    EXPECT_EQ(control.Text(), "<HTML>\r\n" + Head + "<BODY BGCOLOR=white>\r\n</BODY>\r\n</HTML>");
+    EXPECT_EQ(runner.runs.back().openedTitle, "Body (HTML 3.2)");
+}
