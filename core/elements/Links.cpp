@@ -32,6 +32,7 @@ ControlTemplate UrlBrowse() {
 ControlTemplate TargetList() {
     return EditableCombo(IdTarget, "Target name:", TargetNames)
         .Sorted()
+        .Width(90)
         .Help("The window or frame the document opens in; pick one of the reserved names or type a "
               "frame's name.");
 }
@@ -42,13 +43,17 @@ std::vector<ControlTemplate> LinkControls(bool withTarget) {
         UrlField("URL to link to:", "The document the link points at. A local file is written relative to "
                                     "this document; the URL is remembered for later dialogs."),
         UrlBrowse(),
-        Edit(IdName, "Name:").Help("A name for the link itself, so that other links can point at it."),
-        Edit(IdTitle, "Object title:").Help("A title for the linked document, shown as a hint."),
+        Edit(IdName, "Name:")
+            .Width(110)
+            .Help("A name for the link itself, so that other links can point at it."),
+        Edit(IdTitle, "Object title:").Width(170).Help("A title for the linked document, shown as a hint."),
         EditableCombo(IdRel, "Relationship to object:", LinkTypes)
             .Sorted()
+            .Width(90)
             .Help("What the linked document is to this one (REL); pick a type or type your own."),
         EditableCombo(IdRev, "Reverse relationship:", LinkTypes)
             .Sorted()
+            .Width(90)
             .Help("What this document is to the linked one (REV)."),
     };
     if (withTarget)
@@ -114,6 +119,7 @@ const DialogTemplate& CAnchorDialog::TemplateData() {
         MakeDialogTemplate(IDD, "Hypertext Anchor (HTML 2.0)", 171, 41, false,
                            "A named anchor: <A NAME=...> and </A> around the selection.",
                            {Edit(IdName, "Anchor name:")
+                                .Width(110)
                                 .Help("The name links use to point at this place, after a # in their URL.")});
     return t;
 }
@@ -153,9 +159,11 @@ void CDocumentBaseNetscapeDialog::DoDataExchange(CDataExchange& dx) {
 const DialogTemplate& CMetaDialog::TemplateData() {
     static const DialogTemplate t = MakeDialogTemplate(
         IDD, "Meta Information (HTML 2.0)", 172, 76, false, "A <META> tag in front of the selection.",
-        {Edit(IdHttpEquiv, "HTTP equivalent:").Help("The HTTP header this tag stands for, such as Refresh."),
-         Edit(IdName, "Name:").Help("The name of the information, such as keywords or author."),
-         Edit(IdContent, "Content:").Help("The value itself; it must be given.")});
+        {Edit(IdHttpEquiv, "HTTP equivalent:")
+             .Width(100)
+             .Help("The HTTP header this tag stands for, such as Refresh."),
+         Edit(IdName, "Name:").Width(100).Help("The name of the information, such as keywords or author."),
+         Edit(IdContent, "Content:").Width(150).Help("The value itself; it must be given.")});
     return t;
 }
 
@@ -169,6 +177,7 @@ const DialogTemplate& CIsIndexDialog::TemplateData() {
     static const DialogTemplate t = MakeDialogTemplate(
         IDD, "IsIndex (HTML 2.0)", 171, 38, false, "An <ISINDEX> tag in front of the selection.",
         {Edit(IdPrompt, "Prompt:")
+             .Width(130)
              .Help("The text shown in front of the search field; leave it empty for the "
                    "browser's own.")});
     return t;
@@ -198,7 +207,7 @@ const DialogTemplate& CCommentDialog::TemplateData() {
     static const DialogTemplate t = MakeDialogTemplate(
         IDD, "Comment (HTML 2)", 171, 41, false,
         "A comment: <!-- and the text in front of the selection, --> after it.",
-        {Edit(IdName, "Comment:").Help("Text that goes into the comment; it may be left empty.")});
+        {Edit(IdName, "Comment:").Width(130).Help("Text that goes into the comment; it may be left empty.")});
     return t;
 }
 
