@@ -175,6 +175,42 @@ TEST_F(UrlHistoryTest, PathsDeeperThanTheTablesStayAbsolute) {
     EXPECT_EQ(Relative("/d/f0/f1/x.gif"), "f0/f1/x.gif");
 }
 
+// The boundary of the component tables: twenty components (nineteen folders and the file) are
+// still made relative, twenty-one are not; a file in the document's own folder is named alone
+// however deep that folder is.
+TEST_F(UrlHistoryTest, TwentyComponentsAreTheDeepestPathMadeRelative) {
+    auto Folders = [](int count) {
+        std::string path;
+        for (int i = 0; i < count; ++i)
+            path += "/f" + std::to_string(i);
+        return path;
+    };
+    auto Up = [](int count) {
+        std::string path;
+        for (int i = 0; i < count; ++i)
+            path += "../";
+        return path;
+    };
+    struct Row {
+        const char* name;
+        std::string document, value, expected;
+    };
+    const std::vector<Row> rows = {
+        {"file at twenty components", "/index.html", Folders(19) + "/x.gif", Folders(19).substr(1) + "/x.gif"},
+        {"file at twenty-one", "/index.html", Folders(20) + "/x.gif", Folders(20) + "/x.gif"},
+        {"document at twenty", Folders(19) + "/index.html", "/x.gif", Up(19) + "x.gif"},
+        {"document at twenty-one", Folders(20) + "/index.html", "/x.gif", "/x.gif"},
+        {"deep file in the document's folder", Folders(30) + "/index.html", Folders(30) + "/a.gif", "a.gif"},
+        {"deep file one folder up", Folders(30) + "/index.html", Folders(29) + "/a.gif", Folders(29) + "/a.gif"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        document.path = row.document;
+        document.title = "index.html";
+        EXPECT_EQ(Relative(row.value), row.expected);
+    }
+}
+
 TEST_F(UrlHistoryTest, UnsavedDocumentWarnsAndKeepsTheAbsolutePath) {
     document.path = "";
     profile.WriteProfileInt("Editing", "Unix Slashes", 1);
