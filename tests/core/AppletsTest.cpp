@@ -119,7 +119,7 @@ TEST_F(AppletCommands, ClassFilesHaveTheirOwnHistory) {
               std::vector<std::string>{"http://x.org/"});
 }
 
-// Entries in the order stored; the combo boxes show them sorted.
+// What each list offers, sorted as the combo boxes show it.
 TEST_F(AppletCommands, BothListsLoadInOnePass) {
     struct Row {
         const char* name;
@@ -132,7 +132,7 @@ TEST_F(AppletCommands, BothListsLoadInOnePass) {
          {{0, "b.html"}, {1, "a.html"}},
          {{0, "Z.class"}},
          10,
-         {{"Z.class"}, {"b.html", "a.html"}}},
+         {{"Z.class"}, {"a.html", "b.html"}}},
         {"a gap in one list is bridged by the other",
          {{0, "a.html"}, {2, "c.html"}},
          {{0, "X.class"}, {1, "Y.class"}},

@@ -60,6 +60,11 @@ TEST_F(SoundMarqueeCommands, BuildTheDocumentedTexts) {
          cmd::Marquee,
          {.texts = {{IdColourNumber, "C0C0C0"}}, .checks = {{IdInfiniteLoop, 1}}},
          "<MARQUEE LOOP=infinite BGCOLOR=\"#C0C0C0\">" + MarqueeEnd},
+        // Unchecked, but kept one value: a blank would end it.
+        {"scroll delay with a blank",
+         cmd::Marquee,
+         {.texts = {{IdScrollDelay, "60 ms"}}},
+         "<MARQUEE SCROLLDELAY=\"60 ms\">" + MarqueeEnd},
         {"scroll delay as typed",
          cmd::Marquee,
          {.texts = {{IdScrollDelay, "-1"}}},
