@@ -63,6 +63,15 @@ bool IsField(const ControlTemplate& control) {
            control.kind != ControlKind::ColourSwatch && !control.browse;
 }
 
+// A colour field is described once, by its name list; its number edit and Select button belong
+// to that line.
+bool IsColourFieldPart(const DialogTemplate& t, int id) {
+    for (const auto& field : t.colourFields)
+        if (id == field.numberId || id == field.selectId)
+            return true;
+    return false;
+}
+
 } // namespace
 
 std::string HelpTopicHtml(const DialogTemplate& t) {
@@ -78,7 +87,7 @@ std::string HelpTopicHtml(const DialogTemplate& t) {
     for (const auto& control : t.controls) {
         if (control.kind == ControlKind::GroupBox)
             fields += "<li><i>" + Plain(control.text) + "</i></li>\n";
-        else if (IsField(control))
+        else if (IsField(control) && !IsColourFieldPart(t, control.id))
             fields += FieldItem(control, t.expandable);
     }
     if (!fields.empty())

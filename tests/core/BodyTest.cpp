@@ -3,6 +3,7 @@
 #include "ElementCommandFixture.h"
 #include "dialogs/Colours.h"
 #include "dialogs/DataExchange.h"
+#include "dialogs/HelpTopics.h"
 #include "elements/Body.h"
 #include "elements/ElementCommand.h"
 #include "resources/CommandIds.h"
@@ -178,4 +179,15 @@ TEST(BodyTemplates, ColourRowsAndLists) {
     EXPECT_EQ(CBodyMicrosoftDialog::TemplateData().Find(IdTextName)->entries.size(), 17u);
     EXPECT_EQ(body.HelpContext(), 0x20097);
     EXPECT_EQ(CBodyMicrosoftDialog::TemplateData().HelpContext(), 0x200C2);
+}
+
+TEST(BodyTemplates, HelpPageDescribesEachColourOnce) {
+    const std::string page = HelpTopicHtml(CBodyNetscapeDialog::TemplateData());
+    for (const char* row : {"<b>Background:</b>", "<b>Visited link:</b>"}) {
+        const auto at = page.find(row);
+        ASSERT_NE(at, std::string::npos) << row;
+        EXPECT_EQ(page.find(row, at + 1), std::string::npos) << row;
+    }
+    EXPECT_EQ(page.find("<b>List</b>"), std::string::npos);
+    EXPECT_EQ(page.find("<b>Select</b>"), std::string::npos);
 }
