@@ -333,7 +333,7 @@ TEST(ColourField, ControlsFollowTheFieldsDescription) {
     EXPECT_EQ(controls[3].kind, razo::ControlKind::ColourSwatch);
     EXPECT_EQ(controls[3].id, 1045); // its own swatch; the others belong to their own fields
     for (size_t i = 1; i < controls.size(); ++i)
-        EXPECT_TRUE(controls[i].besidePrevious);
+        EXPECT_TRUE(controls[i].besidePrevious) << "control " << i;
 }
 
 } // namespace

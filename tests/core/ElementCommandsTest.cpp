@@ -5,6 +5,8 @@
 #include "elements/Blocks.h"
 #include "elements/Lists.h"
 #include "resources/CommandIds.h"
+#include "resources/CommandTable.h"
+#include "support/RowName.h"
 #include "settings/IniProfile.h"
 #include "support/FakeDocument.h"
 #include "support/FakeUserPrompts.h"
@@ -69,9 +71,9 @@ struct Case {
 
 } // namespace
 
-TEST_F(ElementCommands, BuildTheDocumentedTexts) {
-    const Press expand{.toggles = 1};
-    const std::vector<Case> cases = {
+const std::vector<Case>& DocumentedTexts() {
+    static const Press expand{.toggles = 1};
+    static const std::vector<Case> cases = {
         {"heading 2 short", cmd::Heading1 + 1, false, {}, "<H2>Intro</H2>"},
         {"heading 4 right",
          cmd::Heading1 + 3,
@@ -174,17 +176,24 @@ TEST_F(ElementCommands, BuildTheDocumentedTexts) {
          "<LI>Intro"},
         {"item short", cmd::ListItem, false, {.texts = {{ItemNumber, "a"}, {ItemValue, "5"}}}, "<LI>Intro"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        control.SetBytes("Intro");
-        control.SetSel(0, 5);
-        Remember(c.rememberExpanded);
-        EXPECT_EQ(Wrap(c.command, {c.press}), c.text);
-        EXPECT_TRUE(prompts.messages.empty());
-        ASSERT_FALSE(runner.runs.empty());
-        EXPECT_TRUE(runner.runs.back().ok);
-    }
+    return cases;
 }
+
+struct DocumentedText : ElementCommands, ::testing::WithParamInterface<Case> {};
+
+TEST_P(DocumentedText, IsBuilt) {
+    const Case& c = GetParam();
+    control.SetBytes("Intro");
+    control.SetSel(0, 5);
+    Remember(c.rememberExpanded);
+    EXPECT_EQ(Wrap(c.command, {c.press}), c.text);
+    EXPECT_TRUE(prompts.messages.empty());
+    ASSERT_FALSE(runner.runs.empty());
+    EXPECT_TRUE(runner.runs.back().ok);
+}
+
+INSTANTIATE_TEST_SUITE_P(BlocksAndLists, DocumentedText, ::testing::ValuesIn(DocumentedTexts()),
+                         [](const ::testing::TestParamInfo<Case>& info) { return test::RowName(info.param.name); });
 
 TEST_F(ElementCommands, HeadingKeepsTheSelectionAndStoresTheLayout) {
     Remember(false);
@@ -218,6 +227,7 @@ TEST_F(ElementCommands, InitialLayoutNeedsBothSettings) {
 TEST_F(ElementCommands, CancelChangesNothing) {
     Remember(false);
     for (int id : {cmd::Heading1, cmd::Paragraph, cmd::HorizontalRule, cmd::OrderedList, cmd::DocumentType}) {
+        SCOPED_TRACE(FindCommand(id)->key);
         Wrap(id, {{.toggles = 1, .cancel = true}});
         EXPECT_EQ(control.Text(), "Intro");
         EXPECT_EQ(StoredLayout(), 0);
@@ -325,6 +335,7 @@ TEST_F(ElementCommands, DocumentTypeGoesToTheTopAndRepeatsAtTheCaret) {
 TEST_F(ElementCommands, DocumentTypeNoneInsertsNothingAndKeepsRepeat) {
     Wrap(cmd::Heading1 + 1, {{}});
     for (const char* choice : {"(None)", ""}) {
+        SCOPED_TRACE(choice);
         std::string before = control.Text();
         Wrap(cmd::DocumentType, {{.texts = {{DocType, choice}}}});
         EXPECT_EQ(control.Text(), before);
@@ -337,6 +348,7 @@ TEST_F(ElementCommands, DocumentTypeNoneInsertsNothingAndKeepsRepeat) {
     for (Row row : {Row{"HTML 2.0", "<!DOCTYPE html PUBLIC \"-//IETF//DTD HTML 2.0//EN\">\r\n"},
                     Row{"Netscape", "<!DOCTYPE html PUBLIC \"-//Netscape Comm. Corp.//DTD HTML//EN\">\r\n"},
                     Row{"Microsoft", "<!DOCTYPE html PUBLIC \"-//Microsoft Corp.//DTD HTML//EN\">\r\n"}}) {
+        SCOPED_TRACE(row.entry);
         CDocumentTypeDialog dialog;
         dialog.m_strDocType = row.entry;
         EXPECT_EQ(BuildDocumentType(dialog), (TagPair{row.line, "", true}));

@@ -65,8 +65,8 @@ TEST_F(PreferencesTest, EmptyProfileShowsTheDefaultsAndOkWritesThemInOrder) {
         {Get("Editing", "HTML2/HTML32"), "0"}, {Get("Editing", "URLNumber"), "10"},
         {Get("Editing", "Unix Slashes"), "1"},
     };
-    for (const auto& [actual, wanted] : expected)
-        EXPECT_EQ(actual, wanted);
+    for (size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(expected[i].first, expected[i].second) << "setting " << i;
 }
 
 TEST_F(PreferencesTest, EditedValuesAreWrittenAsEntered) {

@@ -147,6 +147,7 @@ TEST_F(RazoDocTest, SaveIsEnabledExactlyWhileModified) {
     const auto* update = doc.Target().FindUpdate(razo::cmd::FileSave);
     ASSERT_NE(update, nullptr);
     for (const bool modified : {false, true, false}) {
+        SCOPED_TRACE(modified ? "modified" : "unmodified");
         document.modified = modified;
         razo::CmdUI ui;
         (*update)(ui);

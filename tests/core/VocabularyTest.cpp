@@ -102,7 +102,7 @@ TEST(VocabularyCommands, IdsAndKeysAreUnique) {
 
 TEST(VocabularyCommands, FindCommandFindsEveryRowAndNothingElse) {
     for (const CommandInfo& info : Commands())
-        EXPECT_EQ(FindCommand(info.id), &info);
+        EXPECT_EQ(FindCommand(info.id), &info) << info.key;
     EXPECT_EQ(FindCommand(0), nullptr);
     EXPECT_EQ(FindCommand(cmd::DefaultHelp), nullptr);
 }
@@ -206,7 +206,7 @@ TEST(VocabularyAccelerators, KeyShownInAMenuRunsThatCommand) {
 TEST(VocabularyMenus, EveryItemHasACaptionAndEverySubmenuHasItems) {
     for (const auto* bar : {&NoDocumentMenuBar(), &DocumentMenuBar()}) {
         for (const MenuEntry& top : *bar)
-            EXPECT_EQ(top.kind, MenuEntryKind::Submenu);
+            EXPECT_EQ(top.kind, MenuEntryKind::Submenu) << top.caption;
         Walk(*bar, [](const MenuEntry& e) {
             if (e.kind == MenuEntryKind::Command || e.kind == MenuEntryKind::Submenu) {
                 EXPECT_FALSE(e.caption.empty()) << "item " << e.id;
@@ -277,6 +277,7 @@ TEST(VocabularyMenus, NoDocumentViewMenuIsTheDocumentViewMenuWithoutItsLastPart)
     ASSERT_EQ(full.children.size(), bare.children.size() + 4);
     EXPECT_EQ(full.children[bare.children.size()].kind, MenuEntryKind::Separator);
     for (size_t i = 0; i < bare.children.size(); ++i) {
+        SCOPED_TRACE(full.children[i].caption);
         EXPECT_EQ(bare.children[i].id, full.children[i].id);
         EXPECT_EQ(bare.children[i].caption, full.children[i].caption);
     }
@@ -307,6 +308,7 @@ TEST(VocabularyToolbars, FifteenInCreationOrderWithDistinctIds) {
     ASSERT_EQ(bars.size(), members.size());
     std::set<int> controlIds, resourceIds;
     for (size_t i = 0; i < bars.size(); ++i) {
+        SCOPED_TRACE(members[i]);
         EXPECT_EQ(bars[i].member, members[i]);
         EXPECT_TRUE(controlIds.insert(bars[i].controlId).second);
         EXPECT_TRUE(resourceIds.insert(bars[i].resourceId).second);
