@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/DocumentWindow.h"
 #include "dialogs/DialogWindow.h"
 #include "dialogs/QtDialogRunner.h"
 #include "elements/Applets.h"
@@ -18,7 +19,9 @@
 #include "settings/IniProfile.h"
 #include "settings/SettingsKeys.h"
 #include "support/FakeUserPrompts.h"
+#include "support/RunningApp.h"
 #include "support/TempDir.h"
+#include "view/ScintillaTextControl.h"
 
 using namespace razo;
 
@@ -162,6 +165,37 @@ private slots:
             QCOMPARE(Entries(*codeBases), QStringList({"alpha/", "zeta/"}));
             QCOMPARE(classes->currentText(), QString());
         });
+    }
+
+    // In the running program: Ctrl+Shift+R and Ctrl+Shift+D open the row and cell dialogs, whose
+    // tags go in front of the selection.
+    void rowAndCellAcceleratorsInsertTheirTags() {
+        testing::RunningApp run;
+        QVERIFY(run.Init());
+        run.BeginTest();
+        run.Start();
+        DocumentWindow* window = run.OpenFile("cells.html", "Intro");
+        QVERIFY(window);
+        window->Control().SetSel(0, 5);
+        QStringList titles;
+        run.App().Dialogs().onShow = [&titles](DialogWindow& dialog) {
+            QTimer::singleShot(0, &dialog, [&] {
+                if (QTest::qWaitForWindowActive(&dialog)) {
+                    titles << dialog.windowTitle();
+                    QTest::keyClick(&dialog, Qt::Key_Return);
+                }
+                if (dialog.isVisible())
+                    dialog.reject();
+            });
+        };
+        QTest::keyClick(&window->Editor(), Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
+        // The offscreen platform does not give the activation back when a dialog closes.
+        run.Window().activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(&run.Window()));
+        QTest::keyClick(&window->Editor(), Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(titles, QStringList({"Table Row (HTML 3.2)", "Table Heading/Data (HTML 3.2)"}));
+        QCOMPARE(QByteArray::fromStdString(window->Control().GetBytes()), QByteArray("<TR><TD>Intro"));
+        run.EndTest();
     }
 };
 
