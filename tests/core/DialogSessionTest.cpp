@@ -9,6 +9,7 @@
 #include "dialogs/Dialog.h"
 #include "dialogs/DialogHost.h"
 #include "dialogs/FieldAccess.h"
+#include "dialogs/HelpTopics.h"
 #include "elements/Blocks.h"
 #include "elements/TemplateRegistry.h"
 #include "settings/IniProfile.h"
@@ -215,6 +216,22 @@ TEST(TemplateRegistry, EveryDialogIsRegisteredOnceAndConsistently) {
     }
     EXPECT_TRUE(idds.count(CHeadingDialog::IDD));
     EXPECT_TRUE(idds.count(185)); // Preferences
+}
+
+// A dialog that inserts nothing says on its help page what its OK does instead.
+TEST(TemplateRegistry, HelpPagesSayWhatOkDoes) {
+    int settingsDialogs = 0;
+    for (const DialogTemplate* t : AllDialogTemplates()) {
+        SCOPED_TRACE(t->title);
+        const std::string page = HelpTopicHtml(*t);
+        const bool insertsMarkup = page.find("<b>OK</b> inserts the markup") != std::string::npos;
+        EXPECT_EQ(insertsMarkup, t->confirms.empty());
+        if (!t->confirms.empty()) {
+            EXPECT_NE(page.find(t->confirms), std::string::npos);
+            ++settingsDialogs;
+        }
+    }
+    EXPECT_GE(settingsDialogs, 2); // Preferences and Set Tab Stops at least
 }
 
 } // namespace
