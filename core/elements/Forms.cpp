@@ -38,6 +38,7 @@ std::vector<ControlTemplate> FormControls(bool withTarget) {
         controls.push_back(
             EditableCombo(IdTarget, "Target name:", {"_blank", "_parent", "_self", "_top"})
                 .Sorted()
+                .Width(90)
                 .Help("The window or frame that shows the answer; any frame name may be typed."));
     controls.push_back(
         UrlCombo(IdFormUrl, "Form URL:").Help("The program that receives the form (required)."));
@@ -138,9 +139,12 @@ const DialogTemplate& CFormInputDialog::TemplateData() {
              .Sorted()
              .Help("The kind of control; it decides which of the fields below apply."),
          Edit(IdName, "Name:")
+             .Width(110)
              .Disabled()
              .Help("The name the value is sent under; every type but submit and reset needs one."),
-         Edit(IdValue, "Value:").Help("The initial value, or the caption of a button; not for images."),
+         Edit(IdValue, "Value:")
+             .Width(110)
+             .Help("The initial value, or the caption of a button; not for images."),
          CheckBox(IdChecked, "Checked").Disabled().Help("A check box or radio button that starts ticked."),
          Edit(IdSize, "Size:").Disabled().Help("The width of a text or password field, in characters."),
          Edit(IdMaxLength, "Maximum length:")
@@ -188,7 +192,7 @@ const DialogTemplate& CFormSelectDialog::TemplateData() {
         IDD, "Form Select (HTML 2.0)", 200, 60, false,
         "A selection list: <SELECT> and </SELECT> around the selection, which holds its options.",
         {CheckBox(IdMultiple, "Multiple allowed").Help("Lets the user choose more than one option."),
-         Edit(IdName, "Name:").Help("The name the choice is sent under (required)."),
+         Edit(IdName, "Name:").Width(110).Help("The name the choice is sent under (required)."),
          Edit(IdNumberShown, "Number shown:")
              .Help("How many options are visible at once; leave it empty for a drop-down list.")});
     return t;
@@ -206,6 +210,7 @@ const DialogTemplate& CFormOptionDialog::TemplateData() {
         "An option of a selection list: <OPTION> in front of the selection, which is its text.",
         {CheckBox(IdSelected, "Selected").Help("The option starts chosen."),
          Edit(IdValue, "Value:")
+             .Width(110)
              .Help("What is sent when the option is chosen; leave it empty to send its text.")});
     return t;
 }
@@ -222,7 +227,7 @@ const DialogTemplate& CFormTextAreaDialog::TemplateData() {
         "text.",
         {Edit(IdRows, "Num of rows:").Help("How many lines are visible, 1 to 99999."),
          Edit(IdColumns, "Num of cols:").Help("How many characters a line shows, 1 to 99999."),
-         Edit(IdName, "Name:").Help("The name the text is sent under (required).")});
+         Edit(IdName, "Name:").Width(110).Help("The name the text is sent under (required).")});
     return t;
 }
 

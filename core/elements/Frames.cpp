@@ -123,7 +123,7 @@ std::string CAddFrameSizeDialog::Entry() const {
 const DialogTemplate& CFrameDialog::TemplateData() {
     static const DialogTemplate t = MakeDialogTemplate(
         IDD, "Frame (Netscape)", 260, 110, false, "A frame <FRAME> in front of the selection.",
-        {Edit(IdName, "Name:").Help("The name links and forms use to show a page in this frame."),
+        {Edit(IdName, "Name:").Width(110).Help("The name links and forms use to show a page in this frame."),
          CheckBox(IdNoResize, "No Resize").Help("Stops the user from dragging the frame's borders."),
          UrlCombo(IdSource, "Source:").Help("The page the frame shows first."),
          BrowseButton(IdBrowse, IdSource, browse::LinkTitle, browse::FrameSourceFilter)

@@ -40,12 +40,14 @@ std::vector<ControlTemplate> AreaControls(bool withTarget) {
         controls.push_back(
             EditableCombo(IdTarget, "Target name:", {"_blank", "_parent", "_self", "_top"})
                 .Sorted()
+                .Width(90)
                 .Help("The window or frame that shows the linked page; any frame name may be typed."));
     controls.push_back(ListCombo(IdShape, "Shape:", {"rectangle", "polygon", "circle"})
                            .Sorted()
                            .Help("The shape of the area; Enter Coords asks for its coordinates."));
     controls.push_back(
         Edit(IdCoords, "Coords:")
+            .Width(130)
             .Help("The area's coordinates in pixels, numbers separated by commas (required)."));
     controls.push_back(
         PushButton(IdEnterCoords, "Enter &Coords")
@@ -112,7 +114,7 @@ const DialogTemplate& CMapDialog::TemplateData() {
     static const DialogTemplate t = MakeDialogTemplate(
         IDD, "Map (HTML3.2/Netscape/Microsoft)", 200, 40, false,
         "A client-side image map: <MAP> and </MAP> around the selection, which holds its areas.",
-        {Edit(IdName, "Name:").Help("The name an image's USEMAP refers to (required).")});
+        {Edit(IdName, "Name:").Width(110).Help("The name an image's USEMAP refers to (required).")});
     return t;
 }
 

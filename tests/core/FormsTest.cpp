@@ -119,11 +119,6 @@ TEST_F(FormsTest, BuildTheDocumentedTexts) {
     }
 }
 
-TEST_F(FormsTest, FormUrlIsRemembered) {
-    Wrap(cmd::Form, {{.texts = {{IdFormUrl, "/web/site/cgi/a.pl"}}}});
-    EXPECT_EQ(profile.GetProfileString("URLs", "0", ""), "/web/site/cgi/a.pl");
-}
-
 // The image source is passed on even when empty, but an empty path is neither recorded nor
 // turned into a relative one: an unsaved document does not complain about it.
 TEST_F(FormsTest, EmptyImageSourceAsksNothingOfAnUnsavedDocument) {
@@ -286,16 +281,4 @@ TEST_F(FormsTest, NameCheckPassesOnceCorrected) {
     EXPECT_EQ(Wrap(cmd::FormInput, {{.texts = {{IdValue, "v"}}}, Input("text", {Type(IdName, "n")})}),
               "<INPUT TYPE=text NAME=\"n\" VALUE=\"v\">\r\nIntro");
     EXPECT_EQ(runner.runs.back().refusedAt, std::vector<int>{IdInputType});
-}
-
-TEST(FormTemplates, ListsAndInitialStates) {
-    const DialogTemplate& input = CFormInputDialog::TemplateData();
-    EXPECT_TRUE(input.Find(IdInputType)->sorted);
-    EXPECT_EQ(input.Find(IdInputType)->entries.size(), 8u);
-    for (int id : {IdName, IdChecked, IdSize, IdMaxLength, IdAlignment, IdImageSrc, IdImageBrowse})
-        EXPECT_TRUE(input.Find(id)->disabled) << id;
-    EXPECT_FALSE(input.Find(IdValue)->disabled);
-    EXPECT_EQ(CFormNetscapeDialog::TemplateData().Find(IdTarget)->kind, ControlKind::EditableCombo);
-    EXPECT_EQ(CFormDialog::TemplateData().Find(IdFormUrl)->history, HistoryList::Urls);
-    EXPECT_EQ(CFormTextAreaDialog::TemplateData().HelpContext(), 0x20000 + 173);
 }

@@ -120,14 +120,3 @@ TEST_F(FramesTest, RefusedSizeKeepsTheSubDialogOpenUntilCorrected) {
     EXPECT_EQ(runner.runs[1].idd, CAddFrameSizeDialog::IDD);
     EXPECT_EQ(runner.runs[1].refusedAt, std::vector<int>{IdValue});
 }
-
-TEST_F(FramesTest, FrameMarginsRefuseWhatIsNotANumber) {
-    for (auto [field, text, message] : {std::tuple{IdMarginHeight, "-3", messages::CanOnlyEnterNumerals},
-                                        std::tuple{IdMarginWidth, "4px", messages::NotWholeNumber}}) {
-        SCOPED_TRACE(text);
-        Reset();
-        EXPECT_EQ(Wrap(cmd::Frame, {{.texts = {{field, text}}}, {.cancel = true}}), "Intro");
-        EXPECT_EQ(prompts.Texts(), std::vector<std::string>{message});
-        EXPECT_EQ(runner.runs.back().refusedAt, std::vector<int>{field});
-    }
-}
