@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "app/DocumentReader.h"
 #include "resources/Accelerators.h"
 
 namespace razo {
@@ -86,7 +87,162 @@ RazoEditor::RazoEditor(QWidget* parent) : QsciScintilla(parent) {
     setUtf8(true);
     releaseProgramKeys();
     reportChangesBeforeTheyHappen();
+    reportCaretMovesCheaply();
     connect(this, &QsciScintilla::textChanged, this, [this] { m_modifyFlag = true; });
+    // No lexer: Scintilla asks for the styles it needs, and long lines get their runs.
+    connect(this, &QsciScintillaBase::SCN_STYLENEEDED, this, &RazoEditor::styleRuns);
+    copyRunStyle();
+}
+
+// QScintilla works out the caret's column for every caret move, counting from the start of the
+// line: on a page of one long line each move or keystroke would cost time in proportion to the
+// line. Nothing here needs the column from that signal, so the position is reported instead.
+void RazoEditor::reportCaretMovesCheaply() {
+    disconnect(this, SIGNAL(SCN_UPDATEUI(int)), this, SLOT(handleUpdateUI(int)));
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) {
+        const long caret = SendScintilla(SCI_GETCURRENTPOS);
+        if (caret == m_lastCaret)
+            return;
+        m_lastCaret = caret;
+        const long line = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(caret));
+        emit cursorPositionChanged(static_cast<int>(line),
+                                   static_cast<int>(caret - SendScintilla(SCI_POSITIONFROMLINE, line)));
+    });
+}
+
+namespace {
+
+// Where a run of a long line ends: between markup punctuation and the words around it.
+bool IsRunBreak(char c) {
+    return c == ' ' || c == '<' || c == '>' || c == '"' || c == '=' || c == '/';
+}
+
+// Styles for the bytes of a long line: 1 for punctuation, 0 for the rest. Each byte's style
+// depends on that byte alone, so an edit never changes the styles of the text around it.
+void RunStyles(std::string_view text, std::string& styles) {
+    styles.resize(text.size());
+    std::transform(text.begin(), text.end(), styles.begin(),
+                   [](char c) { return IsRunBreak(c) ? '\1' : '\0'; });
+}
+
+} // namespace
+
+// Scintilla measures a line in runs of one style, up to about a hundred bytes each, with one text
+// layout per run, and keeps only runs under thirty bytes in its cache. A page without line breaks
+// (minified markup) is then measured as many thousands of uncached runs whenever its line changes.
+// Two styles that look exactly alike, one for markup punctuation and one for the words between,
+// make the runs of a long line short and repeated, so most are measured once. Short lines keep
+// style 0 throughout, so where ordinary lines wrap does not change.
+void RazoEditor::styleRuns(long endPosition) {
+    const long length = SendScintilla(SCI_GETLENGTH);
+    const long start = SendScintilla(SCI_GETENDSTYLED);
+    const long end = std::min(std::max(endPosition, 0L), length);
+    if (start >= end)
+        return;
+    SendScintilla(SCI_STARTSTYLING, static_cast<unsigned long>(start), 0L);
+    std::string styles;
+    for (long at = start; at < end;) {
+        const long line = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(at));
+        const long lineStart = SendScintilla(SCI_POSITIONFROMLINE, line);
+        long lineEnd = SendScintilla(SCI_POSITIONFROMLINE, line + 1);
+        if (lineEnd <= at)
+            lineEnd = length;
+        const long upTo = std::min(lineEnd, end);
+        if (lineEnd - lineStart > LongLine) {
+            const auto* text = reinterpret_cast<const char*>(
+                SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(at), upTo - at));
+            RunStyles(std::string_view(text, text ? static_cast<size_t>(upTo - at) : 0), styles);
+        } else {
+            styles.assign(static_cast<size_t>(upTo - at), '\0');
+        }
+        styles.resize(static_cast<size_t>(upTo - at), '\0');
+        SendScintilla(SCI_SETSTYLINGEX, static_cast<uintptr_t>(styles.size()), styles.data());
+        at = upTo;
+    }
+}
+
+// A loaded text starts in style 0 throughout; only its long lines need their runs. Marking it all
+// styled then keeps Scintilla from asking for styles the text has already.
+void RazoEditor::styleLoadedText() {
+    const long length = SendScintilla(SCI_GETLENGTH);
+    const auto* text = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+    if (text == nullptr || length <= LongLine)
+        return;
+    const std::string_view all(text, static_cast<size_t>(length));
+    std::string styles;
+    for (size_t start = 0; start < all.size();) {
+        const size_t lineEnd = std::min(all.find_first_of("\r\n", start), all.size());
+        if (lineEnd - start > static_cast<size_t>(LongLine)) {
+            RunStyles(all.substr(start, lineEnd - start), styles);
+            SendScintilla(SCI_STARTSTYLING, static_cast<unsigned long>(start), 0L);
+            SendScintilla(SCI_SETSTYLINGEX, static_cast<uintptr_t>(styles.size()), styles.data());
+        }
+        start = lineEnd + 1;
+    }
+    SendScintilla(SCI_STARTSTYLING, static_cast<unsigned long>(length), 0L);
+}
+
+// Style 1 is style 0 under another number (see styleRuns); QScintilla sets style 0 only.
+void RazoEditor::copyRunStyle() {
+    char face[256] = {};
+    SendScintilla(SCI_STYLEGETFONT, 0UL, face);
+    SendScintilla(SCI_STYLESETFONT, 1UL, face);
+    for (const auto& [get, set] : {std::pair{SCI_STYLEGETSIZEFRACTIONAL, SCI_STYLESETSIZEFRACTIONAL},
+                                   {SCI_STYLEGETWEIGHT, SCI_STYLESETWEIGHT},
+                                   {SCI_STYLEGETITALIC, SCI_STYLESETITALIC},
+                                   {SCI_STYLEGETUNDERLINE, SCI_STYLESETUNDERLINE},
+                                   {SCI_STYLEGETCHARACTERSET, SCI_STYLESETCHARACTERSET},
+                                   {SCI_STYLEGETFORE, SCI_STYLESETFORE},
+                                   {SCI_STYLEGETBACK, SCI_STYLESETBACK}})
+        SendScintilla(set, 1UL, SendScintilla(get, 0UL));
+}
+
+void RazoEditor::changeEvent(QEvent* event) {
+    QsciScintilla::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
+        copyRunStyle();
+}
+
+// QScintilla answers with the caret's whole paragraph, which on a page without blank lines is
+// the whole page, copied for every keystroke an input method sees.
+QVariant RazoEditor::inputMethodQuery(Qt::InputMethodQuery query) const {
+    const bool aroundCaret = query == Qt::ImSurroundingText || query == Qt::ImCursorPosition ||
+                             query == Qt::ImAnchorPosition || query == Qt::ImTextBeforeCursor ||
+                             query == Qt::ImTextAfterCursor;
+    if (!aroundCaret)
+        return QsciScintilla::inputMethodQuery(query);
+    const long caret = SendScintilla(SCI_GETCURRENTPOS);
+    const long anchor = SendScintilla(SCI_GETANCHOR);
+    const long line = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(caret));
+    const long lineStart = SendScintilla(SCI_POSITIONFROMLINE, line);
+    const long lineEnd = SendScintilla(SCI_GETLINEENDPOSITION, line);
+    // Whole characters, so a window never cuts a UTF-8 sequence.
+    const auto step = [this](long from, int characters, unsigned int message, long limit) {
+        long at = from;
+        for (int i = 0; i < characters && at != limit; ++i)
+            at = SendScintilla(message, static_cast<unsigned long>(at));
+        return at;
+    };
+    const long from = step(caret, InputMethodContext, SCI_POSITIONBEFORE, lineStart);
+    const long to = step(caret, InputMethodContext, SCI_POSITIONAFTER, lineEnd);
+    const auto textOf = [this](long start, long end) {
+        const auto* bytes = reinterpret_cast<const char*>(
+            SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), end - start));
+        const QByteArrayView view(bytes, bytes ? end - start : 0);
+        return isUtf8() ? QString::fromUtf8(view) : QString::fromLatin1(view);
+    };
+    switch (query) {
+    case Qt::ImSurroundingText:
+        return textOf(from, to);
+    case Qt::ImTextBeforeCursor:
+        return textOf(from, caret);
+    case Qt::ImTextAfterCursor:
+        return textOf(caret, to);
+    case Qt::ImCursorPosition:
+        return static_cast<int>(textOf(from, caret).size());
+    default: // the anchor, within the same window
+        return static_cast<int>(textOf(from, std::clamp(anchor, from, to)).size());
+    }
 }
 
 // QScintilla's accessibility support counts the characters from the start of the document up to
@@ -222,8 +378,22 @@ long ScintillaTextControl::TextLength() const {
     return m_editor.SendScintilla(Sci::SCI_GETLENGTH);
 }
 
+// Scintilla steps through the range one character at a time; valid UTF-8 is counted by its
+// lead bytes instead, which keeps Ln/Col quick at the end of a very long line.
 long ScintillaTextControl::CountCharacters(long from, long to) const {
-    return m_editor.SendScintilla(Sci::SCI_COUNTCHARACTERS, static_cast<unsigned long>(from), to);
+    if (to <= from || !IsUtf8())
+        return m_editor.SendScintilla(Sci::SCI_COUNTCHARACTERS, static_cast<unsigned long>(from), to);
+    const auto* text = reinterpret_cast<const char*>(
+        m_editor.SendScintilla(Sci::SCI_GETRANGEPOINTER, static_cast<unsigned long>(from), to - from));
+    if (text == nullptr)
+        return m_editor.SendScintilla(Sci::SCI_COUNTCHARACTERS, static_cast<unsigned long>(from), to);
+    const std::string_view range(text, static_cast<size_t>(to - from));
+    Utf8Check check;
+    check.Feed(range);
+    if (!check.Valid())
+        return m_editor.SendScintilla(Sci::SCI_COUNTCHARACTERS, static_cast<unsigned long>(from), to);
+    return static_cast<long>(std::count_if(
+        range.begin(), range.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 std::optional<long> ScintillaTextControl::CaretPos() const {
@@ -248,6 +418,11 @@ void ScintillaTextControl::SetBytes(std::string_view bytes) {
 }
 
 void ScintillaTextControl::BeginLoad(std::int64_t expectedSize) {
+    // With wrapping on, a shown control wraps all the text as it arrives, before the window can
+    // answer; wrapped afterwards, only what is shown is wrapped at once, the rest when idle.
+    m_wrapAfterLoad = m_editor.wrapMode();
+    if (m_wrapAfterLoad != QsciScintilla::WrapNone)
+        m_editor.setWrapMode(QsciScintilla::WrapNone);
     m_editor.SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0UL);
     m_editor.SendScintilla(Sci::SCI_CLEARALL);
     // Room for the whole file at once: growing step by step would copy the text each time and
@@ -272,6 +447,10 @@ void ScintillaTextControl::EndLoad(bool utf8, std::string_view prefix) {
     m_editor.SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
     m_editor.SendScintilla(Sci::SCI_SETSAVEPOINT);
     m_editor.setEolMode(EolModeOf(FirstLineBreak()));
+    // Before the caret is placed: placing it lays out its line, with the styles it has then.
+    m_editor.styleLoadedText();
+    if (m_wrapAfterLoad != QsciScintilla::WrapNone)
+        m_editor.setWrapMode(m_wrapAfterLoad);
     SetSel(0, 0);
     SetModify(false);
 }

@@ -19,15 +19,30 @@ public:
     bool modifyFlag() const { return m_modifyFlag; }
     void setModifyFlag(bool modified) { m_modifyFlag = modified; }
 
+    // Lines longer than this are measured in short runs (see styleRuns).
+    static constexpr long LongLine = 4096;
+    // Gives the long lines of a text just loaded their runs.
+    void styleLoadedText();
+
+    // What an input method is told about the text around the caret: at most this many
+    // characters either side of it, never a whole line or paragraph of a large page.
+    static constexpr int InputMethodContext = 512;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
     QByteArray fromMimeData(const QMimeData* source, bool& rectangular) const override;
 
 private:
     void releaseProgramKeys();
     void reportChangesBeforeTheyHappen();
+    void reportCaretMovesCheaply();
+    void styleRuns(long endPosition);
+    void copyRunStyle();
 
     bool m_modifyFlag = false;
+    long m_lastCaret = -1;
 };
 
 // `text` as it can go into `editor`: in an 8-bit document a character beyond Latin-1 becomes a
@@ -76,6 +91,7 @@ private:
     std::string FirstLineBreak() const;
 
     RazoEditor& m_editor;
+    QsciScintilla::WrapMode m_wrapAfterLoad = QsciScintilla::WrapNone;
 };
 
 } // namespace razo
