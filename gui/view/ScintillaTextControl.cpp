@@ -7,6 +7,7 @@
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 #include "app/DocumentReader.h"
@@ -168,16 +169,26 @@ void RazoEditor::styleLoadedText() {
     const auto* text = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
     if (text == nullptr || length <= LongLine)
         return;
-    const std::string_view all(text, static_cast<size_t>(length));
     std::string styles;
-    for (size_t start = 0; start < all.size();) {
-        const size_t lineEnd = std::min(all.find_first_of("\r\n", start), all.size());
-        if (lineEnd - start > static_cast<size_t>(LongLine)) {
-            RunStyles(all.substr(start, lineEnd - start), styles);
-            SendScintilla(SCI_STARTSTYLING, static_cast<unsigned long>(start), 0L);
-            SendScintilla(SCI_SETSTYLINGEX, static_cast<uintptr_t>(styles.size()), styles.data());
+    const auto styleLine = [&](const char* line, size_t size) {
+        RunStyles(std::string_view(line, size), styles);
+        SendScintilla(SCI_STARTSTYLING, static_cast<unsigned long>(line - text), 0L);
+        SendScintilla(SCI_SETSTYLINGEX, static_cast<uintptr_t>(styles.size()), styles.data());
+    };
+    // Lines end at LF (quickly found); only a long stretch between two is looked at for CRs.
+    const char* const end = text + length;
+    for (const char* line = text; line < end;) {
+        const auto* lf = static_cast<const char*>(std::memchr(line, '\n', static_cast<size_t>(end - line)));
+        const char* lineEnd = lf ? lf : end;
+        for (const char* part = line; lineEnd - line > LongLine && part < lineEnd;) {
+            const auto* cr =
+                static_cast<const char*>(std::memchr(part, '\r', static_cast<size_t>(lineEnd - part)));
+            const char* partEnd = cr ? cr : lineEnd;
+            if (partEnd - part > LongLine)
+                styleLine(part, static_cast<size_t>(partEnd - part));
+            part = partEnd + 1;
         }
-        start = lineEnd + 1;
+        line = lineEnd + 1;
     }
     SendScintilla(SCI_STARTSTYLING, static_cast<unsigned long>(length), 0L);
 }
@@ -426,9 +437,9 @@ void ScintillaTextControl::BeginLoad(std::int64_t expectedSize) {
     m_editor.SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 0UL);
     m_editor.SendScintilla(Sci::SCI_CLEARALL);
     // Room for the whole file at once: growing step by step would copy the text each time and
-    // briefly hold it twice.
+    // briefly hold it twice. Two bytes more leave room for the end mark the text is read with.
     if (expectedSize > 0 && expectedSize < std::numeric_limits<long>::max())
-        m_editor.SendScintilla(Sci::SCI_ALLOCATE, static_cast<unsigned long>(expectedSize + 1));
+        m_editor.SendScintilla(Sci::SCI_ALLOCATE, static_cast<unsigned long>(expectedSize + 2));
 }
 
 void ScintillaTextControl::AppendLoaded(std::string_view bytes) {
