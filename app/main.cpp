@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QIcon>
 #include <string>
 #include <vector>
 
@@ -7,6 +6,7 @@
 #include "app/DocumentFiles.h"
 #include "app/MainWindow.h"
 #include "app/RazoApplication.h"
+#include "resources/CommandIcons.h"
 #include "resources/Strings.h"
 
 int main(int argc, char** argv) {
@@ -18,7 +18,9 @@ int main(int argc, char** argv) {
     QApplication qtApp(qtArgc, argv);
     QApplication::setApplicationName(QString::fromUtf8(razo::strings::AppTitle));
     QApplication::setApplicationVersion(QStringLiteral(RAZO_VERSION));
-    QApplication::setWindowIcon(QIcon(":/icons/razo.svg"));
+    QApplication::setWindowIcon(razo::ProgramIcon());
+    // The desktop entry the window belongs to, so the desktop shows its name and icon for it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("razo"));
 
     razo::RazoApplication app;
     app.Start(QString());

@@ -9,6 +9,7 @@ packages=(
   libqscintilla2-qt6-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick fonts-dejavu-core
+  desktop-file-utils appstream dpkg-dev
   opensp w3c-sgml-lib
 )
 

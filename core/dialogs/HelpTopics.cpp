@@ -2,8 +2,6 @@
 
 namespace razo {
 
-namespace {
-
 // Captions carry "&" before their mnemonic letter; "&&" is a literal ampersand.
 std::string WithoutMnemonic(const std::string& text) {
     std::string plain;
@@ -15,7 +13,7 @@ std::string WithoutMnemonic(const std::string& text) {
     return plain;
 }
 
-std::string Escape(const std::string& text) {
+std::string HtmlEscape(const std::string& text) {
     std::string escaped;
     for (char c : text) {
         switch (c) {
@@ -38,19 +36,21 @@ std::string Escape(const std::string& text) {
     return escaped;
 }
 
+namespace {
+
 std::string Plain(const std::string& text) {
-    return Escape(WithoutMnemonic(text));
+    return HtmlEscape(WithoutMnemonic(text));
 }
 
 std::string FieldItem(const ControlTemplate& control, bool expandable) {
     std::string name = control.text.empty() ? "List" : Plain(control.text);
     std::string item = "<li><b>" + name + "</b>";
     if (!control.help.empty())
-        item += " &ndash; " + Escape(control.help);
+        item += " &ndash; " + HtmlEscape(control.help);
     if (!control.entries.empty()) {
         item += " Choices: ";
         for (size_t i = 0; i < control.entries.size(); ++i)
-            item += (i ? ", " : "") + Escape(control.entries[i]);
+            item += (i ? ", " : "") + HtmlEscape(control.entries[i]);
         item += ".";
     }
     if (expandable && control.part == LayoutPart::Expanded)
@@ -78,7 +78,7 @@ std::string HelpTopicHtml(const DialogTemplate& t) {
     std::string title = Plain(t.title);
     std::string html = "<html><head><title>" + title + "</title></head><body>\n<h1>" + title + "</h1>\n";
     if (!t.inserts.empty())
-        html += "<p>" + Escape(t.inserts) + "</p>\n";
+        html += "<p>" + HtmlEscape(t.inserts) + "</p>\n";
     if (t.expandable)
         html += "<p>The <b>HTML 3.2 &gt;&gt;</b> button shows the attributes HTML 3.2 adds; they are written "
                 "only "
@@ -96,7 +96,7 @@ std::string HelpTopicHtml(const DialogTemplate& t) {
         html += "<p>Empty fields leave their attribute out. <b>OK</b> inserts the markup, <b>Cancel</b> "
                 "inserts nothing.</p>\n";
     else
-        html += "<p>" + Escape(t.confirms) + " <b>Cancel</b> changes nothing.</p>\n";
+        html += "<p>" + HtmlEscape(t.confirms) + " <b>Cancel</b> changes nothing.</p>\n";
     html += "</body></html>\n";
     return html;
 }

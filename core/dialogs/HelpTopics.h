@@ -9,4 +9,9 @@ namespace razo {
 // A complete HTML page: the title, what the dialog inserts, each field with its label and purpose.
 std::string HelpTopicHtml(const DialogTemplate& dialogTemplate);
 
+// Text made safe for a help page: & < > " as entities.
+std::string HtmlEscape(const std::string& text);
+// A caption without its "&" mnemonic marks ("&&" stays one "&").
+std::string WithoutMnemonic(const std::string& text);
+
 } // namespace razo

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "resources/CommandIcons.h"
 #include "resources/Strings.h"
 
 namespace razo {
@@ -14,7 +15,7 @@ namespace razo {
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QString::fromUtf8(strings::AboutTitle));
     auto* icon = new QLabel(this);
-    icon->setPixmap(QIcon(":/icons/razo.svg").pixmap(48, 48));
+    icon->setPixmap(ProgramIcon().pixmap(48, 48));
     auto* text = new QLabel(this);
     text->setText(QStringLiteral("<b>%1</b> version %2<br><br>"
                                  "An editor for writing HTML pages by hand.<br>"

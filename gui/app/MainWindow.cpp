@@ -11,9 +11,9 @@
 #include <QMimeData>
 #include <QStatusBar>
 #include <QTimer>
-#include <QWhatsThis>
 
 #include "app/CommandDispatcher.h"
+#include "app/ContextHelp.h"
 #include "app/DisplayCommands.h"
 #include "app/DocumentFiles.h"
 #include "app/DocumentIO.h"
@@ -28,6 +28,7 @@
 #include "app/StatusPanes.h"
 #include "app/ToolbarState.h"
 #include "app/Toolbars.h"
+#include "resources/CommandIcons.h"
 #include "resources/CommandIds.h"
 #include "resources/Menus.h"
 #include "resources/Strings.h"
@@ -55,7 +56,7 @@ MainWindow::MainWindow(RazoApplication& app)
     : m_app(app), m_dispatcher(new CommandDispatcher(this)),
       m_actions(this, [this](int id) { m_dispatcher->Execute(id); }), m_mdi(new QMdiArea(this)) {
     setWindowTitle(QString::fromUtf8(strings::AppTitle));
-    setWindowIcon(QIcon(":/icons/razo.svg"));
+    setWindowIcon(ProgramIcon());
     setAcceptDrops(true);
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -130,9 +131,20 @@ void MainWindow::RegisterFrameCommands() {
     t.OnCommand(cmd::HelpIndex, [this] { Help().ShowIndex(); });
     t.OnCommand(cmd::DefaultHelp, [this] { Help().ShowIndex(); });
     t.OnCommand(cmd::HelpUsing, [this] { Help().ShowUsingHelp(); });
-    // F1: the active context has no topic of its own yet, so this is the index.
+    // F1 reaches the frame only with no dialog and no menu open, which see to their own pages.
     t.OnCommand(cmd::Help, [this] { Help().ShowIndex(); });
     t.OnCommand(cmd::ContextHelp, [this] { EnterContextHelp(); });
+    m_contextHelp =
+        new ContextHelp({[this](const QString& link) { ShowHelpLink(link); },
+                         [this](bool active) {
+                             if (m_status == nullptr)
+                                 return;
+                             if (active)
+                                 m_status->ShowPrompt(QString::fromUtf8(strings::ContextHelpPrompt));
+                             else
+                                 m_status->ClearPrompt();
+                         }},
+                        this);
     t.OnCommand(cmd::ViewStatusBar, [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
     t.OnUpdate(cmd::ViewStatusBar, [this](CmdUI& ui) { ui.SetCheck(statusBar()->isVisible()); });
 }
@@ -156,9 +168,12 @@ void MainWindow::ShowHelpTopic(int contextId) {
     Help().ShowHelpTopic(contextId);
 }
 
+void MainWindow::ShowHelpLink(const QString& link) {
+    Help().ShowLink(link);
+}
+
 void MainWindow::EnterContextHelp() {
-    QWhatsThis::enterWhatsThisMode();
-    m_status->ShowPrompt(QString::fromUtf8(strings::ContextHelpPrompt));
+    m_contextHelp->Enter();
 }
 
 void MainWindow::ArrangeIcons() {
@@ -329,12 +344,6 @@ void MainWindow::dropEvent(QDropEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    // Leaving the context help mode is told to every top-level window.
-    if (event->type() == QEvent::LeaveWhatsThisMode) {
-        if (watched == this && m_status != nullptr)
-            m_status->ClearPrompt();
-        return false;
-    }
     if (watched == qApp)
         return false;
     // Only the editors' viewports are watched here otherwise: files dropped on them open.

@@ -13,6 +13,7 @@ class QMenu;
 namespace razo {
 
 class CommandDispatcher;
+class ContextHelp;
 class DocumentFiles;
 class DocumentWindow;
 class FindReplaceDialog;
@@ -46,6 +47,8 @@ public:
 
     // Help for a context (dialog template 0x20000 + id, or a command): its page, else the index.
     void ShowHelpTopic(int contextId);
+    // A help page by its link in the help folder ("menu-font.html#font.bold"); empty is the index.
+    void ShowHelpLink(const QString& link);
     HelpWindow& Help();
 
 protected:
@@ -87,6 +90,7 @@ private:
     DocumentFiles* m_files;
     FindReplaceDialog* m_find;
     HelpWindow* m_help = nullptr;
+    ContextHelp* m_contextHelp = nullptr;
     std::unique_ptr<EditServices> m_editServices;
     CommandTarget m_frameTarget;
     DocumentWindow* m_closingWindow = nullptr;

@@ -2,8 +2,20 @@
 
 #include "dialogs/HelpTopics.h"
 #include "elements/TemplateRegistry.h"
+#include "resources/CommandHelp.h"
 
+#include <QFile>
 #include <map>
+
+// The help pages and icons are resources of the GUI library; a static library brings them into a
+// program only when they are asked for by name.
+static void LoadHelpResources() {
+    static const bool loaded = [] {
+        Q_INIT_RESOURCE(razo);
+        return true;
+    }();
+    (void)loaded;
+}
 
 namespace razo {
 
@@ -28,6 +40,28 @@ QString DialogHelpPage(int contextId) {
         found = shown == ShownTemplates().end() ? nullptr : shown->second;
     }
     return found ? QString::fromStdString(HelpTopicHtml(*found)) : QString();
+}
+
+void LoadHelpPages() {
+    LoadHelpResources();
+}
+
+QString GeneratedHelpHtml(const QString& fileName) {
+    LoadHelpResources();
+    const std::string name = fileName.toStdString();
+    if (name == "index.html") {
+        // The written overview, with the list of the generated pages where it asks for it.
+        QFile file(QStringLiteral(":/help/index.html"));
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(file.readAll())
+            .replace(QStringLiteral("<!-- contents -->"), QString::fromStdString(HelpContentsHtml()));
+    }
+    if (const GeneratedHelpPage* page = FindCommandHelpPage(name))
+        return QString::fromStdString(page->html);
+    if (const int context = DialogHelpContext(name); context != 0)
+        return DialogHelpPage(context);
+    return {};
 }
 
 } // namespace razo

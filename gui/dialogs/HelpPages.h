@@ -11,4 +11,11 @@ QString DialogHelpPage(int contextId);
 // Makes the page of a dialog that is being shown available, listed or not.
 void RememberDialogTemplate(const DialogTemplate& dialogTemplate);
 
+// A page the help window makes rather than reads, by its file name in the help folder: the
+// index with the contents of the generated pages, each command page, and "dialog-<context>.html".
+// A null string for any other name.
+QString GeneratedHelpHtml(const QString& fileName);
+// Makes the written help pages available to the program that links them in.
+void LoadHelpPages();
+
 } // namespace razo

@@ -2,11 +2,12 @@
 
 #include "resources/CommandIds.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QIconEngine>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
-#include <QStyle>
+#include <QPalette>
 #include <map>
 
 namespace razo {
@@ -31,43 +32,108 @@ struct Glyph {
     Family family;
 };
 
-QColor InkOf(Family family) {
-    switch (family) {
-    case Family::Netscape:
-        return QColor(0x1b, 0x7a, 0x3a);
-    case Family::Microsoft:
-        return QColor(0x1d, 0x4f, 0xa8);
-    case Family::Symbol:
-        return QColor(0x5a, 0x2d, 0x82);
-    case Family::Standard:
-        return QColor(0x30, 0x30, 0x30);
-    case Family::Html:
-        break;
-    }
-    return QColor(0x23, 0x23, 0x23);
+// The colours an image is drawn in, taken from the palette when it is drawn, so the images follow
+// a light or a dark desktop.
+struct Inks {
+    QColor ink;    // lines and letters
+    QColor paper;  // what a sheet of paper is filled with
+    QColor accent; // the one colour of a picture (a folder, a disk, a clipboard)
+    bool dark;     // light drawing on a dark background
+};
+
+QColor Mixed(const QColor& a, const QColor& b, qreal share) {
+    return QColor::fromRgbF(float(a.redF() * share + b.redF() * (1 - share)),
+                            float(a.greenF() * share + b.greenF() * (1 - share)),
+                            float(a.blueF() * share + b.blueF() * (1 - share)));
 }
 
-// Draws a short text fitted into the icon square; scales with the requested size.
-// An icon painted anew at every size it is asked for, so it stays sharp at any scale.
+Inks InksFor(Family family) {
+    const QPalette palette = QGuiApplication::palette();
+    const QColor background = palette.color(QPalette::Active, QPalette::Button);
+    const QColor text = palette.color(QPalette::Active, QPalette::ButtonText);
+    const bool dark = background.lightnessF() < 0.5;
+    QColor ink = text;
+    switch (family) {
+    case Family::Netscape:
+        ink = dark ? QColor(0x7c, 0xd6, 0x98) : QColor(0x13, 0x6b, 0x31);
+        break;
+    case Family::Microsoft:
+        ink = dark ? QColor(0x93, 0xb9, 0xff) : QColor(0x16, 0x47, 0xa6);
+        break;
+    case Family::Symbol:
+        ink = dark ? QColor(0xd2, 0xad, 0xf5) : QColor(0x55, 0x25, 0x80);
+        break;
+    case Family::Html:
+    case Family::Standard:
+        break;
+    }
+    const QColor paper = dark ? Mixed(background, text, 0.55) : QColor(Qt::white);
+    return {ink, paper, dark ? QColor(0xd8, 0xa8, 0x4a) : QColor(0xc8, 0x8a, 0x26), dark};
+}
+
+// A disabled image keeps its shape but loses its colour and most of its strength, so it reads as
+// "not now" beside the full-strength images on either palette.
+void Fade(QImage& image) {
+    constexpr int kept = 64; // of 255: the share of the background a disabled image still covers
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = line[x];
+            const int alpha = qAlpha(pixel);
+            if (alpha == 0)
+                continue;
+            // Premultiplied: the grey of the straight colour, premultiplied again.
+            const int grey =
+                qGray(qRed(pixel) * 255 / alpha, qGreen(pixel) * 255 / alpha, qBlue(pixel) * 255 / alpha);
+            const int faded = alpha * kept / 255;
+            const int value = grey * faded / 255;
+            line[x] = qRgba(value, value, value, faded);
+        }
+    }
+}
+
+// An icon painted anew at every size it is asked for, in the device pixels of the screen it is
+// shown on, so it stays sharp at any scale.
 class ScalableIconEngine : public QIconEngine {
 public:
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        QPixmap image(size);
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        return QPixmap::fromImage(Render(size, mode));
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QImage image = Render(rect.size() * ratio, mode);
+        image.setDevicePixelRatio(ratio);
+        painter->drawImage(rect, image);
+    }
+
+protected:
+    virtual void Draw(QPainter& painter, const QRectF& box) const = 0;
+
+private:
+    QImage Render(QSize size, QIcon::Mode mode) const {
+        QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
-        QPainter painter(&image);
-        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setRenderHint(QPainter::TextAntialiasing);
+            Draw(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+        }
+        if (mode == QIcon::Disabled)
+            Fade(image);
         return image;
     }
 };
 
+// Draws a short text fitted into the icon square; scales with the requested size.
 class GlyphIconEngine : public ScalableIconEngine {
 public:
     explicit GlyphIconEngine(Glyph glyph) : m_glyph(std::move(glyph)) {}
 
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
-        painter->save();
-        painter->setRenderHint(QPainter::Antialiasing);
-        painter->setRenderHint(QPainter::TextAntialiasing);
+    QIconEngine* clone() const override { return new GlyphIconEngine(m_glyph); }
+
+protected:
+    void Draw(QPainter& painter, const QRectF& rect) const override {
         QFont font(m_glyph.style & Serif ? "DejaVu Serif"
                                          : (m_glyph.style & Mono ? "DejaVu Sans Mono" : "DejaVu Sans"));
         font.setBold(m_glyph.style & Bold);
@@ -77,26 +143,20 @@ public:
         // Tag names of four letters and more need the narrow cut to stay readable.
         if (m_glyph.text.size() > 3)
             font.setStretch(QFont::Condensed);
-        const QRectF box = QRectF(rect).adjusted(rect.width() * 0.04, rect.height() * 0.04,
-                                                 -rect.width() * 0.04, -rect.height() * 0.04);
+        const QRectF box = rect.adjusted(rect.width() * 0.04, rect.height() * 0.04, -rect.width() * 0.04,
+                                         -rect.height() * 0.04);
         // Fit the text: the largest pixel size whose bounds fit the box.
-        int pixelSize = static_cast<int>(box.height() * (m_glyph.text.size() <= 2 ? 0.82 : 0.64));
+        int pixelSize = static_cast<int>(box.height() * (m_glyph.text.size() <= 2 ? 0.82 : 0.66));
         font.setPixelSize(std::max(pixelSize, 4));
         QFontMetricsF metrics(font);
         while (pixelSize > 4 && metrics.horizontalAdvance(m_glyph.text) > box.width()) {
             font.setPixelSize(--pixelSize);
             metrics = QFontMetricsF(font);
         }
-        painter->setFont(font);
-        QColor ink = InkOf(m_glyph.family);
-        if (mode == QIcon::Disabled)
-            ink = QColor(0xa0, 0xa0, 0xa0);
-        painter->setPen(ink);
-        painter->drawText(box, Qt::AlignCenter, m_glyph.text);
-        painter->restore();
+        painter.setFont(font);
+        painter.setPen(InksFor(m_glyph.family).ink);
+        painter.drawText(box, Qt::AlignCenter, m_glyph.text);
     }
-
-    QIconEngine* clone() const override { return new GlyphIconEngine(m_glyph); }
 
 private:
     Glyph m_glyph;
@@ -213,36 +273,71 @@ const std::map<int, Glyph>& ElementGlyphs() {
 }
 
 // A small picture drawn in a 16 by 16 square, scaled to whatever size is asked for.
-using Drawing = void (*)(QPainter& painter, const QColor& ink);
+using Drawing = void (*)(QPainter& painter, const Inks& inks);
 
-void DrawPrinter(QPainter& p, const QColor& ink) {
-    p.setPen(QPen(ink, 1.2));
-    p.setBrush(Qt::white);
+QPen Line(const Inks& inks, qreal width = 1.2) {
+    return QPen(inks.ink, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+QColor InfoBlue(const Inks& inks) {
+    return inks.dark ? QColor(0x5d, 0x95, 0xea) : QColor(0x23, 0x63, 0xc4);
+}
+
+void DrawNewPage(QPainter& p, const Inks& inks) {
+    p.setPen(Line(inks));
+    p.setBrush(inks.paper);
+    p.drawPolygon(QPolygonF({{3.5, 1.5}, {9.5, 1.5}, {12.5, 4.5}, {12.5, 14.5}, {3.5, 14.5}}));
+    p.setBrush(Mixed(inks.ink, inks.paper, 0.25));
+    p.drawPolygon(QPolygonF({{9.5, 1.5}, {9.5, 4.5}, {12.5, 4.5}})); // the folded corner
+}
+
+void DrawFolder(QPainter& p, const Inks& inks) {
+    p.setPen(Line(inks));
+    p.setBrush(inks.accent.darker(115));
+    p.drawPolygon(QPolygonF({{1.5, 3.5}, {6, 3.5}, {7.5, 5}, {13.5, 5}, {13.5, 13.5}, {1.5, 13.5}}));
+    p.setBrush(inks.accent);
+    p.drawPolygon(QPolygonF({{1.5, 13.5}, {3.5, 7.5}, {15.5, 7.5}, {13.5, 13.5}})); // the open flap
+}
+
+void DrawDisk(QPainter& p, const Inks& inks) {
+    p.setPen(Line(inks));
+    p.setBrush(InfoBlue(inks));
+    p.drawRoundedRect(QRectF(1.5, 1.5, 13, 13), 1.5, 1.5);
+    p.setBrush(inks.paper);
+    p.drawRect(QRectF(4.5, 1.5, 7, 4.5)); // shutter
+    p.drawRect(QRectF(3.5, 8.5, 9, 6));   // label
+    p.drawLine(QPointF(5.5, 10.8), QPointF(10.5, 10.8));
+    p.drawLine(QPointF(5.5, 12.6), QPointF(9.5, 12.6));
+}
+
+void DrawPrinter(QPainter& p, const Inks& inks) {
+    p.setPen(Line(inks));
+    p.setBrush(inks.paper);
     p.drawRect(QRectF(4.5, 1.5, 7, 5)); // paper going in
-    p.setBrush(ink.lighter(260));
+    p.setBrush(Mixed(inks.ink, inks.paper, 0.3));
     p.drawRoundedRect(QRectF(1.5, 5.5, 13, 6), 1.5, 1.5); // body
-    p.setBrush(Qt::white);
+    p.setBrush(inks.paper);
     p.drawRect(QRectF(4.5, 9.5, 7, 5)); // printed sheet
     p.drawLine(QPointF(6, 11.5), QPointF(10, 11.5));
     p.drawLine(QPointF(6, 13), QPointF(9, 13));
 }
 
-void DrawClipboard(QPainter& p, const QColor& ink) {
-    p.setPen(QPen(ink, 1.2));
-    p.setBrush(QColor(0xc8, 0x9b, 0x5a));
+void DrawClipboard(QPainter& p, const Inks& inks) {
+    p.setPen(Line(inks));
+    p.setBrush(inks.accent);
     p.drawRoundedRect(QRectF(2.5, 2.5, 9, 12), 1, 1); // board
-    p.setBrush(ink.lighter(200));
+    p.setBrush(Mixed(inks.ink, inks.paper, 0.5));
     p.drawRect(QRectF(5, 1.5, 4, 2.5)); // clip
-    p.setBrush(Qt::white);
+    p.setBrush(inks.paper);
     p.drawRect(QRectF(7.5, 6.5, 7, 8)); // the sheet being pasted
     p.drawLine(QPointF(9, 9), QPointF(13, 9));
     p.drawLine(QPointF(9, 11), QPointF(13, 11));
     p.drawLine(QPointF(9, 13), QPointF(12, 13));
 }
 
-void DrawCopies(QPainter& p, const QColor& ink) {
-    p.setPen(QPen(ink, 1.2));
-    p.setBrush(Qt::white);
+void DrawCopies(QPainter& p, const Inks& inks) {
+    p.setPen(Line(inks));
+    p.setBrush(inks.paper);
     p.drawRect(QRectF(1.5, 1.5, 8, 10));
     p.drawRect(QRectF(6.5, 4.5, 8, 10));
     p.drawLine(QPointF(8.5, 7.5), QPointF(12.5, 7.5));
@@ -250,64 +345,125 @@ void DrawCopies(QPainter& p, const QColor& ink) {
     p.drawLine(QPointF(8.5, 11.5), QPointF(11.5, 11.5));
 }
 
+// A curved arrow from the lower right round to the left: undo. Mirrored, it is redo.
+void DrawBackArrow(QPainter& p, const Inks& inks) {
+    p.setPen(Line(inks, 1.9));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath curve;
+    curve.moveTo(13, 13);
+    curve.cubicTo(13.5, 7.5, 10, 5.5, 5.5, 5.5);
+    p.drawPath(curve);
+    p.setPen(Qt::NoPen);
+    p.setBrush(inks.ink);
+    p.drawPolygon(QPolygonF({{6.5, 1.5}, {1.5, 5.5}, {6.5, 9.5}}));
+}
+
+void DrawForwardArrow(QPainter& p, const Inks& inks) {
+    p.translate(16, 0);
+    p.scale(-1, 1);
+    DrawBackArrow(p, inks);
+}
+
+// A circling arrow: the last insertion once more.
+void DrawRepeat(QPainter& p, const Inks& inks) {
+    p.setPen(Line(inks, 1.9));
+    p.setBrush(Qt::NoBrush);
+    const QRectF circle(2.5, 2.5, 11, 11);
+    QPainterPath arc;
+    arc.arcMoveTo(circle, 100);
+    arc.arcTo(circle, 100, 290);
+    p.drawPath(arc);
+    p.setPen(Qt::NoPen);
+    p.setBrush(inks.ink);
+    p.drawPolygon(QPolygonF({{5.5, 0.5}, {10.5, 2.8}, {6, 6.5}}));
+}
+
+void DrawAbout(QPainter& p, const Inks& inks) {
+    p.setPen(Line(inks));
+    p.setBrush(InfoBlue(inks));
+    p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(8, 4.9), 1.2, 1.2);
+    p.drawRoundedRect(QRectF(6.9, 7, 2.2, 5.6), 0.6, 0.6);
+}
+
+// The pointer with a question mark: help on what is clicked next.
+void DrawContextHelp(QPainter& p, const Inks& inks) {
+    p.setPen(Line(inks, 1.0));
+    p.setBrush(inks.paper);
+    p.drawPolygon(
+        QPolygonF({{1.5, 1.5}, {1.5, 12}, {4, 9.7}, {5.8, 13.8}, {7.5, 13.1}, {5.7, 9.1}, {9, 9.1}}));
+    QFont font("DejaVu Sans");
+    font.setBold(true);
+    font.setPixelSize(11);
+    p.setFont(font);
+    p.setPen(inks.ink);
+    p.drawText(QRectF(8, 0, 8, 12), Qt::AlignCenter, QStringLiteral("?"));
+}
+
+void DrawProgram(QPainter& p, const Inks&) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x1f, 0x5f, 0xa8));
+    p.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 2.5, 2.5);
+    QFont font("DejaVu Sans");
+    font.setBold(true);
+    font.setPixelSize(7);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(0, 0, 16, 16), Qt::AlignCenter, QStringLiteral("<R>"));
+}
+
 class DrawnIconEngine : public ScalableIconEngine {
 public:
     explicit DrawnIconEngine(Drawing drawing) : m_drawing(drawing) {}
 
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
-        const qreal side = std::min(rect.width(), rect.height());
-        painter->save();
-        painter->setRenderHint(QPainter::Antialiasing);
-        painter->translate(rect.x() + (rect.width() - side) / 2, rect.y() + (rect.height() - side) / 2);
-        painter->scale(side / 16, side / 16);
-        if (mode == QIcon::Disabled)
-            painter->setOpacity(0.4);
-        m_drawing(*painter, QColor(0x30, 0x30, 0x30));
-        painter->restore();
-    }
-
     QIconEngine* clone() const override { return new DrawnIconEngine(m_drawing); }
+
+protected:
+    void Draw(QPainter& painter, const QRectF& rect) const override {
+        const qreal side = std::min(rect.width(), rect.height());
+        painter.translate(rect.x() + (rect.width() - side) / 2, rect.y() + (rect.height() - side) / 2);
+        painter.scale(side / 16, side / 16);
+        m_drawing(painter, InksFor(Family::Standard));
+    }
 
 private:
     Drawing m_drawing;
 };
 
+// The standard buttons are drawn like the rest rather than taken from an icon theme: a theme
+// may lack them, draw them blurred at a scale it has no size for, or miss the dark palette.
 struct StandardIcon {
-    const char* themeName;
-    QStyle::StandardPixmap stylePixmap; // SP_CustomBase when the style has none
-    const char* fallbackGlyph;
-    Drawing drawing = nullptr; // preferred to the glyph: the glyph's font may lack the character
+    Drawing drawing;
+    const char* glyph = nullptr; // when there is no drawing
 };
 
 const std::map<int, StandardIcon>& StandardIcons() {
     static const std::map<int, StandardIcon> icons = {
-        {cmd::FileNew, {"document-new", QStyle::SP_FileIcon, nullptr}},
-        {cmd::FileOpen, {"document-open", QStyle::SP_DialogOpenButton, nullptr}},
-        {cmd::FileSave, {"document-save", QStyle::SP_DialogSaveButton, nullptr}},
-        {cmd::FilePrint, {"document-print", QStyle::SP_CustomBase, nullptr, DrawPrinter}},
-        {cmd::BrowserTest, {"internet-web-browser", QStyle::SP_CustomBase, "1\u25b6"}},
-        {cmd::BrowserTest2, {"", QStyle::SP_CustomBase, "2\u25b6"}},
-        {cmd::Preferences, {"preferences-system", QStyle::SP_CustomBase, "\u2699"}},
-        {cmd::EditCut, {"edit-cut", QStyle::SP_CustomBase, "\u2702"}},
-        {cmd::EditCopy, {"edit-copy", QStyle::SP_CustomBase, nullptr, DrawCopies}},
-        {cmd::EditPaste, {"edit-paste", QStyle::SP_CustomBase, nullptr, DrawClipboard}},
-        {cmd::EditUndo, {"edit-undo", QStyle::SP_ArrowBack, nullptr}},
-        {cmd::EditRedo, {"edit-redo", QStyle::SP_ArrowForward, nullptr}},
-        {cmd::RepeatTags, {"edit-redo", QStyle::SP_BrowserReload, nullptr}},
-        {cmd::AppAbout, {"help-about", QStyle::SP_MessageBoxInformation, nullptr}},
-        {cmd::ContextHelp, {"help-contextual", QStyle::SP_TitleBarContextHelpButton, nullptr}},
+        {cmd::FileNew, {DrawNewPage}},
+        {cmd::FileOpen, {DrawFolder}},
+        {cmd::FileSave, {DrawDisk}},
+        {cmd::FilePrint, {DrawPrinter}},
+        {cmd::BrowserTest, {nullptr, "1\u25b6"}},
+        {cmd::BrowserTest2, {nullptr, "2\u25b6"}},
+        {cmd::Preferences, {nullptr, "\u2699"}},
+        {cmd::EditCut, {nullptr, "\u2702"}},
+        {cmd::EditCopy, {DrawCopies}},
+        {cmd::EditPaste, {DrawClipboard}},
+        {cmd::EditUndo, {DrawBackArrow}},
+        {cmd::EditRedo, {DrawForwardArrow}},
+        {cmd::RepeatTags, {DrawRepeat}},
+        {cmd::AppAbout, {DrawAbout}},
+        {cmd::ContextHelp, {DrawContextHelp}},
     };
     return icons;
 }
 
 QIcon StandardActionIcon(const StandardIcon& standard) {
-    if (standard.themeName[0] != '\0' && QIcon::hasThemeIcon(standard.themeName))
-        return QIcon::fromTheme(standard.themeName);
-    if (standard.stylePixmap != QStyle::SP_CustomBase)
-        return QApplication::style()->standardIcon(standard.stylePixmap);
     if (standard.drawing != nullptr)
         return QIcon(new DrawnIconEngine(standard.drawing));
-    return GlyphIcon({QString::fromUtf8(standard.fallbackGlyph), Plain, Family::Standard});
+    return GlyphIcon({QString::fromUtf8(standard.glyph), Plain, Family::Standard});
 }
 
 QString DecodeEntity(const std::string& text) {
@@ -336,6 +492,10 @@ QIcon IconForCommand(int commandId) {
 
 QIcon IconForEntity(const std::string& insertedText) {
     return GlyphIcon({DecodeEntity(insertedText), Serif, Family::Symbol});
+}
+
+QIcon ProgramIcon() {
+    return QIcon(new DrawnIconEngine(DrawProgram));
 }
 
 } // namespace razo

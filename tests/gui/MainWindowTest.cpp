@@ -16,11 +16,11 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QWhatsThis>
 #include <QtTest>
 #include <memory>
 
 #include "app/CommandDispatcher.h"
+#include "app/ContextHelp.h"
 #include "app/DocumentFiles.h"
 #include "app/DocumentWindow.h"
 #include "app/FindReplaceDialog.h"
@@ -319,9 +319,10 @@ private slots:
         Window().ShowHelpTopic(0x20000 + 9999); // no page of its own
         QVERIFY(Window().Help().CurrentPage().endsWith("help/index.html"));
         QVERIFY(Window().Dispatcher().Execute(cmd::ContextHelp));
-        QVERIFY(QWhatsThis::inWhatsThisMode());
+        QVERIFY(Window().findChild<ContextHelp*>()->Active());
         QCOMPARE(Window().statusBar()->currentMessage(), QString("Select an object on which to get Help"));
-        QWhatsThis::leaveWhatsThisMode();
+        QTest::keyClick(&Window(), Qt::Key_Escape);
+        QVERIFY(!Window().findChild<ContextHelp*>()->Active());
         QCOMPARE(Window().statusBar()->currentMessage(), QString());
     }
 

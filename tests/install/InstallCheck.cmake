@@ -1,0 +1,63 @@
+# Installs the build into a fresh prefix as `cmake --install` would for a package, and checks the
+# tree a desktop needs: the program, the desktop entry and the AppStream file that name it (both
+# valid to their validators), the icon the entry names and the manual page.
+# Run with -DBUILD_DIR=... -DPREFIX=... -DAPPSTREAM_ID=...
+cmake_minimum_required(VERSION 3.25)
+
+function(run)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  message("${ARGN}\n${out}${err}")
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "failed (${result}): ${ARGN}")
+  endif()
+endfunction()
+
+foreach(tool desktop-file-validate appstreamcli gzip)
+  find_program(found_${tool} ${tool})
+  if(NOT found_${tool})
+    message(FATAL_ERROR "${tool} is missing: scripts/install-deps.sh installs it")
+  endif()
+endforeach()
+
+file(REMOVE_RECURSE "${PREFIX}")
+run(${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${PREFIX}")
+
+set(desktop "${PREFIX}/share/applications/razo.desktop")
+set(metainfo "${PREFIX}/share/metainfo/${APPSTREAM_ID}.metainfo.xml")
+set(manual "${PREFIX}/share/man/man1/razo.1.gz")
+foreach(file "${PREFIX}/bin/razo" "${desktop}" "${PREFIX}/share/icons/hicolor/scalable/apps/razo.svg"
+             "${metainfo}" "${manual}")
+  if(NOT EXISTS "${file}" OR IS_DIRECTORY "${file}")
+    message(FATAL_ERROR "not installed: ${file}")
+  endif()
+endforeach()
+
+run(${found_desktop-file-validate} "${desktop}")
+run(${found_appstreamcli} validate --no-net "${metainfo}")
+
+# The entry starts the installed program with the chosen file and shows the installed icon; the
+# AppStream file launches that entry and shows the screenshot.
+file(READ "${desktop}" entry)
+foreach(line "Exec=razo %f" "Icon=razo" "MimeType=text/html;")
+  string(FIND "${entry}" "\n${line}\n" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "the desktop entry lacks the line ${line}")
+  endif()
+endforeach()
+file(READ "${metainfo}" component)
+string(FIND "${component}" "<launchable type=\"desktop-id\">razo.desktop</launchable>" launchable)
+string(FIND "${component}" "<screenshot type=\"default\">" screenshot)
+if(launchable EQUAL -1 OR screenshot EQUAL -1)
+  message(FATAL_ERROR "the AppStream file launches no razo.desktop or shows no screenshot")
+endif()
+
+# The manual page is a sound archive that names the settings file and says the command line
+# has no options.
+run(${found_gzip} -t "${manual}")
+execute_process(COMMAND ${found_gzip} -dc "${manual}" OUTPUT_VARIABLE page)
+foreach(text ".TH RAZO 1" "RAZO.INI" "opens a file named" "XDG_CONFIG_HOME")
+  string(FIND "${page}" "${text}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "the manual page lacks \"${text}\"")
+  endif()
+endforeach()
