@@ -13,6 +13,7 @@
 #include <sys/stat.h>
 
 #include "app/Toolbars.h"
+#include "resources/CommandIds.h"
 #include "settings/IniProfile.h"
 #include "support/RunningApp.h"
 #include "view/QtLogFont.h"
@@ -23,7 +24,7 @@ using razo::testing::OnNextModal;
 
 namespace {
 
-constexpr int kTableBar = 33168;
+constexpr int kTableBar = razo::cmd::ToolbarTable;
 
 int Count(const QString& text, const QString& part) {
     return text.count(part);
