@@ -109,7 +109,8 @@ int DialogSession::EnabledFieldAtOrBefore(int id) const {
     auto usable = [&](const ControlTemplate& c) {
         return TakesFocus(c) && c.id != IdStatic && m_fields.IsEnabled(c.id) && !IsHidden(c.id);
     };
-    auto at = std::find_if(controls.begin(), controls.end(), [&](const ControlTemplate& c) { return c.id == id; });
+    auto at =
+        std::find_if(controls.begin(), controls.end(), [&](const ControlTemplate& c) { return c.id == id; });
     for (auto it = at; it != controls.begin();) {
         --it;
         if (usable(*it))

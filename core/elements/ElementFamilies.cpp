@@ -2,16 +2,16 @@
 #include "elements/Blocks.h"
 #include "elements/Body.h"
 #include "elements/ElementRegistry.h"
+#include "elements/Fonts.h"
 #include "elements/Forms.h"
 #include "elements/Frames.h"
 #include "elements/ImageMaps.h"
 #include "elements/Images.h"
 #include "elements/Links.h"
-#include "elements/Fonts.h"
 #include "elements/Lists.h"
 #include "elements/SoundMarquee.h"
-#include "elements/Tables.h"
 #include "elements/StandardTags.h"
+#include "elements/Tables.h"
 
 namespace razo {
 

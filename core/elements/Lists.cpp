@@ -149,12 +149,10 @@ TagPair BuildListItem(const CListItemDialog& dialog, bool expanded) {
 void RegisterListFamily(ElementRegistry& registry) {
     registry.Bind<CUnorderedListDialog>(cmd::UnorderedList, BuildUnorderedList);
     registry.Bind<COrderedListDialog>(cmd::OrderedList, BuildOrderedList);
-    registry.Bind<CDirectoryMenuDialog>(cmd::DirectoryList, [](const CDirectoryMenuDialog& d) {
-        return BuildDirectoryMenuList(d, "DIR");
-    });
-    registry.Bind<CDirectoryMenuDialog>(cmd::MenuList, [](const CDirectoryMenuDialog& d) {
-        return BuildDirectoryMenuList(d, "MENU");
-    });
+    registry.Bind<CDirectoryMenuDialog>(
+        cmd::DirectoryList, [](const CDirectoryMenuDialog& d) { return BuildDirectoryMenuList(d, "DIR"); });
+    registry.Bind<CDirectoryMenuDialog>(
+        cmd::MenuList, [](const CDirectoryMenuDialog& d) { return BuildDirectoryMenuList(d, "MENU"); });
     registry.Bind<CListItemDialog>(cmd::ListItem, BuildListItem);
     registry.Bind<CDefinitionListDialog>(cmd::DefinitionList, BuildDefinitionList);
 }

@@ -1,5 +1,5 @@
-#include "resources/CommandTableParts.h"
 #include "resources/CommandIds.h"
+#include "resources/CommandTableParts.h"
 
 namespace razo::detail {
 
@@ -20,7 +20,8 @@ constexpr CommandInfo kElementCommands[] = {
     {cmd::Small, "font.small", "&Small", "(HTML3.2)", "<SMALL>..</SMALL>", "Small"},
     {cmd::Subscript, "font.subscript", "Subs&cript", "(HTML3.2)", "<SUB>..</SUB>", "Subscript"},
     {cmd::Superscript, "font.superscript", "Su&perscript", "(HTML3.2)", "<SUP>..</SUP>", "Superscript"},
-    {cmd::Font, "element.font", "&Font Size + Colour...", "(HTML3.2)", "<FONT>..</FONT>", "Font size and colour"},
+    {cmd::Font, "element.font", "&Font Size + Colour...", "(HTML3.2)", "<FONT>..</FONT>",
+     "Font size and colour"},
 
     // Phrases
     {cmd::Citation, "phrase.citation", "&Citation", "", "<CITE>..</CITE>", "Citation"},
@@ -38,7 +39,8 @@ constexpr CommandInfo kElementCommands[] = {
     {cmd::DirectoryList, "element.directoryList", "&Directory...", "", "<DIR>..</DIR>", ""},
     {cmd::MenuList, "element.menuList", "&Menu...", "", "<MENU>..</MENU>", ""},
     {cmd::ListItem, "element.listItem", "  &List Item...", "", "<LI>", "List item"},
-    {cmd::DefinitionList, "element.definitionList", "D&efinition List...", "", "<DL>..</DL>", "Definition List"},
+    {cmd::DefinitionList, "element.definitionList", "D&efinition List...", "", "<DL>..</DL>",
+     "Definition List"},
     {cmd::Term, "element.term", "  &Term", "", "<DT>", "Definition List Term"},
     {cmd::Definition, "element.definition", "  De&finition ", "", "<DD>", "Definition List Definition"},
 
@@ -76,21 +78,24 @@ constexpr CommandInfo kElementCommands[] = {
     {cmd::Link, "element.link", "&Hypertext Link...", "", "<A>..</A>", "Hypertext link"},
     {cmd::Image, "element.image", "&Image...", "", "<IMG>", "Image"},
     // The Netscape menu shows this one again, without the dialect hint.
-    {cmd::ImageMap, "element.imageMap", "Client-side Image &Map...", "(HTML3.2)", "<MAP>..</MAP>", "Image map"},
-    {cmd::ImageMapArea, "element.imageMapArea", "  Image Map &Area...", "(HTML3.2)", "<AREA>", "Image map area"},
+    {cmd::ImageMap, "element.imageMap", "Client-side Image &Map...", "(HTML3.2)", "<MAP>..</MAP>",
+     "Image map"},
+    {cmd::ImageMapArea, "element.imageMapArea", "  Image Map &Area...", "(HTML3.2)", "<AREA>",
+     "Image map area"},
     {cmd::Form, "element.form", "&Form...", "", "<FORM>..</FORM>", "Fillin form"},
     {cmd::FormInput, "element.formInput", "  &Inputs...", "", "<INPUT>", "Input controls"},
     {cmd::FormSelect, "element.formSelect", "  &Select...", "", "<SELECT>..</SELECT>", "Form select control"},
     {cmd::FormOption, "element.formOption", "    &Option...", "", "<OPTION>", "Option for select control"},
-    {cmd::FormTextArea, "element.formTextArea", "  &TextArea...", "", "<TEXTAREA>..</TEXTAREA>", "Form textarea control"},
+    {cmd::FormTextArea, "element.formTextArea", "  &TextArea...", "", "<TEXTAREA>..</TEXTAREA>",
+     "Form textarea control"},
     {cmd::Table, "element.table", "&Table...", "", "<TABLE>..</TABLE>", "Table"},
     {cmd::TableRow, "element.tableRow", "  Table &Row...", "", "<TR>", "Table row"},
     {cmd::TableHeader, "element.tableHeader", "    Table &Header...", "", "<TH>", "Table header"},
     {cmd::TableData, "element.tableData", "    Table &Data...", "", "<TD>", "Table data"},
     {cmd::Applet, "element.applet", "&Applet...", "", "<APPLET>..</APPLET>", "Java Applet"},
     {cmd::AppletParam, "element.appletParam", "  &Parameter...", "", "<PARAM>", "Java applet parameter"},
-    {cmd::HomePageButton, "element.homePageButton", "Razo, Get It Now! Button", "", "Inserts the Razo, Get It Now! Button",
-     "Razo, Get It Now!"},
+    {cmd::HomePageButton, "element.homePageButton", "Razo, Get It Now! Button", "",
+     "Inserts the Razo, Get It Now! Button", "Razo, Get It Now!"},
 
     // Netscape extensions
     {cmd::BaseNetscape, "element.baseNetscape", "&Base...", "", "<BASE>", "Base"},
@@ -105,7 +110,8 @@ constexpr CommandInfo kElementCommands[] = {
     {cmd::FontNetscape, "element.fontNetscape", "&Font Size + Colour...", "", "<FONT>..</FONT>", "Font"},
     {cmd::Blink, "element.blink", "B&link", "", "<BLINK>..</BLINK>", "Blink"},
     {cmd::ImageNetscape, "element.imageNetscape", "&Image...", "", "<IMG>", "Image"},
-    {cmd::ImageMapAreaNetscape, "element.imageMapAreaNetscape", "  Image Map &Area...", "", "<AREA>", "Image map area"},
+    {cmd::ImageMapAreaNetscape, "element.imageMapAreaNetscape", "  Image Map &Area...", "", "<AREA>",
+     "Image map area"},
     {cmd::Frameset, "element.frameset", "F&rameset...", "", "<FRAMESET>..</FRAMESET>", "Frameset"},
     {cmd::Frame, "element.frame", "  &Frame...", "", "<FRAME>", "Frame"},
     {cmd::NoFrames, "element.noFrames", "  &Noframe", "", "<NOFRAMES>..</NOFRAMES>", "No frames"},
@@ -114,9 +120,11 @@ constexpr CommandInfo kElementCommands[] = {
     {cmd::BodyMicrosoft, "element.bodyMicrosoft", "&Body...", "", "<BODY>..</BODY>", "Body"},
     {cmd::TableMicrosoft, "element.tableMicrosoft", "&Table...", "", "<TABLE>..</TABLE>", "Table"},
     {cmd::TableRowMicrosoft, "element.tableRowMicrosoft", "  Table &Row...", "", "<TR>", "Table row"},
-    {cmd::TableHeaderMicrosoft, "element.tableHeaderMicrosoft", "    Table &Header...", "", "<TH>", "Table header"},
+    {cmd::TableHeaderMicrosoft, "element.tableHeaderMicrosoft", "    Table &Header...", "", "<TH>",
+     "Table header"},
     {cmd::TableDataMicrosoft, "element.tableDataMicrosoft", "    Table &Data...", "", "<TD>", "Table data"},
-    {cmd::FontMicrosoft, "element.fontMicrosoft", "&Font Size, Colour, and Face...", "", "<FONT>..</FONT>", "Font"},
+    {cmd::FontMicrosoft, "element.fontMicrosoft", "&Font Size, Colour, and Face...", "", "<FONT>..</FONT>",
+     "Font"},
     {cmd::ImageMicrosoft, "element.imageMicrosoft", "&Image...", "", "<IMG>", "Image"},
     {cmd::BackgroundSound, "element.backgroundSound", "Bkgnd &Sound...", "", "<BGSOUND>", "Background sound"},
     {cmd::Marquee, "element.marquee", "Mar&quee...", "", "<MARQUEE>..</MARQUEE>", "Marquee"},

@@ -70,8 +70,10 @@ MenuEntry WindowList() {
 
 // The toolbar toggles and the status bar: the whole View menu while no document is open.
 std::vector<MenuEntry> BarToggles() {
-    return Items({cmd::ToolbarStandard, cmd::ToolbarHeading, cmd::ToolbarFont, cmd::ToolbarPhrase, cmd::ToolbarList, cmd::ToolbarStructure, cmd::ToolbarLink, cmd::ToolbarForm, cmd::ToolbarTable, cmd::ToolbarJava, cmd::ToolbarNetscape, cmd::ToolbarMicrosoft, cmd::ToolbarCapital,
-                  cmd::ToolbarSmall, cmd::ToolbarOther, cmd::ViewStatusBar});
+    return Items({cmd::ToolbarStandard, cmd::ToolbarHeading, cmd::ToolbarFont, cmd::ToolbarPhrase,
+                  cmd::ToolbarList, cmd::ToolbarStructure, cmd::ToolbarLink, cmd::ToolbarForm,
+                  cmd::ToolbarTable, cmd::ToolbarJava, cmd::ToolbarNetscape, cmd::ToolbarMicrosoft,
+                  cmd::ToolbarCapital, cmd::ToolbarSmall, cmd::ToolbarOther, cmd::ViewStatusBar});
 }
 
 MenuEntry ViewMenu() {
@@ -87,7 +89,8 @@ MenuEntry HelpMenu() {
 
 std::vector<MenuEntry> BuildNoDocumentMenuBar() {
     return {
-        Submenu("&File", {cmd::FileNew, cmd::FileOpen, kSep, cmd::FilePrintSetup, kSep, cmd::Preferences, kSep, RecentFiles(), kSep, cmd::AppExit}),
+        Submenu("&File", {cmd::FileNew, cmd::FileOpen, kSep, cmd::FilePrintSetup, kSep, cmd::Preferences,
+                          kSep, RecentFiles(), kSep, cmd::AppExit}),
         Submenu("&View", BarToggles()),
         HelpMenu(),
     };
@@ -95,30 +98,49 @@ std::vector<MenuEntry> BuildNoDocumentMenuBar() {
 
 std::vector<MenuEntry> BuildDocumentMenuBar() {
     return {
-        Submenu("&File", {cmd::FileNew, cmd::FileOpen, cmd::FileClose, cmd::FileSave, cmd::FileSaveAs, kSep, cmd::BrowserTest, cmd::BrowserTest2, cmd::Preferences, kSep, cmd::FilePrint, cmd::FilePrintPreview,
-                          cmd::FilePrintSetup, kSep, RecentFiles(), kSep, cmd::AppExit}),
-        Submenu("&Edit", {cmd::EditUndo, cmd::EditRedo, cmd::RepeatTags, kSep, cmd::EditCut, cmd::EditCopy, cmd::EditPaste, kSep, cmd::EditFind, cmd::EditFindNext, cmd::EditReplace, kSep, cmd::EditSelectAll}),
+        Submenu("&File",
+                {cmd::FileNew, cmd::FileOpen, cmd::FileClose, cmd::FileSave, cmd::FileSaveAs, kSep,
+                 cmd::BrowserTest, cmd::BrowserTest2, cmd::Preferences, kSep, cmd::FilePrint,
+                 cmd::FilePrintPreview, cmd::FilePrintSetup, kSep, RecentFiles(), kSep, cmd::AppExit}),
+        Submenu("&Edit", {cmd::EditUndo, cmd::EditRedo, cmd::RepeatTags, kSep, cmd::EditCut, cmd::EditCopy,
+                          cmd::EditPaste, kSep, cmd::EditFind, cmd::EditFindNext, cmd::EditReplace, kSep,
+                          cmd::EditSelectAll}),
         ViewMenu(),
-        Submenu("F&ont", {cmd::Bold, cmd::Italic, cmd::Teletype, cmd::Underline, cmd::Strike, cmd::Big, cmd::Small, cmd::Subscript, cmd::Superscript, kSep, cmd::Font}),
-        Submenu("&Phrase", {cmd::Citation, cmd::Code, cmd::Emphasis, cmd::Keyboard, cmd::Sample, cmd::Strong, cmd::Variable, cmd::DefineTerm}),
-        Submenu("&Lists", {cmd::UnorderedList, cmd::OrderedList, cmd::DirectoryList, cmd::MenuList, cmd::ListItem, kSep, cmd::DefinitionList, cmd::Term, cmd::Definition}),
-        Submenu("&Structure",
-                {cmd::InsertStandardTags, cmd::DocumentType, kSep, cmd::Html, Submenu("&Head Tags", {cmd::Head, cmd::Title, cmd::IsIndex, cmd::Base, cmd::Meta, cmd::LinkElement}),
-                 Submenu("&Body Tags", {cmd::Body, cmd::Paragraph, cmd::Preformatted, cmd::Blockquote, cmd::Address, cmd::LineBreak, cmd::HorizontalRule, cmd::Centre, cmd::Division}), kSep,
-                 cmd::Heading1, cmd::Heading2, cmd::Heading3, cmd::Heading4, cmd::Heading5, cmd::Heading6}),
-        Submenu("Ele&ments", {cmd::Comment, cmd::Anchor, cmd::Link, kSep, cmd::Image, cmd::ImageMap, cmd::ImageMapArea, kSep,
-                              Submenu("&Form Tags", {cmd::Form, cmd::FormInput, cmd::FormSelect, cmd::FormOption, cmd::FormTextArea}),
-                              Submenu("&Table Tags", {cmd::Table, cmd::TableRow, cmd::TableHeader, cmd::TableData}, "(HTML3.2)"),
-                              Submenu("&Java Tags", {cmd::Applet, cmd::AppletParam}, "(HTML3.2)"), kSep, cmd::HomePageButton}),
-        Submenu("&Netscape", {Submenu("H&ead Tags", {cmd::BaseNetscape}), Submenu("&Body Tags", {cmd::BodyNetscape, cmd::NoBreak, cmd::WordBreak}),
-                              Submenu("&Table Tags", {cmd::TableHeaderNetscape, cmd::TableDataNetscape}), Submenu("&Form Tags", {cmd::FormNetscape}), kSep,
-                              cmd::LinkNetscape, kSep, Submenu("F&ont Tags", {cmd::BaseFont, cmd::FontNetscape, cmd::Blink}), kSep, cmd::ImageNetscape,
-                              Cmd(cmd::ImageMap, ""), // no dialect hint in this menu
-                              cmd::ImageMapAreaNetscape, kSep, Submenu("F&rame Tags", {cmd::Frameset, cmd::Frame, cmd::NoFrames})}),
-        Submenu("M&icrosoft",
-                {Submenu("&Body Tags", {cmd::BodyMicrosoft, cmd::NoBreak, cmd::WordBreak}),
-                 Submenu("&Table Tags", {cmd::TableMicrosoft, cmd::TableRowMicrosoft, cmd::TableHeaderMicrosoft, cmd::TableDataMicrosoft}), kSep,
-                 Submenu("&Font Tags", {cmd::BaseFont, cmd::FontMicrosoft, cmd::Blink}), kSep, cmd::ImageMicrosoft, kSep, cmd::BackgroundSound, cmd::Marquee}),
+        Submenu("F&ont", {cmd::Bold, cmd::Italic, cmd::Teletype, cmd::Underline, cmd::Strike, cmd::Big,
+                          cmd::Small, cmd::Subscript, cmd::Superscript, kSep, cmd::Font}),
+        Submenu("&Phrase", {cmd::Citation, cmd::Code, cmd::Emphasis, cmd::Keyboard, cmd::Sample, cmd::Strong,
+                            cmd::Variable, cmd::DefineTerm}),
+        Submenu("&Lists", {cmd::UnorderedList, cmd::OrderedList, cmd::DirectoryList, cmd::MenuList,
+                           cmd::ListItem, kSep, cmd::DefinitionList, cmd::Term, cmd::Definition}),
+        Submenu("&Structure", {cmd::InsertStandardTags, cmd::DocumentType, kSep, cmd::Html,
+                               Submenu("&Head Tags", {cmd::Head, cmd::Title, cmd::IsIndex, cmd::Base,
+                                                      cmd::Meta, cmd::LinkElement}),
+                               Submenu("&Body Tags", {cmd::Body, cmd::Paragraph, cmd::Preformatted,
+                                                      cmd::Blockquote, cmd::Address, cmd::LineBreak,
+                                                      cmd::HorizontalRule, cmd::Centre, cmd::Division}),
+                               kSep, cmd::Heading1, cmd::Heading2, cmd::Heading3, cmd::Heading4,
+                               cmd::Heading5, cmd::Heading6}),
+        Submenu(
+            "Ele&ments",
+            {cmd::Comment, cmd::Anchor, cmd::Link, kSep, cmd::Image, cmd::ImageMap, cmd::ImageMapArea, kSep,
+             Submenu("&Form Tags",
+                     {cmd::Form, cmd::FormInput, cmd::FormSelect, cmd::FormOption, cmd::FormTextArea}),
+             Submenu("&Table Tags", {cmd::Table, cmd::TableRow, cmd::TableHeader, cmd::TableData},
+                     "(HTML3.2)"),
+             Submenu("&Java Tags", {cmd::Applet, cmd::AppletParam}, "(HTML3.2)"), kSep, cmd::HomePageButton}),
+        Submenu("&Netscape", {Submenu("H&ead Tags", {cmd::BaseNetscape}),
+                              Submenu("&Body Tags", {cmd::BodyNetscape, cmd::NoBreak, cmd::WordBreak}),
+                              Submenu("&Table Tags", {cmd::TableHeaderNetscape, cmd::TableDataNetscape}),
+                              Submenu("&Form Tags", {cmd::FormNetscape}), kSep, cmd::LinkNetscape, kSep,
+                              Submenu("F&ont Tags", {cmd::BaseFont, cmd::FontNetscape, cmd::Blink}), kSep,
+                              cmd::ImageNetscape, Cmd(cmd::ImageMap, ""), // no dialect hint in this menu
+                              cmd::ImageMapAreaNetscape, kSep,
+                              Submenu("F&rame Tags", {cmd::Frameset, cmd::Frame, cmd::NoFrames})}),
+        Submenu("M&icrosoft", {Submenu("&Body Tags", {cmd::BodyMicrosoft, cmd::NoBreak, cmd::WordBreak}),
+                               Submenu("&Table Tags", {cmd::TableMicrosoft, cmd::TableRowMicrosoft,
+                                                       cmd::TableHeaderMicrosoft, cmd::TableDataMicrosoft}),
+                               kSep, Submenu("&Font Tags", {cmd::BaseFont, cmd::FontMicrosoft, cmd::Blink}),
+                               kSep, cmd::ImageMicrosoft, kSep, cmd::BackgroundSound, cmd::Marquee}),
         Submenu("&Window", {cmd::WindowCascade, cmd::WindowTile, cmd::WindowArrange, WindowList()}),
         HelpMenu(),
     };

@@ -126,8 +126,8 @@ void DialogWindow::EnableControl(int id, bool enabled) {
 
 // A widget is enabled unless the dialog disabled it or the short layout hides it.
 void DialogWindow::ApplyEnabled(QWidget* widget) {
-    const bool hidden =
-        !m_expanded && std::find(m_expandedPart.begin(), m_expandedPart.end(), widget) != m_expandedPart.end();
+    const bool hidden = !m_expanded && std::find(m_expandedPart.begin(), m_expandedPart.end(), widget) !=
+                                           m_expandedPart.end();
     widget->setEnabled(!hidden && !m_disabledWidgets.count(widget));
 }
 

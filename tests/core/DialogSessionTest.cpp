@@ -50,11 +50,11 @@ public:
 class KindDialog : public CDialog {
 public:
     static const DialogTemplate& TemplateData() {
-        static const DialogTemplate t = MakeDialogTemplate(
-            2000, "Kind", 200, 80, false, "",
-            {ListCombo(IdKind, "Kind:", {"text", "image"}), Edit(IdName, "Name:").Disabled(),
-             Edit(IdSize, "Size:").Disabled(), UrlCombo(IdSource, "Source:").Disabled(),
-             PushButton(IdPick, "Pick...")});
+        static const DialogTemplate t =
+            MakeDialogTemplate(2000, "Kind", 200, 80, false, "",
+                               {ListCombo(IdKind, "Kind:", {"text", "image"}),
+                                Edit(IdName, "Name:").Disabled(), Edit(IdSize, "Size:").Disabled(),
+                                UrlCombo(IdSource, "Source:").Disabled(), PushButton(IdPick, "Pick...")});
         return t;
     }
     KindDialog() : CDialog(TemplateData()) {}

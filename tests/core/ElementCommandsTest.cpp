@@ -6,11 +6,11 @@
 #include "elements/Lists.h"
 #include "resources/CommandIds.h"
 #include "resources/CommandTable.h"
-#include "support/RowName.h"
 #include "settings/IniProfile.h"
 #include "support/FakeDocument.h"
 #include "support/FakeUserPrompts.h"
 #include "support/MemoryTextControl.h"
+#include "support/RowName.h"
 #include "support/ScriptedDialogRunner.h"
 #include "support/TempDir.h"
 #include "view/RazoView.h"
@@ -193,7 +193,9 @@ TEST_P(DocumentedText, IsBuilt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BlocksAndLists, DocumentedText, ::testing::ValuesIn(DocumentedTexts()),
-                         [](const ::testing::TestParamInfo<Case>& info) { return test::RowName(info.param.name); });
+                         [](const ::testing::TestParamInfo<Case>& info) {
+                             return test::RowName(info.param.name);
+                         });
 
 TEST_F(ElementCommands, HeadingKeepsTheSelectionAndStoresTheLayout) {
     Remember(false);

@@ -63,8 +63,8 @@ std::string Head(PageMaker& maker) {
     comment.m_strComment = " made with care ";
     const BuildContext context = maker.Context();
     return "<HEAD>\r\n<TITLE>Caf&#233;</TITLE>\r\n" + Wrap(BuildBase(base, context), "") +
-           Wrap(BuildMeta(meta), "") + Wrap(BuildIsIndex(index), "") + Wrap(BuildLinkElement(link, context), "") +
-           Wrap(BuildComment(comment), "") + "\r\n</HEAD>\r\n";
+           Wrap(BuildMeta(meta), "") + Wrap(BuildIsIndex(index), "") +
+           Wrap(BuildLinkElement(link, context), "") + Wrap(BuildComment(comment), "") + "\r\n</HEAD>\r\n";
 }
 
 std::string Blocks(IniProfile& profile) {
@@ -169,7 +169,8 @@ std::string Forms(PageMaker& maker) {
     area.m_strName = "note";
     area.m_strRows = "4";
     area.m_strColumns = "40";
-    const std::string fields = Wrap(BuildFormInput(text, context), "") + Wrap(BuildFormInput(check, context), "") +
+    const std::string fields = Wrap(BuildFormInput(text, context), "") +
+                               Wrap(BuildFormInput(check, context), "") +
                                Wrap(BuildFormInput(image, context), "") +
                                Wrap(BuildFormSelect(select), Wrap(BuildFormOption(option), "Small")) +
                                Wrap(BuildFormTextArea(area), "");
@@ -213,7 +214,8 @@ std::string TablesFontsAndApplets(PageMaker& maker) {
         Wrap(BuildTableRow(row), Wrap(BuildTableCell(header), "Coffee")) +
         Wrap(BuildTableRow(row), Wrap(BuildTableCell(cell), "1.00") + Wrap(BuildTableCell(cell), "2.00"));
     return Wrap(BuildTable(table), cells) + Wrap(BuildBaseFont(baseFont), "") +
-           Wrap(BuildFont(font), "bigger") + Wrap(BuildApplet(applet, context), Wrap(BuildAppletParam(param, context), ""));
+           Wrap(BuildFont(font), "bigger") +
+           Wrap(BuildApplet(applet, context), Wrap(BuildAppletParam(param, context), ""));
 }
 
 std::string Page(PageMaker& maker) {

@@ -49,7 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(MarkupTag, WritesAttributesInTheOrderGiven) {
     EXPECT_EQ(Tag("HR").Attr("ALIGN", "left").Attr("SIZE", "").Flag("NOSHADE", true).Close("\r\n"),
               "<HR ALIGN=left NOSHADE>\r\n");
-    EXPECT_EQ(Tag("INPUT").Attr("TYPE", "image").AlwaysQuoted("SRC", "").Close(), "<INPUT TYPE=image SRC=\"\">");
+    EXPECT_EQ(Tag("INPUT").Attr("TYPE", "image").AlwaysQuoted("SRC", "").Close(),
+              "<INPUT TYPE=image SRC=\"\">");
     EXPECT_EQ(Tag("A").Quoted("HREF", "x.html").Raw(" NAME=top").Flag("X", false).Close(),
               "<A HREF=\"x.html\" NAME=top>");
     EXPECT_TRUE(NeedsQuotes("a b"));

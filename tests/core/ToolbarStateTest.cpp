@@ -6,8 +6,8 @@
 #include <sys/stat.h>
 #include <tuple>
 
-#include "resources/CommandIds.h"
 #include "app/ToolbarState.h"
+#include "resources/CommandIds.h"
 #include "settings/IniProfile.h"
 #include "settings/SettingsKeys.h"
 #include "support/TempDir.h"

@@ -196,12 +196,14 @@ TEST_F(UrlHistoryTest, TwentyComponentsAreTheDeepestPathMadeRelative) {
         std::string document, value, expected;
     };
     const std::vector<Row> rows = {
-        {"file at twenty components", "/index.html", Folders(19) + "/x.gif", Folders(19).substr(1) + "/x.gif"},
+        {"file at twenty components", "/index.html", Folders(19) + "/x.gif",
+         Folders(19).substr(1) + "/x.gif"},
         {"file at twenty-one", "/index.html", Folders(20) + "/x.gif", Folders(20) + "/x.gif"},
         {"document at twenty", Folders(19) + "/index.html", "/x.gif", Up(19) + "x.gif"},
         {"document at twenty-one", Folders(20) + "/index.html", "/x.gif", "/x.gif"},
         {"deep file in the document's folder", Folders(30) + "/index.html", Folders(30) + "/a.gif", "a.gif"},
-        {"deep file one folder up", Folders(30) + "/index.html", Folders(29) + "/a.gif", Folders(29) + "/a.gif"},
+        {"deep file one folder up", Folders(30) + "/index.html", Folders(29) + "/a.gif",
+         Folders(29) + "/a.gif"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

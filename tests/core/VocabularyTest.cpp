@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "resources/CommandIds.h"
 #include "resources/Accelerators.h"
+#include "resources/CommandIds.h"
 #include "resources/CommandTable.h"
 #include "resources/Menus.h"
 #include "resources/StatusBar.h"
@@ -145,25 +145,25 @@ TEST_P(VocabularyExactText, MatchesToTheCharacter) {
 
 INSTANTIATE_TEST_SUITE_P(
     Vocabulary, VocabularyExactText,
-    ::testing::Values(TextCase{cmd::Definition, "  De&finition ", "", "<DD>", "Definition List Definition"},
-                      TextCase{cmd::Division, "  &Division.. ", "(HTML3.2)", "<DIV>..</DIV>", "Division"},
-                      TextCase{cmd::ToggleWordWrap, "&Word Wrap", "Ctrl+W", "Toggles word rwap on and off", "Word Wrap"},
-                      TextCase{cmd::Blockquote, "  Block &Quoted", "Ctrl+Q", "<BQ>..</BQ>", "Blockquoted"},
-                      TextCase{cmd::Comment, "&Comment...", "", "<!--- .... --->", "Comment"},
-                      TextCase{cmd::Centre, "  &Centre", "Ctrl+Shift+C   (HTML 3.2)", "<CENTER>..</CENTER>",
-                               "Center"},
-                      TextCase{cmd::Underline, "&Underline", "Ctrl+U   (HTML3.2)", "<U>..</U>", "Underline"},
-                      TextCase{cmd::FormOption, "    &Option...", "", "<OPTION>", "Option for select control"},
-                      TextCase{cmd::DocumentType, "Insert &document type definition...", "", "", ""},
-                      TextCase{cmd::DirectoryList, "&Directory...", "", "<DIR>..</DIR>", ""},
-                      TextCase{cmd::Italic, "&Italic", "Ctrl+I", "<I>..</I>", "Italics"},
-                      TextCase{cmd::EditRedo, "&Redo", "Ctrl+Shift+Z", "Redo the previously undone action",
-                               "Redo"},
-                      TextCase{cmd::ToolbarNetscape, "&Netscape Bar", "", "Show or hide the Netscape Elements toolbar",
-                               "Toggle Netscape Elements"},
-                      TextCase{cmd::HomePageButton, "Razo, Get It Now! Button", "", "Inserts the Razo, Get It Now! Button",
-                               "Razo, Get It Now!"},
-                      TextCase{cmd::CapitalAElig, "", "", "Capital A, dipthong", ""}, TextCase{cmd::SymbolAmp, "", "", "", ""}),
+    ::testing::Values(
+        TextCase{cmd::Definition, "  De&finition ", "", "<DD>", "Definition List Definition"},
+        TextCase{cmd::Division, "  &Division.. ", "(HTML3.2)", "<DIV>..</DIV>", "Division"},
+        TextCase{cmd::ToggleWordWrap, "&Word Wrap", "Ctrl+W", "Toggles word rwap on and off", "Word Wrap"},
+        TextCase{cmd::Blockquote, "  Block &Quoted", "Ctrl+Q", "<BQ>..</BQ>", "Blockquoted"},
+        TextCase{cmd::Comment, "&Comment...", "", "<!--- .... --->", "Comment"},
+        TextCase{cmd::Centre, "  &Centre", "Ctrl+Shift+C   (HTML 3.2)", "<CENTER>..</CENTER>", "Center"},
+        TextCase{cmd::Underline, "&Underline", "Ctrl+U   (HTML3.2)", "<U>..</U>", "Underline"},
+        TextCase{cmd::FormOption, "    &Option...", "", "<OPTION>", "Option for select control"},
+        TextCase{cmd::DocumentType, "Insert &document type definition...", "", "", ""},
+        TextCase{cmd::DirectoryList, "&Directory...", "", "<DIR>..</DIR>", ""},
+        TextCase{cmd::Italic, "&Italic", "Ctrl+I", "<I>..</I>", "Italics"},
+        TextCase{cmd::EditRedo, "&Redo", "Ctrl+Shift+Z", "Redo the previously undone action", "Redo"},
+        TextCase{cmd::ToolbarNetscape, "&Netscape Bar", "", "Show or hide the Netscape Elements toolbar",
+                 "Toggle Netscape Elements"},
+        TextCase{cmd::HomePageButton, "Razo, Get It Now! Button", "", "Inserts the Razo, Get It Now! Button",
+                 "Razo, Get It Now!"},
+        TextCase{cmd::CapitalAElig, "", "", "Capital A, dipthong", ""},
+        TextCase{cmd::SymbolAmp, "", "", "", ""}),
     [](const ::testing::TestParamInfo<TextCase>& info) { return "id" + std::to_string(info.param.id); });
 
 TEST(VocabularyAccelerators, KeysAreUniqueAndWrittenTheWayQtWritesThem) {
@@ -236,7 +236,9 @@ TEST(VocabularyMenus, DocumentMenuBarHasItsMenusWithTheirItemCounts) {
 
 TEST(VocabularyMenus, BodyTagsAreInTheirMenuOrder) {
     const MenuEntry& body = Child(TopMenu(DocumentMenuBar(), "&Structure"), "&Body Tags");
-    EXPECT_EQ(Ids(body), (std::vector<int>{cmd::Body, cmd::Paragraph, cmd::Preformatted, cmd::Blockquote, cmd::Address, cmd::LineBreak, cmd::HorizontalRule, cmd::Centre, cmd::Division}));
+    EXPECT_EQ(Ids(body),
+              (std::vector<int>{cmd::Body, cmd::Paragraph, cmd::Preformatted, cmd::Blockquote, cmd::Address,
+                                cmd::LineBreak, cmd::HorizontalRule, cmd::Centre, cmd::Division}));
     EXPECT_EQ(body.children[2].caption, "  Pr&e-Formatted...");
     EXPECT_EQ(body.children[2].tabText, "Ctrl+D");
 }
@@ -343,7 +345,8 @@ TEST(VocabularyToolbars, EveryElementButtonHasATooltip) {
 // reaches them: letters say what they are in the status bar, symbols say nothing.
 TEST(VocabularyToolbars, EntityCommandsAreTheSymbolToolbarsExactly) {
     std::map<int, int> seen; // id -> count over the symbol toolbars
-    const std::vector<std::pair<int, size_t>> symbolBars = {{cmd::ToolbarCapital, 30}, {cmd::ToolbarSmall, 32}, {cmd::ToolbarOther, 6}};
+    const std::vector<std::pair<int, size_t>> symbolBars = {
+        {cmd::ToolbarCapital, 30}, {cmd::ToolbarSmall, 32}, {cmd::ToolbarOther, 6}};
     for (auto [controlId, count] : symbolBars) {
         const ToolbarInfo* bar = FindToolbar(controlId);
         ASSERT_NE(bar, nullptr);
@@ -389,7 +392,8 @@ TEST(VocabularyToolbars, DefaultLayoutPlacesEveryToolbarOnceInFilledRows) {
         int& last = lastRow.try_emplace(p.side, 0).first->second;
         EXPECT_TRUE(p.row == last || p.row == last + 1) << "rows out of order at " << p.controlId;
         last = p.row;
-        bool symbolBar = p.controlId == cmd::ToolbarCapital || p.controlId == cmd::ToolbarSmall || p.controlId == cmd::ToolbarOther;
+        bool symbolBar = p.controlId == cmd::ToolbarCapital || p.controlId == cmd::ToolbarSmall ||
+                         p.controlId == cmd::ToolbarOther;
         EXPECT_EQ(p.visible, !symbolBar) << p.controlId;
     }
     EXPECT_EQ(placed, all);
@@ -402,7 +406,8 @@ TEST(VocabularyToolbars, DefaultLayoutRows) {
     using R = std::vector<int>;
     EXPECT_EQ((rows[{DockSide::Top, 0}]), (R{cmd::ToolbarStandard, cmd::ToolbarHeading}));
     EXPECT_EQ((rows[{DockSide::Top, 1}]), (R{cmd::ToolbarFont, cmd::ToolbarList, cmd::ToolbarLink}));
-    EXPECT_EQ((rows[{DockSide::Top, 2}]), (R{cmd::ToolbarPhrase, cmd::ToolbarForm, cmd::ToolbarTable, cmd::ToolbarJava}));
+    EXPECT_EQ((rows[{DockSide::Top, 2}]),
+              (R{cmd::ToolbarPhrase, cmd::ToolbarForm, cmd::ToolbarTable, cmd::ToolbarJava}));
     EXPECT_EQ((rows[{DockSide::Left, 0}]), (R{cmd::ToolbarStructure}));
     // Outer edge first: the symbol rows lie below the Netscape/Microsoft row, Small lowest.
     EXPECT_EQ((rows[{DockSide::Bottom, 0}]), (R{cmd::ToolbarSmall}));
@@ -415,5 +420,6 @@ TEST(VocabularyToolbars, DefaultLayoutRows) {
 TEST(VocabularyStatusBar, PanesInOrder) {
     auto panes = StatusBarPanes();
     EXPECT_EQ(std::vector<int>(panes.begin(), panes.end()),
-              (std::vector<int>{0, cmd::IndicatorLnCol, cmd::IndicatorCaps, cmd::IndicatorNum, cmd::IndicatorScrl}));
+              (std::vector<int>{0, cmd::IndicatorLnCol, cmd::IndicatorCaps, cmd::IndicatorNum,
+                                cmd::IndicatorScrl}));
 }

@@ -126,8 +126,8 @@ public:
     class Value : public CDialog {
     public:
         static const DialogTemplate& TemplateData() {
-            static const DialogTemplate t = MakeDialogTemplate(905, "Value", 120, 30, false, "",
-                                                               {Edit(IdValue, "Value:")});
+            static const DialogTemplate t =
+                MakeDialogTemplate(905, "Value", 120, 30, false, "", {Edit(IdValue, "Value:")});
             return t;
         }
         Value() : CDialog(TemplateData()) {}
@@ -137,8 +137,8 @@ public:
     static const DialogTemplate& TemplateData() {
         static const DialogTemplate t =
             MakeDialogTemplate(904, "Switch", 180, 50, false, "",
-                               {ListCombo(IdKind, "Kind:", {"text", "image"}), Edit(IdSize, "Size:").Disabled(),
-                                PushButton(IdPick, "Pick...")});
+                               {ListCombo(IdKind, "Kind:", {"text", "image"}),
+                                Edit(IdSize, "Size:").Disabled(), PushButton(IdPick, "Pick...")});
         return t;
     }
     SwitchDialog() : CDialog(TemplateData()) {}

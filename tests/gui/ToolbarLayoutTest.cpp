@@ -24,9 +24,12 @@ using razo::testing::OnNextModal;
 
 namespace {
 
-constexpr int kStandard = cmd::ToolbarStandard, kHeading = cmd::ToolbarHeading, kCapital = cmd::ToolbarCapital, kSmall = cmd::ToolbarSmall, kOther = cmd::ToolbarOther,
-              kFont = cmd::ToolbarFont, kPhrase = cmd::ToolbarPhrase, kList = cmd::ToolbarList, kStructure = cmd::ToolbarStructure, kLink = cmd::ToolbarLink, kForm = cmd::ToolbarForm,
-              kTable = cmd::ToolbarTable, kJava = cmd::ToolbarJava, kNetscape = cmd::ToolbarNetscape, kMicrosoft = cmd::ToolbarMicrosoft;
+constexpr int kStandard = cmd::ToolbarStandard, kHeading = cmd::ToolbarHeading,
+              kCapital = cmd::ToolbarCapital, kSmall = cmd::ToolbarSmall, kOther = cmd::ToolbarOther,
+              kFont = cmd::ToolbarFont, kPhrase = cmd::ToolbarPhrase, kList = cmd::ToolbarList,
+              kStructure = cmd::ToolbarStructure, kLink = cmd::ToolbarLink, kForm = cmd::ToolbarForm,
+              kTable = cmd::ToolbarTable, kJava = cmd::ToolbarJava, kNetscape = cmd::ToolbarNetscape,
+              kMicrosoft = cmd::ToolbarMicrosoft;
 
 const char* SideName(DockSide side) {
     switch (side) {

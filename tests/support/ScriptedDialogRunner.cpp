@@ -21,7 +21,8 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
 }
 
 void Insert(std::vector<std::string>& entries, const std::string& text, bool sorted) {
-    auto at = sorted ? std::upper_bound(entries.begin(), entries.end(), text, LessIgnoringCase) : entries.end();
+    auto at =
+        sorted ? std::upper_bound(entries.begin(), entries.end(), text, LessIgnoringCase) : entries.end();
     entries.insert(at, text);
 }
 
@@ -168,8 +169,8 @@ ScriptedDialogRunner::ScriptedDialogRunner(UserPrompts& prompts, const IniProfil
 
 ScriptedDialogRunner::~ScriptedDialogRunner() = default;
 
-void ScriptedDialogRunner::Play(const Press& press, const DialogTemplate& dialogTemplate, ScriptedFields& fields,
-                                DialogSession& session, Run& run) {
+void ScriptedDialogRunner::Play(const Press& press, const DialogTemplate& dialogTemplate,
+                                ScriptedFields& fields, DialogSession& session, Run& run) {
     std::vector<Action> actions;
     for (const auto& [id, text] : press.texts)
         actions.push_back(Type(id, text));

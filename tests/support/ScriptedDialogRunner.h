@@ -115,9 +115,9 @@ public:
         // What the URL lists were filled with at initialisation, in the order added (they show
         // it sorted).
         std::map<int, std::vector<std::string>> listEntries;
-        std::map<int, CColourSwatch> swatches;               // as last painted
-        std::set<int> disabled;                              // controls disabled as the dialog ended
-        std::vector<int> blocked; // controls the script tried to use while they were disabled
+        std::map<int, CColourSwatch> swatches; // as last painted
+        std::set<int> disabled;                // controls disabled as the dialog ended
+        std::vector<int> blocked;              // controls the script tried to use while they were disabled
         bool ok = false;
     };
     // In the order the dialogs opened (a sub-dialog after the dialog that opened it).
