@@ -20,5 +20,49 @@ inline constexpr const char* FileTooLarge =
 inline constexpr const char* CannotReadFile = "Cannot read %1.\n\n%2";
 inline constexpr const char* CannotSaveFile = "Cannot save %1.\n\n%2";
 inline constexpr const char* SaveChangesQuestion = "Save changes to %1?";
+inline constexpr const char* NotARegularFile =
+    "Cannot open %1.\n\nIt is not a regular file but a pipe, a device or a socket.";
+inline constexpr const char* CannotSaveNotRegular =
+    "Cannot save %1.\n\nIt is not a regular file but a pipe, a device or a socket.";
+// Added to a failed save's message when the old text could not be put back into the file.
+inline constexpr const char* PreviousTextKept = "\n\nThe previous text of the file is kept in %1.";
+
+// Said once at start when the settings file will not be written; %1 is its path, %2 the system's
+// reason.
+inline constexpr const char* SettingsUnreadable = "Razo cannot read its settings file %1:\n%2.";
+inline constexpr const char* SettingsReadOnly = "The settings file %1 is read-only.";
+inline constexpr const char* SettingsNotRegular = "The settings file %1 is not a regular file.";
+inline constexpr const char* SettingsNotSaved =
+    "\n\nRazo starts with the settings it could read, and changes to them will not be saved.";
+
+// Pages brought back after the program ended without saving them.
+inline constexpr const char* RecoveryTitle = "Recover Unsaved Pages";
+inline constexpr const char* RecoveryIntro =
+    "Razo ended while these pages had changes that were not saved. Recover them?";
+inline constexpr const char* RecoveryPageColumn = "Page";
+inline constexpr const char* RecoveryFolderColumn = "Folder";
+inline constexpr const char* RecoveryTimeColumn = "Last change";
+inline constexpr const char* RecoveryNeverSaved = "(never saved)";
+inline constexpr const char* RecoveryNote =
+    "Recovered pages open with their changes, not yet saved. Discarded changes are lost for good; "
+    "Decide Later asks again the next time Razo starts.";
+inline constexpr const char* RecoverButton = "&Recover";
+inline constexpr const char* DiscardButton = "&Discard";
+inline constexpr const char* DecideLaterButton = "Decide &Later";
+inline constexpr const char* RecoveryNotKept = "Razo cannot keep a recovery copy of %1: %2";
+
+// Pages changed on the disk by another program; %1 is the file's path.
+inline constexpr const char* ReloadedFromDisk = "%1 was changed by another program and has been reloaded.";
+inline constexpr const char* ChangedOnDiskQuestion =
+    "%1 has been changed by another program.\n\nReload it from the disk and lose your changes, or keep "
+    "your changes?";
+inline constexpr const char* ReloadButton = "&Reload";
+inline constexpr const char* KeepChangesButton = "&Keep My Changes";
+inline constexpr const char* OverwriteQuestion =
+    "%1 has been changed by another program since Razo read it.\n\nSave your version over it?";
+inline constexpr const char* OverwriteButton = "&Overwrite";
+inline constexpr const char* GoneFromDisk =
+    "%1 was deleted or renamed by another program; the page is kept with its changes unsaved.";
+inline constexpr const char* CannotReload = "%1 was changed by another program and cannot be read: %2";
 
 } // namespace razo::strings
