@@ -142,6 +142,19 @@ TEST_F(IniProfileTest, EditsKeepEveryOtherLineInPlace) {
     }
 }
 
+// Lines that start with ";" or "#" are comments wherever they stand: never read as keys, kept
+// where they are when the file is written.
+TEST_F(IniProfileTest, HashAndSemicolonLinesAreComments) {
+    WriteBytes(path, "[S]\n#k=hash\n;k=semicolon\n  # indented=1\nk=value\n");
+    IniProfile profile(path);
+    EXPECT_EQ(profile.GetProfileString("S", "k", ""), "value");
+    EXPECT_EQ(profile.GetProfileString("S", "#k", "none"), "none");
+    EXPECT_EQ(profile.GetProfileString("S", "# indented", "none"), "none");
+    EXPECT_EQ(profile.KeyNames("S"), std::vector<std::string>{"k"});
+    ASSERT_TRUE(profile.WriteProfileString("S", "k", {}));
+    EXPECT_EQ(ReadBytes(path), "[S]\n#k=hash\n;k=semicolon\n  # indented=1\n");
+}
+
 TEST_F(IniProfileTest, DuplicateSectionsAndKeysReadTheFirst) {
     WriteBytes(path, "[S]\nk=first\nk=second\n[s]\nk=third\nonly=later\n");
     IniProfile profile(path);
@@ -158,6 +171,10 @@ TEST_F(IniProfileTest, ValuesThatWouldBreakTheFileAreRefused) {
     EXPECT_FALSE(profile.WriteProfileString("S", "k", "a\rb"));
     EXPECT_FALSE(profile.WriteProfileString("S", "a=b", "1"));
     EXPECT_FALSE(profile.WriteProfileString("S", ";k", "1"));
+    // Read back, these would be a comment and a section header.
+    EXPECT_FALSE(profile.WriteProfileString("S", "#k", "1"));
+    EXPECT_FALSE(profile.WriteProfileString("S", "[k", "1"));
+    EXPECT_FALSE(profile.WriteProfileString("S", "[Misc]", "1"));
     EXPECT_FALSE(profile.WriteProfileString("S]", "k", "1"));
     EXPECT_FALSE(profile.WriteProfileString("S", "", "1"));
     EXPECT_EQ(ReadBytes(path), "[S]\nk=1\n");
@@ -207,17 +224,23 @@ TEST_F(IniProfileTest, AnotherInstanceSeesEachWrite) {
     EXPECT_EQ(first.GetProfileInt("S", "n", -1), -1);
 }
 
+// Modes that neither a new temporary file (0600) nor the usual umask (0644) would give.
 TEST_F(IniProfileTest, PermissionsAndSymbolicLinksSurviveAWrite) {
-    WriteBytes(path, "[S]\nk=1\n");
-    ::chmod(path.c_str(), 0600);
-    const std::string link = dir.File("link.ini");
-    std::filesystem::create_symlink(path, link);
-    ASSERT_TRUE(IniProfile(link).WriteProfileString("S", "k", "2"));
-    EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(ReadBytes(path), "[S]\nk=2\n");
-    const auto perms = std::filesystem::status(path).permissions();
-    EXPECT_EQ(perms & std::filesystem::perms::all,
-              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    for (const mode_t mode : {mode_t(0600), mode_t(0664), mode_t(0640), mode_t(0604)}) {
+        SCOPED_TRACE(mode);
+        std::filesystem::remove(path);
+        WriteBytes(path, "[S]\nk=1\n");
+        ::chmod(path.c_str(), mode);
+        const std::string link = dir.File("link.ini");
+        std::filesystem::remove(link);
+        std::filesystem::create_symlink(path, link);
+        ASSERT_TRUE(IniProfile(link).WriteProfileString("S", "k", "2"));
+        EXPECT_TRUE(std::filesystem::is_symlink(link));
+        EXPECT_EQ(ReadBytes(path), "[S]\nk=2\n");
+        struct stat after {};
+        ASSERT_EQ(::stat(path.c_str(), &after), 0);
+        EXPECT_EQ(after.st_mode & 07777, mode);
+    }
 }
 
 TEST_F(IniProfileTest, GarbageNeverCrashesAndKeepsItsBytes) {

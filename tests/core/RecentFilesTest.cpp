@@ -55,6 +55,17 @@ TEST_F(RecentFilesTest, LoadsWhatIsStoredAndKeepsOtherInstancesEntries) {
     EXPECT_EQ(first.Paths(), (Paths{"/mine", "/from-other", "/one", "/two"}));
 }
 
+// A hand-edited list naming a file twice shows it once, at its first place, and the next save
+// writes it once.
+TEST_F(RecentFilesTest, DuplicateEntriesInTheProfileShowOnce) {
+    razo::test::WriteBytes(path, "[Recent File List]\nFile1=/a\nFile2=/b\nFile3=/a\nFile4=/c\nFile5=/b\n");
+    razo::RecentFiles recent(profile);
+    EXPECT_EQ(recent.Paths(), (Paths{"/a", "/b", "/c"}));
+    recent.Add("/d");
+    EXPECT_EQ(razo::test::ReadBytes(path),
+              "[Recent File List]\nFile1=/d\nFile2=/a\nFile3=/b\nFile4=/c\n");
+}
+
 TEST_F(RecentFilesTest, PathsThatCannotBeStoredStayOut) {
     razo::RecentFiles recent(profile);
     recent.Add("/a");

@@ -124,6 +124,8 @@ TEST_F(ToolbarStateTest, DamagedBarStateFallsBackToTheDefaultForWhatCannotBePlac
          "Visible=0\nSide=Middle\nRow=0\nIndex=0\n",
          {kStructure, DockSide::Left, false, 0, 0, false}},
         {"negative row", "Visible=1\nSide=Right\nRow=-1\nIndex=0\n", fallback},
+        {"negative index", "Visible=1\nSide=Right\nRow=0\nIndex=-1\n", fallback},
+        {"lowest int index", "Visible=1\nSide=Right\nRow=0\nIndex=-2147483648\n", fallback},
         {"garbage row", "Side=Right\nRow=12abc\nIndex=0\n", fallback},
         {"missing index", "Side=Right\nRow=0\n", fallback},
         {"floating without Y", "Side=Floating\nX=5\n", fallback},
