@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
+#include <QPixmapCache>
+#include <atomic>
 #include <map>
 
 namespace razo {
@@ -96,8 +98,21 @@ void Fade(QImage& image) {
 // shown on, so it stays sharp at any scale.
 class ScalableIconEngine : public QIconEngine {
 public:
+    // Toolbars ask for every image at each repaint: an image is drawn once per size, mode and
+    // palette and kept in the program's pixmap cache.
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
-        return QPixmap::fromImage(Render(size, mode));
+        const QString key = QStringLiteral("razo-icon-%1-%2x%3-%4-%5")
+                                .arg(m_serial)
+                                .arg(size.width())
+                                .arg(size.height())
+                                .arg(int(mode))
+                                .arg(QGuiApplication::palette().cacheKey());
+        QPixmap cached;
+        if (!QPixmapCache::find(key, &cached)) {
+            cached = QPixmap::fromImage(Render(size, mode));
+            QPixmapCache::insert(key, cached);
+        }
+        return cached;
     }
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
         const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
@@ -110,6 +125,9 @@ protected:
     virtual void Draw(QPainter& painter, const QRectF& box) const = 0;
 
 private:
+    static inline std::atomic<quint64> s_serials{0};
+    const quint64 m_serial = ++s_serials;
+
     QImage Render(QSize size, QIcon::Mode mode) const {
         QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
