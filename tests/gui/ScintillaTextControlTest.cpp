@@ -152,6 +152,29 @@ private slots:
         QCOMPARE(end, 8L);
     }
 
+    // The edges of what one byte holds: U+00FF is the last character an 8-bit document keeps as
+    // itself, U+0100 the first that becomes a reference; typed or pasted alike.
+    void eightBitDocumentKeepsLatin1UpToItsLastCharacter_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("U+00FF") << QString(QChar(0xFF)) << QByteArray("\xFF");
+        QTest::newRow("U+00A0") << QString(QChar(0xA0)) << QByteArray("\xA0");
+        QTest::newRow("U+0100") << QString(QChar(0x100)) << QByteArray("&#256;");
+        QTest::newRow("U+0080") << QString(QChar(0x80)) << QByteArray("\x80");
+    }
+    void eightBitDocumentKeepsLatin1UpToItsLastCharacter() {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        m_control->SetBytes("\xE9");
+        m_control->SetSel(1, 1);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+        QApplication::sendEvent(m_editor.get(), &press);
+        QCOMPARE(Bytes(m_control->GetBytes()), "\xE9" + bytes);
+        QApplication::clipboard()->setText(text);
+        m_editor->paste();
+        QCOMPARE(Bytes(m_control->GetBytes()), "\xE9" + bytes + bytes);
+    }
+
     void eightBitDocumentKeepsTypedAndPastedCharacters() {
         m_control->SetBytes("\xE9");
         m_control->SetSel(1, 1);
