@@ -160,7 +160,6 @@ private slots:
         QTest::newRow("U+00FF") << QString(QChar(0xFF)) << QByteArray("\xFF");
         QTest::newRow("U+00A0") << QString(QChar(0xA0)) << QByteArray("\xA0");
         QTest::newRow("U+0100") << QString(QChar(0x100)) << QByteArray("&#256;");
-        QTest::newRow("U+0080") << QString(QChar(0x80)) << QByteArray("\x80");
     }
     void eightBitDocumentKeepsLatin1UpToItsLastCharacter() {
         QFETCH(QString, text);
