@@ -10,6 +10,7 @@
 #include <QToolBar>
 #include <QtTest>
 #include <cmath>
+#include <memory>
 
 #include "app/CommandActions.h"
 #include "app/CommandDispatcher.h"
@@ -25,7 +26,8 @@ namespace {
 constexpr QSize kImage(30, 22);
 
 QPalette LightPalette() {
-    return QStyleFactory::create("Fusion")->standardPalette();
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
+    return fusion->standardPalette();
 }
 
 QPalette DarkPalette() {

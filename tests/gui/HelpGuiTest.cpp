@@ -259,7 +259,8 @@ private slots:
         DocumentWindow* window = OpenPage();
         QVERIFY(window);
         QString shown;
-        OnNextModal(m_run.Pending(), [&shown](QWidget* dialog) {
+        bool stillOpen = false;
+        OnNextModal(m_run.Pending(), [&shown, &stillOpen](QWidget* dialog) {
             auto* watch = new QTimer(dialog);
             QObject::connect(watch, &QTimer::timeout, watch, [watch, &shown] {
                 if (auto* help = qobject_cast<HelpWindow*>(QApplication::activeModalWidget())) {
@@ -269,11 +270,14 @@ private slots:
                 }
             });
             watch->start(10);
-            QTest::keyClick(dialog, Qt::Key_F1);
-            QVERIFY(dialog->isVisible());
+            // The dialog's own key works once the dialog has taken the focus.
+            if (QTest::qWaitFor([dialog] { return dialog->isAncestorOf(QApplication::focusWidget()); }))
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+            stillOpen = dialog->isVisible();
             QMetaObject::invokeMethod(dialog, "reject");
         });
         Window().Dispatcher().Execute(cmd::Heading2);
+        QVERIFY(stillOpen);
         QVERIFY(shown.startsWith("qrc:/help/dialog-"));
         QVERIFY(FindTemplateByHelpContext(DialogHelpContext(QUrl(shown).fileName().toStdString())));
         QCOMPARE(Text(window), QByteArray("<P>word</P>"));
