@@ -1,5 +1,7 @@
 #include "app/DocumentTypes.h"
 
+#include <algorithm>
+
 #include "settings/IniDocument.h"
 #include "settings/IniProfile.h"
 #include "settings/SettingsKeys.h"
@@ -46,6 +48,16 @@ std::vector<FileFilter> OpenFileFilters(const TemplateList& templates) {
 
 std::string NewDocumentNames::Next(const DocumentTemplate& type) {
     return type.docName + std::to_string(++m_count);
+}
+
+void NewDocumentNames::Reserve(const DocumentTemplate& type, std::string_view name) {
+    const std::string_view base = type.docName;
+    if (name.size() <= base.size() || name.substr(0, base.size()) != base || name.size() - base.size() > 6)
+        return;
+    const std::string_view digits = name.substr(base.size());
+    if (digits.find_first_not_of("0123456789") != std::string_view::npos)
+        return;
+    m_count = std::max(m_count, std::stoi(std::string(digits)));
 }
 
 } // namespace razo

@@ -48,6 +48,8 @@ std::vector<FileFilter> OpenFileFilters(const TemplateList& templates);
 class NewDocumentNames {
 public:
     std::string Next(const DocumentTemplate& type);
+    // A name already in use (a page brought back after a crash): later names come after it.
+    void Reserve(const DocumentTemplate& type, std::string_view name);
 
 private:
     int m_count = 0;

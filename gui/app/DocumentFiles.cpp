@@ -50,6 +50,7 @@ DocumentWindow* DocumentFiles::Create(const DocumentTemplate& type) {
     target.OnCommand(cmd::FileSaveAs, [this, window] { SaveAs(*window); });
     if (onWindowCreated)
         onWindowCreated(*window);
+    emit windowCreated(window);
     return window;
 }
 
@@ -113,6 +114,19 @@ DocumentWindow* DocumentFiles::OpenPath(const std::string& path) {
     }
     window->Doc().SetPathName(path);
     m_recent.Add(window->Doc().PathName());
+    Show(window);
+    return window;
+}
+
+DocumentWindow* DocumentFiles::OpenFilled(const DocumentTemplate& type, const QString& title,
+                                          const std::function<bool(DocumentWindow&)>& fill) {
+    DocumentWindow* window = Create(type);
+    window->Doc().SetTitle(title);
+    m_names.Reserve(type, title.toStdString());
+    if (!fill(*window)) {
+        delete window;
+        return nullptr;
+    }
     Show(window);
     return window;
 }

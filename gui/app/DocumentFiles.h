@@ -37,6 +37,10 @@ public:
     DocumentWindow* OpenPath(const std::string& path);
     // A path the user typed or chose.
     DocumentWindow* OpenPath(const QString& path);
+    // A window of the given type filled by `fill` instead of a file (a page brought back after a
+    // crash); `title` names it while it has no path. Null when `fill` returns false.
+    DocumentWindow* OpenFilled(const DocumentTemplate& type, const QString& title,
+                               const std::function<bool(DocumentWindow&)>& fill);
     // The recent-file entry at `index`; a file that cannot be opened leaves the list.
     void OpenRecent(int index);
 
@@ -49,6 +53,10 @@ public:
 
     QList<DocumentWindow*> Windows() const;
     DocumentWindow* FindByPath(const std::string& path) const;
+
+signals:
+    // A new document window, before it is filled and shown.
+    void windowCreated(DocumentWindow* window);
 
 private:
     DocumentWindow* Create(const DocumentTemplate& type);

@@ -54,9 +54,12 @@ std::vector<const CommandTarget*> DocumentWindow::Route() const {
 }
 
 bool DocumentWindow::LoadFile(const std::string& path, QString& error) {
+    // Taken before the read: a file that changes while it is read is then seen as changed.
+    const FileStamp stamp = StampOf(path);
     bool byteOrderMark = false;
     if (!LoadDocumentFile(path, *m_control, byteOrderMark, error))
         return false;
+    m_document->SetDiskStamp(stamp);
     m_document->SetByteOrderMark(byteOrderMark);
     m_document->SetModifiedFlag(false);
     return true;

@@ -10,7 +10,17 @@
 
 namespace razo {
 
+void GuiDocument::SetModifiedFlag(bool modified) {
+    if (m_modified == modified)
+        return;
+    m_modified = modified;
+    if (onModifiedChanged)
+        onModifiedChanged(modified);
+}
+
 bool GuiDocument::SaveTo(const std::string& path) {
+    if (confirmSave && !confirmSave(path))
+        return false;
     // Straight from the control's buffer: a large document is not copied to be saved.
     std::vector<std::string_view> pieces;
     if (m_byteOrderMark)
@@ -22,7 +32,8 @@ bool GuiDocument::SaveTo(const std::string& path) {
         m_prompts.Message(error.toStdString(), MessageIcon::Exclamation);
         return false;
     }
-    m_modified = false;
+    SetDiskStamp(StampOf(path));
+    SetModifiedFlag(false);
     return true;
 }
 

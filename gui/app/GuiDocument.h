@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "ports/Document.h"
+#include "settings/AtomicFile.h"
 
 namespace razo {
 
@@ -20,7 +21,7 @@ public:
     std::string PathName() const override { return m_path; }
     std::string Title() const override { return m_title.toStdString(); }
     bool IsModified() const override { return m_modified; }
-    void SetModifiedFlag(bool modified) override { m_modified = modified; }
+    void SetModifiedFlag(bool modified) override;
     bool SaveTo(const std::string& path) override;
 
     // The path as the user sees it; empty while the document was never saved.
@@ -34,8 +35,19 @@ public:
     bool HasByteOrderMark() const { return m_byteOrderMark; }
     void SetByteOrderMark(bool mark) { m_byteOrderMark = mark; }
 
+    // The file as this document last read or wrote it, and as the user was last told of it (the
+    // same, unless the file changed and the user chose to keep the edits).
+    const FileStamp& DiskStamp() const { return m_diskStamp; }
+    const FileStamp& SeenStamp() const { return m_seenStamp; }
+    void SetDiskStamp(const FileStamp& stamp) { m_diskStamp = m_seenStamp = stamp; }
+    void SetSeenStamp(const FileStamp& stamp) { m_seenStamp = stamp; }
+
     // Runs when the title changes.
     std::function<void()> onTitleChanged;
+    // Runs when the modified flag changes.
+    std::function<void(bool modified)> onModifiedChanged;
+    // Asked before the text is written to `path`; false cancels the save without a message.
+    std::function<bool(const std::string& path)> confirmSave;
 
 private:
     ScintillaTextControl& m_control;
@@ -44,6 +56,8 @@ private:
     QString m_title;
     bool m_modified = false;
     bool m_byteOrderMark = false;
+    FileStamp m_diskStamp;
+    FileStamp m_seenStamp;
 };
 
 } // namespace razo

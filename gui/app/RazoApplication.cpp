@@ -8,10 +8,13 @@
 
 #include "app/AboutDialog.h"
 #include "app/CommandDispatcher.h"
+#include "app/DiskChangeWatcher.h"
 #include "app/DocumentFiles.h"
+#include "app/DocumentRecovery.h"
 #include "app/EditCommands.h"
 #include "app/MainWindow.h"
 #include "app/RecentFiles.h"
+#include "app/StatusPanes.h"
 #include "prefs/Preferences.h"
 #include "resources/CommandIds.h"
 #include "settings/SettingsKeys.h"
@@ -48,8 +51,14 @@ void RazoApplication::Start(const QString& commandLinePath) {
     m_prompts.SetParent(m_window.get());
     m_dialogs.SetParent(m_window.get());
     m_dialogs.SetHelpHandler([this](int contextId) { m_window->ShowHelpTopic(contextId); });
+    const auto showStatus = [this](const QString& message) { m_window->Status().ShowPrompt(message); };
+    m_diskWatcher = new DiskChangeWatcher(m_window->Files(), *m_window);
+    m_diskWatcher->showStatus = showStatus;
+    m_recovery = std::make_unique<DocumentRecovery>(m_window->Files(), m_window.get());
+    m_recovery->showStatus = showStatus;
     // Shown first, so the document window is sized for the area it opens in.
     m_window->ShowAtStart();
+    m_recovery->OfferLeftPages();
     if (!commandLinePath.isEmpty())
         m_window->Files().OpenPath(commandLinePath);
 }

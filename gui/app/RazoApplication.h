@@ -16,6 +16,8 @@ class QsciPrinter;
 
 namespace razo {
 
+class DiskChangeWatcher;
+class DocumentRecovery;
 class MainWindow;
 class RecentFiles;
 
@@ -47,6 +49,8 @@ public:
     QsciPrinter& Printer() { return *m_printer; }
     CommandTarget& Target() { return m_target; }
     MainWindow& Window() { return *m_window; }
+    DocumentRecovery& Recovery() { return *m_recovery; }
+    DiskChangeWatcher& DiskWatcher() { return *m_diskWatcher; }
 
 private:
     void RegisterCommands();
@@ -63,6 +67,9 @@ private:
     std::unique_ptr<QsciPrinter> m_printer;
     CommandTarget m_target;
     std::unique_ptr<MainWindow> m_window;
+    // Ends before the window does, taking this run's recovery files with it.
+    std::unique_ptr<DocumentRecovery> m_recovery;
+    DiskChangeWatcher* m_diskWatcher = nullptr;
 };
 
 } // namespace razo

@@ -1,0 +1,174 @@
+#include "app/DiskChangeWatcher.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "app/DocumentFiles.h"
+#include "app/DocumentIO.h"
+#include "app/DocumentWindow.h"
+#include "app/FilePaths.h"
+#include "app/GuiDocument.h"
+#include "resources/Strings.h"
+#include "view/ScintillaTextControl.h"
+
+namespace razo {
+
+namespace {
+
+QString Text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+// A question with two answers, the safe one the default (Return) and also Escape's.
+bool AskWithSafeDefault(QWidget* parent, const QString& question, const char* riskyButton,
+                        const char* safeButton, QMessageBox::StandardButton safeStandard) {
+    QMessageBox box(QMessageBox::Warning, Text(strings::AppTitle), question, QMessageBox::NoButton, parent);
+    QPushButton* risky = box.addButton(Text(riskyButton), QMessageBox::DestructiveRole);
+    QPushButton* safe =
+        safeButton ? box.addButton(Text(safeButton), QMessageBox::RejectRole) : box.addButton(safeStandard);
+    box.setDefaultButton(safe);
+    box.setEscapeButton(safe);
+    box.exec();
+    return box.clickedButton() == risky;
+}
+
+} // namespace
+
+DiskChangeWatcher::DiskChangeWatcher(DocumentFiles& files, QWidget& mainWindow)
+    : QObject(&mainWindow), m_files(&files), m_mainWindow(mainWindow) {
+    connect(&files, &DocumentFiles::windowCreated, this, &DiskChangeWatcher::Attach);
+    for (DocumentWindow* window : files.Windows())
+        Attach(window);
+    // The system tells of a change; a burst of them (a program writing in steps) is one check.
+    m_soon.setSingleShot(true);
+    m_soon.setInterval(200);
+    connect(&m_soon, &QTimer::timeout, this, &DiskChangeWatcher::CheckAll);
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, &m_soon, qOverload<>(&QTimer::start));
+    mainWindow.installEventFilter(this);
+}
+
+void DiskChangeWatcher::Attach(DocumentWindow* window) {
+    window->Doc().confirmSave = [this, window](const std::string& path) {
+        return ConfirmSave(*window, path);
+    };
+    // The path is known once the window has its file (its title follows the file's name); the
+    // window is among the open ones once it is shown.
+    const auto watchSoon = [this] { QTimer::singleShot(0, this, &DiskChangeWatcher::WatchOpenFiles); };
+    connect(window, &QWidget::windowTitleChanged, this, watchSoon);
+    connect(window, &DocumentWindow::closing, this, watchSoon);
+}
+
+bool DiskChangeWatcher::eventFilter(QObject* watched, QEvent* event) {
+    // After the activation has been handled, so a question does not come up inside it.
+    if (watched == &m_mainWindow && event->type() == QEvent::WindowActivate)
+        QTimer::singleShot(0, this, &DiskChangeWatcher::CheckAll);
+    return false;
+}
+
+bool DiskChangeWatcher::MayAsk() const {
+    return m_mainWindow.isActiveWindow() || QApplication::activeModalWidget() != nullptr;
+}
+
+void DiskChangeWatcher::WatchOpenFiles() {
+    QStringList wanted;
+    if (m_files)
+        for (DocumentWindow* window : m_files->Windows())
+            if (!window->IsClosing() && !window->Doc().PathName().empty())
+                wanted << QFile::decodeName(QByteArray::fromStdString(window->Doc().PathName()));
+    // A file replaced by a rename is a new file: every name is watched afresh.
+    if (!m_watcher.files().isEmpty())
+        m_watcher.removePaths(m_watcher.files());
+    wanted.removeIf([](const QString& path) { return !QFile::exists(path); });
+    if (!wanted.isEmpty())
+        m_watcher.addPaths(wanted);
+}
+
+void DiskChangeWatcher::CheckAll() {
+    if (m_checking || !m_files)
+        return;
+    m_checking = true;
+    for (DocumentWindow* window : m_files->Windows())
+        if (!window->IsClosing())
+            Check(*window);
+    m_checking = false;
+    WatchOpenFiles();
+}
+
+void DiskChangeWatcher::Check(DocumentWindow& window) {
+    GuiDocument& document = window.Doc();
+    const std::string path = document.PathName();
+    if (path.empty())
+        return;
+    const FileStamp now = StampOf(path);
+    if (now == document.SeenStamp())
+        return;
+    const QString shown = ShownPath(path);
+    if (!now.exists) {
+        document.SetSeenStamp(now);
+        document.SetModifiedFlag(true);
+        Tell(Text(strings::GoneFromDisk).arg(shown));
+        return;
+    }
+    if (!document.IsModified()) {
+        Reload(window);
+        return;
+    }
+    if (!MayAsk())
+        return;
+    // Asked once for this version of the file.
+    document.SetSeenStamp(now);
+    QPointer<DocumentWindow> alive(&window);
+    const bool reload =
+        AskWithSafeDefault(&m_mainWindow, Text(strings::ChangedOnDiskQuestion).arg(shown),
+                           strings::ReloadButton, strings::KeepChangesButton, QMessageBox::NoButton);
+    if (reload && alive && !alive->IsClosing())
+        Reload(*alive);
+}
+
+void DiskChangeWatcher::Reload(DocumentWindow& window) {
+    GuiDocument& document = window.Doc();
+    const std::string path = document.PathName();
+    ScintillaTextControl& control = window.Control();
+    RazoEditor& editor = window.Editor();
+    const long caretLine = control.LineFromChar(control.CaretPos().value_or(0));
+    const long firstVisible = editor.SendScintilla(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE);
+    QString error;
+    if (!window.LoadFile(path, error)) {
+        // The text shown is then all there is of the page.
+        document.SetSeenStamp(StampOf(path));
+        document.SetModifiedFlag(true);
+        Tell(Text(strings::CannotReload).arg(ShownPath(path), error.section("\n\n", -1)));
+        return;
+    }
+    const long lines = editor.SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT);
+    const long line = std::min(caretLine, lines - 1);
+    const long at = control.LineIndex(line);
+    control.SetSel(at, at);
+    editor.SendScintilla(QsciScintillaBase::SCI_SETFIRSTVISIBLELINE,
+                         static_cast<unsigned long>(firstVisible));
+    control.ScrollCaret();
+    Tell(Text(strings::ReloadedFromDisk).arg(ShownPath(path)));
+}
+
+bool DiskChangeWatcher::ConfirmSave(DocumentWindow& window, const std::string& path) {
+    GuiDocument& document = window.Doc();
+    if (document.PathName().empty() || AbsoluteFilePath(path) != document.PathName())
+        return true;
+    const FileStamp now = StampOf(path);
+    // Nothing there to overwrite, or the very file the page read or wrote last.
+    if (!now.exists || now == document.DiskStamp())
+        return true;
+    document.SetSeenStamp(now);
+    return AskWithSafeDefault(&m_mainWindow, Text(strings::OverwriteQuestion).arg(ShownPath(path)),
+                              strings::OverwriteButton, nullptr, QMessageBox::Cancel);
+}
+
+void DiskChangeWatcher::Tell(const QString& message) {
+    if (showStatus)
+        showStatus(message);
+}
+
+} // namespace razo

@@ -1,0 +1,93 @@
+#include "app/RecoveryDialog.h"
+
+#include <QDateTime>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QStyle>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "resources/Strings.h"
+
+namespace razo {
+
+namespace {
+
+QString Text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+} // namespace
+
+RecoveryDialog::RecoveryDialog(const std::vector<Row>& rows, QWidget* parent)
+    : QDialog(parent), m_list(new QTreeWidget(this)) {
+    setWindowTitle(Text(strings::RecoveryTitle));
+    auto* layout = new QVBoxLayout(this);
+
+    auto* top = new QHBoxLayout;
+    auto* icon = new QLabel(this);
+    const int iconSize = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+    icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this).pixmap(iconSize));
+    icon->setAlignment(Qt::AlignTop);
+    top->addWidget(icon);
+    auto* intro = new QLabel(Text(strings::RecoveryIntro), this);
+    intro->setWordWrap(true);
+    top->addWidget(intro, 1);
+    layout->addLayout(top);
+
+    m_list->setColumnCount(3);
+    m_list->setHeaderLabels({Text(strings::RecoveryPageColumn), Text(strings::RecoveryFolderColumn),
+                             Text(strings::RecoveryTimeColumn)});
+    m_list->setRootIsDecorated(false);
+    m_list->setSelectionMode(QAbstractItemView::NoSelection);
+    m_list->setFocusPolicy(Qt::NoFocus);
+    const QLocale locale;
+    for (const Row& row : rows) {
+        auto* item = new QTreeWidgetItem(m_list);
+        item->setText(0, row.page);
+        item->setText(1, row.folder.isEmpty() ? Text(strings::RecoveryNeverSaved) : row.folder);
+        item->setToolTip(1, row.folder);
+        item->setText(2, locale.toString(QDateTime::fromSecsSinceEpoch(row.writtenAt), QLocale::ShortFormat));
+    }
+    for (int column = 0; column < 3; ++column)
+        m_list->resizeColumnToContents(column);
+    m_list->header()->setStretchLastSection(false);
+    m_list->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    // Tall enough for a few pages without scrolling, wide enough for a folder path.
+    const int rowHeight =
+        m_list->sizeHintForRow(0) > 0 ? m_list->sizeHintForRow(0) : fontMetrics().height() + 4;
+    const int shownRows = std::min<int>(std::max<int>(int(rows.size()), 3), 8);
+    m_list->setMinimumHeight(m_list->header()->sizeHint().height() + rowHeight * shownRows +
+                             2 * m_list->frameWidth());
+    m_list->setMinimumWidth(fontMetrics().averageCharWidth() * 80);
+    layout->addWidget(m_list, 1);
+
+    auto* note = new QLabel(Text(strings::RecoveryNote), this);
+    note->setWordWrap(true);
+    layout->addWidget(note);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* recover = buttons->addButton(Text(strings::RecoverButton), QDialogButtonBox::AcceptRole);
+    QPushButton* discard =
+        buttons->addButton(Text(strings::DiscardButton), QDialogButtonBox::DestructiveRole);
+    QPushButton* later = buttons->addButton(Text(strings::DecideLaterButton), QDialogButtonBox::RejectRole);
+    recover->setDefault(true);
+    recover->setFocus();
+    connect(recover, &QPushButton::clicked, this, [this] { Choose(Recover); });
+    connect(discard, &QPushButton::clicked, this, [this] { Choose(Discard); });
+    connect(later, &QPushButton::clicked, this, [this] { Choose(DecideLater); });
+    layout->addWidget(buttons);
+}
+
+void RecoveryDialog::Choose(Choice choice) {
+    m_choice = choice;
+    if (choice == DecideLater)
+        reject();
+    else
+        accept();
+}
+
+} // namespace razo

@@ -1,0 +1,327 @@
+// The recovery journal: a page's file gives back exactly what was written, whatever its bytes;
+// the lock tells a run that has ended from one that goes on (also when its process number was
+// taken by another program); and nothing but a whole recovery file of an ended run is offered,
+// while everything else in the folder is left where it is.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <sys/stat.h>
+
+#include "app/RecoveryJournal.h"
+#include "app/RecoveryStore.h"
+#include "support/TempDir.h"
+
+using namespace razo;
+using razo::test::ReadBytes;
+using razo::test::TempDir;
+using razo::test::WriteBytes;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Processes as a test says they are.
+class FakeProcesses : public ProcessTable {
+public:
+    std::int64_t self = 100;
+    std::string boot = "boot-a";
+    std::map<std::int64_t, std::uint64_t> running{{100, 5000}};
+
+    std::int64_t CurrentPid() const override { return self; }
+    std::string BootId() const override { return boot; }
+    bool Exists(std::int64_t pid) const override { return running.count(pid) != 0; }
+    std::uint64_t StartTime(std::int64_t pid) const override {
+        const auto it = running.find(pid);
+        return it == running.end() ? 0 : it->second;
+    }
+};
+
+JournalPage SamplePage() {
+    JournalPage page;
+    page.path = "/home/ann/site/index.html";
+    page.title = "index.html";
+    page.type = ".html";
+    page.writtenAt = 1796000000;
+    page.disk = FileStamp{true, 2049, 131, 4096, 1796000000123456789};
+    return page;
+}
+
+std::string Journal(const JournalPage& page, const std::string& text) {
+    return EncodeJournalHeader(page, text) + text;
+}
+
+struct RoundTripRow {
+    const char* name;
+    JournalPage page;
+    std::string text;
+};
+
+class JournalRoundTrip : public ::testing::TestWithParam<RoundTripRow> {};
+
+TEST_P(JournalRoundTrip, GivesBackWhatWasWritten) {
+    const RoundTripRow& row = GetParam();
+    const std::string file = Journal(row.page, row.text);
+    const auto parsed = ParseJournal(file);
+    ASSERT_TRUE(parsed);
+    EXPECT_EQ(parsed->page, row.page);
+    EXPECT_EQ(parsed->text, row.text);
+}
+
+JournalPage With(const std::function<void(JournalPage&)>& change) {
+    JournalPage page = SamplePage();
+    change(page);
+    return page;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, JournalRoundTrip,
+    ::testing::Values(
+        RoundTripRow{"utf8_crlf", SamplePage(), "<P>caf\xC3\xA9 \xE2\x82\xAC</P>\r\n<P>two</P>\r\n"},
+        RoundTripRow{"utf8_with_mark", With([](JournalPage& p) { p.byteOrderMark = true; }), "<P>x</P>\n"},
+        RoundTripRow{"eight_bit", With([](JournalPage& p) { p.utf8 = false; }),
+                     std::string("caf\xE9 \x80\x81\xFF\0\x01 end", 14)},
+        RoundTripRow{"eight_bit_starting_with_the_mark_bytes", With([](JournalPage& p) { p.utf8 = false; }),
+                     "\xEF\xBB\xBF\xE9"},
+        RoundTripRow{"lone_cr_and_mixed_line_ends", SamplePage(), "a\rb\nc\r\nd\n\r"},
+        RoundTripRow{"text_that_looks_like_a_header", SamplePage(), "\n\nRAZO RECOVERY 1\nlength 3\n\n"},
+        RoundTripRow{"empty_text", SamplePage(), ""},
+        RoundTripRow{"untitled_htm_page", With([](JournalPage& p) {
+                         p.path.clear();
+                         p.title = "HTML3";
+                         p.type = ".htm";
+                         p.disk = FileStamp{};
+                     }),
+                     "<HTML>\r\n"},
+        RoundTripRow{"path_with_line_break_percent_and_latin1_bytes", With([](JournalPage& p) {
+                         p.path = "/tmp/a\nb%41 \xE9\t.html";
+                         p.title = "a\nb%41 \xE9\t.html";
+                     }),
+                     "x"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct DamageRow {
+    const char* name;
+    std::function<std::string(std::string)> damage;
+};
+
+class DamagedJournal : public ::testing::TestWithParam<DamageRow> {};
+
+TEST_P(DamagedJournal, IsNotAPage) {
+    const std::string whole = Journal(SamplePage(), "<P>the page</P>\r\n");
+    EXPECT_FALSE(ParseJournal(GetParam().damage(whole)));
+}
+
+std::string Replace(std::string text, const std::string& from, const std::string& to) {
+    text.replace(text.find(from), from.size(), to);
+    return text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DamagedJournal,
+    ::testing::Values(
+        DamageRow{"cut_short", [](std::string f) { return f.substr(0, f.size() - 1); }},
+        DamageRow{"cut_in_the_header", [](std::string f) { return f.substr(0, 40); }},
+        DamageRow{"one_byte_changed", [](std::string f) { return f.back() = 'X', f; }},
+        DamageRow{"bytes_added", [](std::string f) { return f + "more"; }},
+        DamageRow{"empty", [](std::string) { return std::string(); }},
+        DamageRow{"foreign_html", [](std::string) { return std::string("<HTML>\n\n<BODY>\n"); }},
+        DamageRow{"newer_format", [](std::string f) { return Replace(f, "RECOVERY 1", "RECOVERY 2"); }},
+        DamageRow{"unknown_encoding", [](std::string f) { return Replace(f, "utf-8", "utf-16"); }},
+        DamageRow{"field_missing", [](std::string f) { return Replace(f, "\ncrc32 ", "\nx "); }},
+        DamageRow{"field_twice",
+                  [](std::string f) { return Replace(f, "\ntype .html", "\ntype .html\ntype .htm"); }},
+        DamageRow{"broken_escape", [](std::string f) { return Replace(f, "path /home", "path %G1home"); }},
+        DamageRow{"escape_at_the_end",
+                  [](std::string f) { return Replace(f, "index.html\ntitle", "index.%4\ntitle"); }},
+        DamageRow{"length_not_a_number",
+                  [](std::string f) { return Replace(f, "\nlength ", "\nlength -"); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Crc32, MatchesTheStandardCheckValue) {
+    EXPECT_EQ(Crc32("123456789"), 0xCBF43926U);
+    EXPECT_EQ(Crc32("56789", Crc32("1234")), 0xCBF43926U);
+}
+
+TEST(StartTime, IsTheTwentySecondFieldAfterTheProgramName) {
+    const std::string tail = " S 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 424242 19 20\n";
+    EXPECT_EQ(StartTimeFromStatLine("77 (razo)" + tail), 424242U);
+    // A program may call itself anything, blanks and parentheses included.
+    EXPECT_EQ(StartTimeFromStatLine("77 (a) b (c d)" + tail), 424242U);
+    EXPECT_EQ(StartTimeFromStatLine("77 (razo) S 1 2"), 0U);
+    EXPECT_EQ(StartTimeFromStatLine(""), 0U);
+}
+
+TEST(StartTime, OfThisProcessIsKnownAndStable) {
+    const ProcessIdentity self = CurrentProcess();
+    EXPECT_NE(self.startTime, 0U);
+    EXPECT_FALSE(self.bootId.empty());
+    EXPECT_TRUE(IsRunning(self, ProcessTable::System()));
+}
+
+TEST(Lock, RoundTripsAndRefusesDamage) {
+    const ProcessIdentity owner{4321, 987654321, "0f6c-11aa\n"};
+    EXPECT_EQ(ParseLock(EncodeLock(owner)), owner);
+    EXPECT_FALSE(ParseLock(""));
+    EXPECT_FALSE(ParseLock("RAZO LOCK 1\npid 0\nstart 1\nboot x\n\n"));
+    EXPECT_FALSE(ParseLock("RAZO LOCK 1\npid 12\nstart 1\n\n"));
+    EXPECT_FALSE(ParseLock(EncodeLock(owner) + "trailing"));
+}
+
+struct LockRow {
+    const char* name;
+    ProcessIdentity owner;
+    bool running;
+};
+
+class LockRule : public ::testing::TestWithParam<LockRow> {};
+
+TEST_P(LockRule, DecidesWhetherTheRunGoesOn) {
+    FakeProcesses processes;
+    processes.running[200] = 7000;
+    processes.running[300] = 0; // its start cannot be read
+    EXPECT_EQ(IsRunning(GetParam().owner, processes), GetParam().running);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Owners, LockRule,
+    ::testing::Values(LockRow{"own_process", {100, 5000, "boot-a"}, true},
+                      LockRow{"another_running_instance", {200, 7000, "boot-a"}, true},
+                      LockRow{"dead_process", {150, 5000, "boot-a"}, false},
+                      LockRow{"number_reused_by_another_program", {200, 6999, "boot-a"}, false},
+                      LockRow{"same_number_and_start_before_a_restart", {200, 7000, "boot-b"}, false},
+                      LockRow{"start_unreadable_counts_as_running", {300, 42, "boot-a"}, true},
+                      LockRow{"lock_without_start_time", {200, 0, ""}, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A run that ended, with its folder in the recovery folder as it left it.
+struct EndedRun {
+    std::string folder;
+    void Page(int serial, const std::string& bytes) const {
+        WriteBytes(folder + "/" + std::to_string(serial) + ".page", bytes);
+    }
+};
+
+class RecoveryStoreTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    std::string root = dir.File("state/razo/recovery");
+    FakeProcesses processes;
+
+    EndedRun Run(std::int64_t pid, std::uint64_t start, const std::string& name) {
+        const std::string folder = root + "/" + name;
+        fs::create_directories(folder);
+        WriteBytes(folder + "/lock", EncodeLock({pid, start, "boot-a"}));
+        return EndedRun{folder};
+    }
+    static std::vector<std::string> Names(const std::string& folder) {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+};
+
+TEST_F(RecoveryStoreTest, ThisRunsPagesAreWrittenPrivatelyAndGoneAfterACleanExit) {
+    RecoveryStore store(root, processes);
+    const JournalPage page = SamplePage();
+    ASSERT_EQ(store.WritePage(1, page, "first"), 0);
+    ASSERT_EQ(store.WritePage(1, page, "second"), 0);
+    ASSERT_EQ(store.WritePage(2, page, "other"), 0);
+    const std::string file = store.PageFile(1);
+    const auto parsed = ParseJournal(ReadBytes(file));
+    ASSERT_TRUE(parsed);
+    EXPECT_EQ(parsed->text, "second");
+    EXPECT_EQ(Names(fs::path(file).parent_path()), (std::vector<std::string>{"1.page", "2.page", "lock"}));
+    struct stat info {};
+    ASSERT_EQ(::stat(root.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700U);
+    ASSERT_EQ(::stat(file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600U);
+
+    // A running program's pages are never offered, not even to another run of it.
+    FakeProcesses other = processes;
+    other.self = 200;
+    other.running[200] = 9000;
+    EXPECT_TRUE(RecoveryStore(root, other).FindOrphans().empty());
+
+    store.RemovePage(2);
+    store.RemoveAll();
+    EXPECT_TRUE(Names(root).empty());
+}
+
+TEST_F(RecoveryStoreTest, OffersWholePagesOfEndedRunsOnlyAndLeavesEverythingElseAlone) {
+    JournalPage older = SamplePage();
+    older.writtenAt = 10;
+    JournalPage newer = SamplePage();
+    newer.writtenAt = 20;
+    const EndedRun dead = Run(150, 4000, "150-4000");
+    dead.Page(3, Journal(newer, "newer text"));
+    dead.Page(4, Journal(older, "older text"));
+    const std::string damaged = Journal(older, "damaged") + "!";
+    dead.Page(5, damaged);
+    WriteBytes(dead.folder + "/notes.txt", "foreign");
+    WriteBytes(dead.folder + "/6.page.bak", Journal(older, "not our name"));
+    fs::create_symlink(dead.folder + "/4.page", dead.folder + "/7.page");
+    // Pid reused by another program: the run ended.
+    Run(200, 1111, "200-1111").Page(1, Journal(older, "reused"));
+    processes.running[200] = 2222;
+    // Still running, and a folder without a lock.
+    Run(100, 5000, "100-5000").Page(1, Journal(older, "mine"));
+    fs::create_directories(root + "/stray");
+    WriteBytes(root + "/stray/1.page", Journal(older, "no lock"));
+    WriteBytes(root + "/loose.page", Journal(older, "loose"));
+
+    RecoveryStore store(root, processes);
+    const auto orphans = store.FindOrphans();
+    std::vector<std::string> files;
+    for (const auto& orphan : orphans)
+        files.push_back(fs::path(orphan.file).parent_path().filename().string() + "/" +
+                        fs::path(orphan.file).filename().string());
+    EXPECT_EQ(files, (std::vector<std::string>{"150-4000/4.page", "200-1111/1.page", "150-4000/3.page"}));
+    EXPECT_EQ(orphans[0].size, 10);
+
+    // Each is claimed into this run's folder or thrown away; the rest stays as it was.
+    const auto claimed = store.Claim(orphans[0], 9);
+    ASSERT_TRUE(claimed);
+    EXPECT_EQ(claimed->text, "older text");
+    EXPECT_EQ(claimed->page, older);
+    EXPECT_FALSE(store.Claim(orphans[0], 10)) << "taken already";
+    EXPECT_EQ(ParseJournal(ReadBytes(store.PageFile(9)))->text, "older text");
+    store.Discard(orphans[1]);
+    store.Discard(orphans[2]);
+    store.Tidy();
+    EXPECT_EQ(Names(dead.folder),
+              (std::vector<std::string>{"5.page", "6.page.bak", "7.page", "lock", "notes.txt"}));
+    EXPECT_EQ(ReadBytes(dead.folder + "/5.page"), damaged);
+    EXPECT_FALSE(fs::exists(root + "/200-1111")) << "emptied by the discard, so tidied";
+    EXPECT_TRUE(fs::exists(root + "/100-5000/1.page"));
+    EXPECT_TRUE(fs::exists(root + "/stray/1.page"));
+    EXPECT_TRUE(fs::exists(root + "/loose.page"));
+    EXPECT_TRUE(store.FindOrphans().empty());
+}
+
+TEST_F(RecoveryStoreTest, AnEndedRunWithNothingButUnfinishedWritesIsTidiedAway) {
+    const EndedRun dead = Run(150, 4000, "150-4000");
+    WriteBytes(dead.folder + "/2.page.tmp", "half a pa");
+    RecoveryStore(root, processes).Tidy();
+    EXPECT_FALSE(fs::exists(dead.folder));
+}
+
+TEST_F(RecoveryStoreTest, AFolderLeftUnderThisRunsNameIsNotReused) {
+    // Same process number and start time, but an earlier boot: its pages must stay offered.
+    const std::string name = "100-5000-boota";
+    const EndedRun earlier{root + "/" + name};
+    fs::create_directories(earlier.folder);
+    WriteBytes(earlier.folder + "/lock", EncodeLock({100, 5000, "boot-0"}));
+    earlier.Page(1, Journal(SamplePage(), "from before"));
+    RecoveryStore store(root, processes);
+    ASSERT_EQ(store.WritePage(1, SamplePage(), "now"), 0);
+    EXPECT_NE(fs::path(store.PageFile(1)).parent_path().filename(), name);
+    ASSERT_EQ(store.FindOrphans().size(), 1U);
+    EXPECT_EQ(ParseJournal(ReadBytes(earlier.folder + "/1.page"))->text, "from before");
+}
+
+} // namespace
