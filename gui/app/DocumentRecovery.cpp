@@ -104,7 +104,8 @@ void DocumentRecovery::OfferLeftPages() {
         } else {
             const std::string path = orphan.page.path;
             row.page = ShownPath(FileNameOf(path));
-            row.folder = ShownPath(path.substr(0, path.size() - FileNameOf(path).size()));
+            const std::string folder = path.substr(0, path.size() - FileNameOf(path).size());
+            row.folder = ShownPath(folder.size() > 1 ? folder.substr(0, folder.size() - 1) : folder);
         }
         rows.push_back(row);
     }

@@ -31,9 +31,9 @@ PageJournal::PageJournal(DocumentWindow& window, RecoveryJournalWriter& writer, 
     connect(&m_slice, &QTimer::timeout, this, &PageJournal::CopySlice);
     // Told just before every insertion and deletion, with its position.
     connect(&window.Editor(), &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int position, int type, const char*, int, int, int, int, int, int, int) {
+            [this](int position, int type, const char* text, int length, int, int, int, int, int, int) {
                 if (type & (Sci::SC_MOD_BEFOREINSERT | Sci::SC_MOD_BEFOREDELETE))
-                    Changed(position);
+                    Changed(position, type, text, length);
             });
     window.Doc().onModifiedChanged = [journal = QPointer(this)](bool modified) {
         if (journal)
@@ -60,12 +60,30 @@ void PageJournal::MarkWritten() {
     m_longest.stop();
 }
 
-void PageJournal::Changed(long position) {
+void PageJournal::Changed(long position, int type, const char* text, long length) {
     if (m_copying && position < m_copied) {
-        // What comes before the change is unchanged; the rest is copied again.
-        m_copied = position;
-        m_copy.resize(static_cast<std::size_t>(position));
-        m_sliceBytes *= 2;
+        // The copy then holds the text as it was before the change; the writer makes the change.
+        CopyEdit edit;
+        edit.copied = m_copy.size();
+        edit.position = static_cast<std::size_t>(position);
+        if (type & Sci::SC_MOD_BEFOREINSERT) {
+            if (text == nullptr) {
+                // Nothing to make the change with: the copy starts again.
+                m_edits.clear();
+                m_copy.clear();
+                m_copied = 0;
+            } else {
+                edit.inserted.assign(text, static_cast<std::size_t>(length));
+                m_copied += length;
+                m_edits.push_back(std::move(edit));
+            }
+        } else {
+            // Only the part of a deletion that was copied; the rest is gone before it is reached.
+            const long erased = std::min(length, m_copied - position);
+            edit.erased = static_cast<std::size_t>(erased);
+            m_copied -= erased;
+            m_edits.push_back(std::move(edit));
+        }
     }
     m_dirty = true;
     m_pause.start();
@@ -99,7 +117,7 @@ void PageJournal::JournalNow() {
     }
     m_copying = true;
     m_copied = 0;
-    m_sliceBytes = SliceBytes;
+    m_edits.clear();
     m_copy.clear();
     m_copy.reserve(static_cast<std::size_t>(m_window.Control().TextLength()));
     CopySlice();
@@ -111,7 +129,7 @@ void PageJournal::CopySlice() {
     RazoEditor& editor = m_window.Editor();
     const long length = m_window.Control().TextLength();
     if (m_copied < length) {
-        long size = std::min(m_sliceBytes, length - m_copied);
+        long size = std::min(SliceBytes, length - m_copied);
         // A range across the gap of the control's buffer would make it move the gap first.
         const long gap = editor.SendScintilla(Sci::SCI_GETGAPPOSITION);
         if (m_copied < gap && m_copied + size > gap)
@@ -145,8 +163,9 @@ void PageJournal::Finish() {
     page.writtenAt = static_cast<std::int64_t>(std::time(nullptr));
     page.disk = document.DiskStamp();
     if (m_writer)
-        m_writer->Write(m_serial, std::move(page), std::move(m_copy));
+        m_writer->Write(m_serial, std::move(page), std::move(m_copy), std::move(m_edits));
     m_copy = std::string();
+    m_edits.clear();
     m_hasFile = true;
     m_dirty = false;
     m_pause.stop();
@@ -159,6 +178,7 @@ void PageJournal::Drop() {
     m_slice.stop();
     m_copying = false;
     m_copy = std::string();
+    m_edits.clear();
     m_dirty = false;
     if (m_hasFile) {
         m_hasFile = false;

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <string>
+#include <vector>
 
 #include "app/RecoveryJournalWriter.h"
 
@@ -15,10 +16,9 @@ class DocumentWindow;
 // removed when it has none (saved, reloaded) and when the window goes.
 //
 // The text is copied out of the control in slices between the window's events, so no keystroke
-// waits for a large page to be copied; the writer thread does the rest. A change behind the
-// part already copied takes the copy back to where the change is: what is before it is still
-// the same. Each time that happens the slices grow, so fast typing near the top of a large page
-// cannot keep the copy from ever finishing.
+// waits for a large page to be copied; the writer thread does the rest. A change within the part
+// already copied is noted and made to the copy on the writer's thread, so typing near the top of
+// a large page never sends the copy back to the start.
 class PageJournal : public QObject {
     Q_OBJECT
 public:
@@ -43,7 +43,7 @@ public:
     static PageJournal* Of(DocumentWindow& window);
 
 private:
-    void Changed(long position);
+    void Changed(long position, int type, const char* text, long length);
     void ModifiedChanged(bool modified);
     void CopySlice();
     void Finish();
@@ -56,8 +56,8 @@ private:
     QTimer m_longest;
     QTimer m_slice;
     std::string m_copy;
-    long m_copied = 0;
-    long m_sliceBytes = SliceBytes;
+    std::vector<CopyEdit> m_edits;
+    long m_copied = 0; // where the copy goes on in the control's text
     bool m_copying = false;
     bool m_dirty = false;
     bool m_hasFile = false;

@@ -56,12 +56,8 @@ RecoveryDialog::RecoveryDialog(const std::vector<Row>& rows, QWidget* parent)
         m_list->resizeColumnToContents(column);
     m_list->header()->setStretchLastSection(false);
     m_list->header()->setSectionResizeMode(1, QHeaderView::Stretch);
-    // Tall enough for a few pages without scrolling, wide enough for a folder path.
-    const int rowHeight =
-        m_list->sizeHintForRow(0) > 0 ? m_list->sizeHintForRow(0) : fontMetrics().height() + 4;
-    const int shownRows = std::min<int>(std::max<int>(int(rows.size()), 3), 8);
-    m_list->setMinimumHeight(m_list->header()->sizeHint().height() + rowHeight * shownRows +
-                             2 * m_list->frameWidth());
+    // As tall as its rows, a few at least, and wide enough for a folder path.
+    m_list->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     m_list->setMinimumWidth(fontMetrics().averageCharWidth() * 80);
     layout->addWidget(m_list, 1);
 

@@ -1,6 +1,7 @@
 #include "app/RecoveryJournalWriter.h"
 
 #include <algorithm>
+#include <cerrno>
 
 #include "app/RecoveryStore.h"
 
@@ -20,12 +21,13 @@ RecoveryJournalWriter::~RecoveryJournalWriter() {
     m_store.RemoveAll();
 }
 
-void RecoveryJournalWriter::Write(int serial, JournalPage page, std::string text) {
-    Enqueue(Job{serial, false, std::move(page), std::move(text)});
+void RecoveryJournalWriter::Write(int serial, JournalPage page, std::string text,
+                                  std::vector<CopyEdit> edits) {
+    Enqueue(Job{serial, false, std::move(page), std::move(text), std::move(edits)});
 }
 
 void RecoveryJournalWriter::Remove(int serial) {
-    Enqueue(Job{serial, true, {}, {}});
+    Enqueue(Job{serial, true, {}, {}, {}});
 }
 
 void RecoveryJournalWriter::Enqueue(Job job) {
@@ -57,10 +59,16 @@ void RecoveryJournalWriter::Run() {
         const int serial = job.serial;
         const bool removal = job.remove;
         int error = 0;
-        if (removal)
+        if (removal) {
             m_store.RemovePage(serial);
-        else
+        } else if (job.edits.empty()) {
             error = m_store.WritePage(serial, job.page, job.text);
+        } else if (auto text = ApplyCopyEdits(job.text, job.edits)) {
+            job.text = std::string();
+            error = m_store.WritePage(serial, job.page, *text);
+        } else {
+            error = EINVAL;
+        }
         // The text is freed here, on this thread: freeing a large page takes time too.
         job = Job{};
         if (!removal)

@@ -5,6 +5,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "app/RecoveryJournal.h"
 
@@ -23,7 +24,8 @@ public:
     // Waits for the write under way, then removes every file of this run.
     ~RecoveryJournalWriter() override;
 
-    void Write(int serial, JournalPage page, std::string text);
+    // `edits` are changes made while the text was copied (see ApplyCopyEdits).
+    void Write(int serial, JournalPage page, std::string text, std::vector<CopyEdit> edits = {});
     void Remove(int serial);
     // Blocks until every request made so far is done (tests and the benchmark).
     void WaitUntilIdle();
@@ -38,6 +40,7 @@ private:
         bool remove = false;
         JournalPage page;
         std::string text;
+        std::vector<CopyEdit> edits;
     };
     void Run();
     void Enqueue(Job job);

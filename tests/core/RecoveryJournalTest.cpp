@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 #include <sys/stat.h>
 
 #include "app/RecoveryJournal.h"
@@ -139,6 +140,36 @@ INSTANTIATE_TEST_SUITE_P(
                   [](std::string f) { return Replace(f, "\nlength ", "\nlength -"); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct CopyRow {
+    const char* name;
+    std::string copy;
+    std::vector<CopyEdit> edits;
+    std::optional<std::string> text;
+};
+
+class CopyEdits : public ::testing::TestWithParam<CopyRow> {};
+
+TEST_P(CopyEdits, GiveTheTextAsItIsNow) {
+    EXPECT_EQ(ApplyCopyEdits(GetParam().copy, GetParam().edits), GetParam().text);
+}
+
+// The source "abcdefgh", copied in two pieces of four with changes between them.
+INSTANTIATE_TEST_SUITE_P(
+    Changes, CopyEdits,
+    ::testing::Values(CopyRow{"none", "abcdefgh", {}, "abcdefgh"},
+                      CopyRow{"insert_behind", "abcdefgh", {{4, 1, 0, "XY"}}, "aXYbcdefgh"},
+                      CopyRow{"erase_behind", "abcdefgh", {{4, 1, 2, ""}}, "adefgh"},
+                      // "cdef" erased while "abcd" was copied: only "cd" was in the copy.
+                      CopyRow{"erase_across_the_copied_part", "abcdgh", {{4, 2, 2, ""}}, "abgh"},
+                      CopyRow{"replace_then_type_at_the_top_twice",
+                              "abcdefgh",
+                              {{4, 0, 1, "Z"}, {4, 0, 0, "1"}, {8, 0, 0, "2"}},
+                              "21Zbcdefgh"},
+                      CopyRow{"edit_beyond_the_text", "abcd", {{2, 3, 0, "x"}}, std::nullopt},
+                      CopyRow{"edits_out_of_order", "abcd", {{3, 0, 0, "x"}, {1, 0, 0, "y"}}, std::nullopt},
+                      CopyRow{"erase_beyond_the_text", "abcd", {{4, 2, 5, ""}}, std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(Crc32, MatchesTheStandardCheckValue) {
     EXPECT_EQ(Crc32("123456789"), 0xCBF43926U);
     EXPECT_EQ(Crc32("56789", Crc32("1234")), 0xCBF43926U);
@@ -231,7 +262,8 @@ TEST_F(RecoveryStoreTest, ThisRunsPagesAreWrittenPrivatelyAndGoneAfterACleanExit
     ASSERT_EQ(store.WritePage(1, page, "second"), 0);
     ASSERT_EQ(store.WritePage(2, page, "other"), 0);
     const std::string file = store.PageFile(1);
-    const auto parsed = ParseJournal(ReadBytes(file));
+    const std::string bytes = ReadBytes(file); // the parsed text points into it
+    const auto parsed = ParseJournal(bytes);
     ASSERT_TRUE(parsed);
     EXPECT_EQ(parsed->text, "second");
     EXPECT_EQ(Names(fs::path(file).parent_path()), (std::vector<std::string>{"1.page", "2.page", "lock"}));

@@ -19,6 +19,7 @@
 #include "app/CommandDispatcher.h"
 #include "app/DiskChangeWatcher.h"
 #include "app/DocumentRecovery.h"
+#include "app/PageJournal.h"
 #include "app/RecoveryDialog.h"
 #include "app/RecoveryJournal.h"
 #include "app/RecoveryJournalWriter.h"
@@ -225,7 +226,8 @@ private slots:
         TypeKeys(&window->Editor(), QString::fromUtf8("caf\u00e9\n"));
         QTRY_COMPARE_WITH_TIMEOUT(PageFiles().size(), 1, 6000);
         m_run.App().Recovery().Writer().WaitUntilIdle();
-        const auto parsed = Parsed(ReadAll(PageFiles().first()));
+        const QByteArray bytes = ReadAll(PageFiles().first()); // the parsed text points into it
+        const auto parsed = Parsed(bytes);
         QVERIFY(parsed);
         QCOMPARE(QByteArray(parsed->text.data(), qsizetype(parsed->text.size())), Text(*window));
         QCOMPARE(QString::fromStdString(parsed->page.path), m_run.FilePath("page.html"));
@@ -243,6 +245,35 @@ private slots:
             window->close();
         }
         QTRY_VERIFY(PageFiles().isEmpty());
+    }
+
+    // Changes behind, across and ahead of the part already copied all reach the file.
+    void typingWhileALargePageIsCopiedEndsUpInItsFile() {
+        m_run.Start();
+        QByteArray page;
+        while (page.size() < 3 * PageJournal::SliceBytes)
+            page += "<P>A line of a large page.</P>\r\n";
+        DocumentWindow* window = Open("large.html", page);
+        QVERIFY(window);
+        Type(*window, "<P>end</P>\r\n");
+        PageJournal* journal = PageJournal::Of(*window);
+        journal->JournalNow();
+        QVERIFY(journal->IsCopying());
+        ScintillaTextControl& control = window->Control();
+        const auto replace = [&control](long from, long to, const std::string& text) {
+            control.SetSel(from, to);
+            control.ReplaceSel(text, true);
+        };
+        replace(0, 0, "<P>top</P>");
+        replace(PageJournal::SliceBytes - 10, PageJournal::SliceBytes + 20, "");
+        replace(100, 120, "<B>replaced</B>");
+        replace(2 * PageJournal::SliceBytes, 2 * PageJournal::SliceBytes, "<P>ahead</P>");
+        QTRY_VERIFY(!journal->IsCopying());
+        m_run.App().Recovery().Writer().WaitUntilIdle();
+        const QByteArray bytes = ReadAll(PageFiles().value(0));
+        const auto parsed = Parsed(bytes);
+        QVERIFY(parsed);
+        QVERIFY(QByteArray(parsed->text.data(), qsizetype(parsed->text.size())) == Text(*window));
     }
 
     void killedRunIsRecoveredByteForByte() {
