@@ -9,6 +9,8 @@
 #include <unistd.h>
 #include <vector>
 
+#include "app/FileDescriptor.h"
+
 namespace razo {
 
 namespace {
@@ -31,21 +33,6 @@ std::optional<ReadOutcome> Refusal(const struct stat& info, std::int64_t limit) 
         return Refused(ReadOutcome::TooLarge, info.st_size);
     return std::nullopt;
 }
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int Get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 } // namespace
 

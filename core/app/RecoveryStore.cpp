@@ -9,6 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "app/FileDescriptor.h"
+
 namespace razo {
 
 namespace {
@@ -20,28 +22,9 @@ constexpr std::string_view kPageSuffix = ".page";
 constexpr std::string_view kTemporarySuffix = ".page.tmp";
 constexpr std::size_t kLockLimit = 4096;
 
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor() { Close(); }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int Get() const { return m_fd; }
-    int Close() {
-        if (m_fd < 0)
-            return 0;
-        const int result = ::close(m_fd);
-        m_fd = -1;
-        return result == 0 ? 0 : errno;
-    }
-
-private:
-    int m_fd;
-};
-
 // A regular file's bytes (never through a link, never more than `limit`); nullopt otherwise.
 std::optional<std::string> ReadRegularFile(const std::string& path, std::uint64_t limit) {
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat info {};
     if (fd.Get() < 0 || ::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode) ||
         static_cast<std::uint64_t>(info.st_size) > limit)
@@ -78,17 +61,11 @@ int WriteAll(int fd, std::string_view bytes) {
     return 0;
 }
 
-void SyncFolder(const std::string& folder) {
-    Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.Get() >= 0)
-        ::fsync(fd.Get());
-}
-
 // Writes `pieces` to `path` through a temporary file beside it; readable by the owner only.
 int ReplaceFile(const std::string& folder, const std::string& path, const std::string& temporary,
                 std::initializer_list<std::string_view> pieces) {
     ::unlink(temporary.c_str());
-    Descriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    FileDescriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (fd.Get() < 0)
         return errno;
     int error = 0;

@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "app/FileDescriptor.h"
+
 namespace razo {
 
 namespace {
@@ -14,27 +16,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::size_t kCopyPiece = 1 << 20;
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor() { Close(); }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int Get() const { return m_fd; }
-    bool IsOpen() const { return m_fd >= 0; }
-    // 0, or the errno of a close that failed (a late write error on some file systems).
-    int Close() {
-        if (m_fd < 0)
-            return 0;
-        const int result = ::close(m_fd);
-        m_fd = -1;
-        return result == 0 ? 0 : errno;
-    }
-
-private:
-    int m_fd;
-};
 
 std::string ResolveLinks(const std::string& path) {
     std::error_code error;
@@ -76,13 +57,6 @@ int WritePieces(const DiskCalls& calls, int fd, const std::vector<std::string_vi
         if (const int error = WriteAll(calls, fd, piece))
             return error;
     return 0;
-}
-
-// Makes a rename or a new name in the folder durable; a failure here does not undo the write.
-void SyncFolder(const std::string& folder) {
-    FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.IsOpen())
-        ::fsync(fd.Get());
 }
 
 // Copies `size` bytes from the start of `from` to the current position of `to`. 0 or an errno.
