@@ -34,7 +34,7 @@ protected:
     }
 };
 
-const char* Urls = settings::UrlHistorySection;
+const char* UrlSection = settings::UrlHistorySection;
 const char* Classes = settings::JavaClassHistorySection;
 
 } // namespace
@@ -98,7 +98,7 @@ TEST_F(AppletCommands, RefusedFields) {
 TEST_F(AppletCommands, ParameterValuesEnterTheUrlHistory) {
     Wrap(cmd::AppletParam, {{.texts = {{IdParamName, "speed"}, {IdParamValue, "fast"}}}});
     Wrap(cmd::AppletParam, {{.texts = {{IdParamName, "mode"}}}});
-    EXPECT_EQ(History(Urls), std::vector<std::string>{"fast"});
+    EXPECT_EQ(History(UrlSection), std::vector<std::string>{"fast"});
     EXPECT_TRUE(History(Classes).empty());
 }
 
@@ -106,7 +106,7 @@ TEST_F(AppletCommands, ClassFilesHaveTheirOwnHistory) {
     Wrap(cmd::Applet,
          {{.texts = {{IdClassFile, "E:\\web\\site\\Clock.class"}, {IdCodeBase, "http://x.org/"}}}});
     EXPECT_EQ(History(Classes), std::vector<std::string>{"E:\\web\\site\\Clock.class"});
-    EXPECT_EQ(History(Urls), std::vector<std::string>{"http://x.org/"});
+    EXPECT_EQ(History(UrlSection), std::vector<std::string>{"http://x.org/"});
 
     const Offered offered = Open();
     EXPECT_EQ(offered.classFiles, std::vector<std::string>{"E:\\web\\site\\Clock.class"});
@@ -151,9 +151,9 @@ TEST_F(AppletCommands, BothListsLoadInOnePass) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        profile.DeleteSection(Urls);
+        profile.DeleteSection(UrlSection);
         profile.DeleteSection(Classes);
-        Store(Urls, row.urls);
+        Store(UrlSection, row.urls);
         Store(Classes, row.classes);
         Write(profile, settings::UrlNumber, row.capacity);
         const Offered offered = Open();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dialogs/UrlHistory.h"
@@ -25,6 +26,9 @@ struct RefusalRow;
 
 class ElementCommandTest : public ::testing::Test {
 protected:
+    explicit ElementCommandTest(std::string documentPath = "/home/site/index.html")
+        : m_documentPath(std::move(documentPath)) {}
+
     TempDir dir;
     IniProfile profile{dir.File("RAZO.INI")};
     FakeUserPrompts prompts;
@@ -35,7 +39,7 @@ protected:
     ElementServices services{profile, runner, prompts};
 
     void SetUp() override {
-        document.path = "/home/site/index.html";
+        document.path = m_documentPath;
         document.title = "index.html";
         RegisterViewCommands(view, services);
         Select("Intro", 0, 5);
@@ -43,6 +47,12 @@ protected:
     void Select(const std::string& text, long start, long end) {
         control.SetBytes(text);
         control.SetSel(start, end);
+    }
+    // "Intro" selected again, with no message and no dialog run yet.
+    void Reset() {
+        Select("Intro", 0, 5);
+        prompts.messages.clear();
+        runner.runs.clear();
     }
     void Remember(bool expanded) {
         Write(profile, settings::RememberLayout, 1);
@@ -65,10 +75,30 @@ protected:
         control.GetSel(start, end);
         return control.Text().substr(size_t(start), size_t(end - start));
     }
+    // The run of the dialog with this template id, the last one if it ran more than once.
+    const ScriptedDialogRunner::Run* RunOf(int idd) const {
+        for (auto it = runner.runs.rbegin(); it != runner.runs.rend(); ++it)
+            if (it->idd == idd)
+                return &*it;
+        return nullptr;
+    }
+    // A remembered list as stored, oldest first.
+    std::vector<std::string> History(const char* section) const {
+        std::vector<std::string> entries;
+        for (int i = 0;; ++i) {
+            std::string entry = profile.GetProfileString(section, std::to_string(i), "");
+            if (entry.empty())
+                return entries;
+            entries.push_back(entry);
+        }
+    }
     // Each row on "Intro" selected: the exact text, no message.
     void ExpectTexts(const std::vector<CommandRow>& rows);
     // Each row refused once, then given up: nothing inserted, nothing remembered.
     void ExpectRefusals(const std::vector<RefusalRow>& rows);
+
+private:
+    std::string m_documentPath;
 };
 
 // One whole command: what the user gave its dialog and the text that results around "Intro".

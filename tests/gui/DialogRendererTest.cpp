@@ -22,9 +22,11 @@
 #include "settings/IniProfile.h"
 #include "settings/SettingsKeys.h"
 #include "support/FakeUserPrompts.h"
+#include "support/ScriptedWindow.h"
 #include "support/TempDir.h"
 
 using namespace razo;
+using razo::test::Entries;
 
 namespace {
 
@@ -155,13 +157,6 @@ public:
     std::string m_strSize;
 };
 
-QStringList Entries(const QComboBox& combo) {
-    QStringList entries;
-    for (int i = 0; i < combo.count(); ++i)
-        entries << combo.itemText(i);
-    return entries;
-}
-
 } // namespace
 
 class DialogRendererTest : public QObject {
@@ -173,20 +168,9 @@ class DialogRendererTest : public QObject {
     std::unique_ptr<QtDialogRunner> m_runner;
     std::vector<int> m_helpContexts;
 
-    // Runs the dialog; `script` plays against the open window, which is cancelled afterwards if
-    // the script left it open. Returns what RunModal returned.
+    // Plays `script` against the dialog's window; what RunModal returned.
     bool Run(CDialog& dialog, std::function<void(DialogWindow&)> script) {
-        m_runner->onShow = [script](DialogWindow& window) {
-            QTimer::singleShot(0, &window, [&window, script] {
-                if (QTest::qWaitForWindowActive(&window))
-                    script(window);
-                else
-                    qWarning("dialog window never became active");
-                if (window.isVisible())
-                    window.reject();
-            });
-        };
-        return m_runner->RunModal(dialog);
+        return test::RunScripted(*m_runner, dialog, std::move(script));
     }
 
     void SetLayout(int remember, int lastExpanded) {

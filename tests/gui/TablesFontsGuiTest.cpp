@@ -20,21 +20,12 @@
 #include "settings/SettingsKeys.h"
 #include "support/FakeUserPrompts.h"
 #include "support/RunningApp.h"
+#include "support/ScriptedWindow.h"
 #include "support/TempDir.h"
 #include "view/ScintillaTextControl.h"
 
 using namespace razo;
-
-namespace {
-
-QStringList Entries(const QComboBox& combo) {
-    QStringList entries;
-    for (int i = 0; i < combo.count(); ++i)
-        entries << combo.itemText(i);
-    return entries;
-}
-
-} // namespace
+using razo::test::Entries;
 
 class TablesFontsGuiTest : public QObject {
     Q_OBJECT
@@ -44,20 +35,9 @@ class TablesFontsGuiTest : public QObject {
     std::unique_ptr<test::FakeUserPrompts> m_prompts;
     std::unique_ptr<QtDialogRunner> m_runner;
 
-    // Runs the dialog with `script` played against its window, which is cancelled afterwards if
-    // the script left it open. Returns what RunModal returned.
+    // Plays `script` against the dialog's window; what RunModal returned.
     bool Run(CDialog& dialog, std::function<void(DialogWindow&)> script) {
-        m_runner->onShow = [script](DialogWindow& window) {
-            QTimer::singleShot(0, &window, [&window, script] {
-                if (QTest::qWaitForWindowActive(&window))
-                    script(window);
-                else
-                    qWarning("dialog window never became active");
-                if (window.isVisible())
-                    window.reject();
-            });
-        };
-        return m_runner->RunModal(dialog);
+        return test::RunScripted(*m_runner, dialog, std::move(script));
     }
 
     template <class Widget> static Widget* Field(DialogWindow& window, int id) {
