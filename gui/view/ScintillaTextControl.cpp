@@ -12,6 +12,7 @@
 
 #include "app/DocumentReader.h"
 #include "resources/Accelerators.h"
+#include "view/EditorAccessible.h"
 
 namespace razo {
 
@@ -86,6 +87,7 @@ RazoEditor::RazoEditor(QWidget* parent) : QsciScintilla(parent) {
     SendScintilla(SCI_SETMARGINLEFT, 0UL, 4L);
     setEolMode(EolWindows);
     setUtf8(true);
+    EditorAccessible::Install();
     releaseProgramKeys();
     reportChangesBeforeTheyHappen();
     reportCaretMovesCheaply();
@@ -105,6 +107,7 @@ void RazoEditor::reportCaretMovesCheaply() {
         if (caret == m_lastCaret)
             return;
         m_lastCaret = caret;
+        EditorAccessible::CaretMoved(*this, caret);
         const long line = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(caret));
         emit cursorPositionChanged(static_cast<int>(line),
                                    static_cast<int>(caret - SendScintilla(SCI_POSITIONFROMLINE, line)));
@@ -264,7 +267,11 @@ QVariant RazoEditor::inputMethodQuery(Qt::InputMethodQuery query) const {
 void RazoEditor::reportChangesBeforeTheyHappen() {
     SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE));
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int, int type, const char*, int, int, int, int, int, int, int) {
+            [this](int position, int type, const char* text, int length, int, int, int, int, int, int) {
+                if (type & SC_MOD_BEFOREINSERT)
+                    EditorAccessible::Inserting(*this, position, text, length);
+                else if (type & SC_MOD_BEFOREDELETE)
+                    EditorAccessible::Removing(*this, position, length);
                 if (type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE))
                     emit textChanged();
             });
