@@ -1,20 +1,15 @@
 #include "app/FileMessages.h"
 
-#include <utility>
-
 #include "app/DocumentReader.h"
+#include "app/SafeSave.h"
+#include "resources/MessageText.h"
 #include "settings/IniProfile.h"
 
 namespace razo {
 
 namespace {
 
-std::string Filled(std::string text, const std::string& first, const std::string& second = "") {
-    for (const auto& [mark, value] : {std::pair<std::string, std::string>{"%1", first}, {"%2", second}})
-        if (const auto at = text.find(mark); at != std::string::npos)
-            text.replace(at, mark.size(), value);
-    return text;
-}
+constexpr std::int64_t kMegabyte = 1024 * 1024;
 
 } // namespace
 
@@ -22,16 +17,42 @@ std::string SettingsNotSavedMessage(const ProfileRefusal& refusal, const std::st
     std::string why;
     switch (refusal.reason) {
     case ProfileRefusal::Unreadable:
-        why = Filled(strings::SettingsUnreadable, path, SystemErrorText(refusal.error));
+        why = FillMessage(strings::SettingsUnreadable, {path, SystemErrorText(refusal.error)});
         break;
     case ProfileRefusal::ReadOnly:
-        why = Filled(strings::SettingsReadOnly, path);
+        why = FillMessage(strings::SettingsReadOnly, {path});
         break;
     case ProfileRefusal::NotRegular:
-        why = Filled(strings::SettingsNotRegular, path);
+        why = FillMessage(strings::SettingsNotRegular, {path});
         break;
     }
     return why + strings::SettingsNotSaved;
+}
+
+std::string OpenFailureMessage(const ReadOutcome& outcome, const std::string& shownPath, std::int64_t limit) {
+    switch (outcome.status) {
+    case ReadOutcome::Folder:
+        return FillMessage(strings::CannotOpenFolder, {shownPath});
+    case ReadOutcome::NotRegular:
+        return FillMessage(strings::NotARegularFile, {shownPath});
+    case ReadOutcome::TooLarge:
+        return FillMessage(strings::FileTooLarge, {shownPath, std::to_string(outcome.size / kMegabyte),
+                                                   std::to_string(limit / kMegabyte)});
+    case ReadOutcome::Read:
+    case ReadOutcome::Failed:
+        break;
+    }
+    return FillMessage(strings::CannotOpenFile, {shownPath, SystemErrorText(outcome.error)});
+}
+
+std::string SaveFailureMessage(const SaveOutcome& outcome, const std::string& shownPath,
+                               const std::string& shownBackup) {
+    std::string message = outcome.notRegular ? FillMessage(strings::CannotSaveNotRegular, {shownPath})
+                                             : FillMessage(strings::CannotSaveFile,
+                                                           {shownPath, SystemErrorText(outcome.error)});
+    if (!outcome.keptBackup.empty())
+        message += FillMessage(strings::PreviousTextKept, {shownBackup});
+    return message;
 }
 
 } // namespace razo

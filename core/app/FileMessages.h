@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 
 #include "resources/Strings.h"
@@ -6,9 +7,17 @@
 namespace razo {
 
 struct ProfileRefusal;
+struct ReadOutcome;
+struct SaveOutcome;
 
 // What the user is told at start when the settings file will not be written: `path` as shown,
 // `reason` the system's words for an unreadable file.
 std::string SettingsNotSavedMessage(const ProfileRefusal& refusal, const std::string& path);
+
+// Why a page was not opened (any outcome but Read) or not saved. Paths are given as the user sees
+// them; `limit` is the largest page that opens, in bytes.
+std::string OpenFailureMessage(const ReadOutcome& outcome, const std::string& shownPath, std::int64_t limit);
+std::string SaveFailureMessage(const SaveOutcome& outcome, const std::string& shownPath,
+                               const std::string& shownBackup);
 
 } // namespace razo

@@ -13,4 +13,7 @@ std::string AbsoluteFilePath(const std::string& path);
 // The last component of `path`.
 std::string FileNameOf(const std::string& path);
 
+// The folder that holds `path`: "/" for a file at the root, "." for a bare name.
+std::string FolderOf(const std::string& path);
+
 } // namespace razo

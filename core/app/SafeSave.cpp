@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "app/FileDescriptor.h"
+#include "app/FilePaths.h"
 
 namespace razo {
 
@@ -25,11 +26,6 @@ std::string ResolveLinks(const std::string& path) {
             return target.string();
     }
     return path;
-}
-
-std::string FolderOf(const std::string& path) {
-    const fs::path folder = fs::path(path).parent_path();
-    return folder.empty() ? std::string(".") : folder.string();
 }
 
 std::string UniqueSuffix() {

@@ -10,6 +10,7 @@
 #include "dialogs/Colours.h"
 #include "dialogs/FieldAccess.h"
 #include "ports/UserPrompts.h"
+#include "resources/MessageText.h"
 
 namespace razo {
 
@@ -44,13 +45,6 @@ std::optional<int> ParseWholeNumber(const std::string& text) {
     if (errno == ERANGE || value < INT_MIN || value > INT_MAX)
         return std::nullopt;
     return static_cast<int>(value);
-}
-
-std::string ReplaceFirst(std::string text, const std::string& what, const std::string& with) {
-    auto at = text.find(what);
-    if (at != std::string::npos)
-        text.replace(at, what.size(), with);
-    return text;
 }
 
 // Exchanges a number held as text: refuses what is not a whole number or is negative.
@@ -171,7 +165,7 @@ void DDX_Radio(CDataExchange& dx, int firstId, int& value) {
 void DDV_MaxChars(CDataExchange& dx, const std::string& value, int maxChars) {
     if (!dx.Saving() || dx.SkipsLastControl() || CharacterCount(value) <= maxChars)
         return;
-    dx.Refuse(dx.LastControl(), ReplaceFirst(messages::TooManyChars, "%1", std::to_string(maxChars)));
+    dx.Refuse(dx.LastControl(), FillMessage(messages::TooManyChars, {std::to_string(maxChars)}));
 }
 
 void DDV_MinMaxInt(CDataExchange& dx, int value, int minValue, int maxValue) {
@@ -237,7 +231,7 @@ void DDX_RequiredText(CDataExchange& dx, int id, std::string& value) {
 void DDV_TextLength(CDataExchange& dx, std::string value, int maxLength) {
     if (!dx.Saving() || dx.SkipsLastControl() || CharacterCount(value) <= maxLength)
         return;
-    dx.Refuse(dx.LastControl(), ReplaceFirst(messages::TextTooLong, "%1", std::to_string(maxLength)));
+    dx.Refuse(dx.LastControl(), FillMessage(messages::TextTooLong, {std::to_string(maxLength)}));
 }
 
 void DDX_ColourNumber(CDataExchange& dx, int id, std::string& value) {

@@ -18,17 +18,14 @@ namespace razo {
 
 namespace {
 
-QString Text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 // A question with two answers, the safe one the default (Return) and also Escape's.
 bool AskWithSafeDefault(QWidget* parent, const QString& question, const char* riskyButton,
                         const char* safeButton, QMessageBox::StandardButton safeStandard) {
-    QMessageBox box(QMessageBox::Warning, Text(strings::AppTitle), question, QMessageBox::NoButton, parent);
-    QPushButton* risky = box.addButton(Text(riskyButton), QMessageBox::DestructiveRole);
-    QPushButton* safe =
-        safeButton ? box.addButton(Text(safeButton), QMessageBox::RejectRole) : box.addButton(safeStandard);
+    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(strings::AppTitle), question,
+                    QMessageBox::NoButton, parent);
+    QPushButton* risky = box.addButton(QString::fromUtf8(riskyButton), QMessageBox::DestructiveRole);
+    QPushButton* safe = safeButton ? box.addButton(QString::fromUtf8(safeButton), QMessageBox::RejectRole)
+                                   : box.addButton(safeStandard);
     box.setDefaultButton(safe);
     box.setEscapeButton(safe);
     box.exec();
@@ -109,7 +106,7 @@ void DiskChangeWatcher::Check(DocumentWindow& window) {
     if (!now.exists) {
         document.SetSeenStamp(now);
         document.SetModifiedFlag(true);
-        Tell(Text(strings::GoneFromDisk).arg(shown));
+        Tell(QString::fromUtf8(strings::GoneFromDisk).arg(shown));
         return;
     }
     if (!document.IsModified()) {
@@ -122,7 +119,7 @@ void DiskChangeWatcher::Check(DocumentWindow& window) {
     document.SetSeenStamp(now);
     QPointer<DocumentWindow> alive(&window);
     const bool reload =
-        AskWithSafeDefault(&m_mainWindow, Text(strings::ChangedOnDiskQuestion).arg(shown),
+        AskWithSafeDefault(&m_mainWindow, QString::fromUtf8(strings::ChangedOnDiskQuestion).arg(shown),
                            strings::ReloadButton, strings::KeepChangesButton, QMessageBox::NoButton);
     if (reload && alive && !alive->IsClosing())
         Reload(*alive);
@@ -140,7 +137,7 @@ void DiskChangeWatcher::Reload(DocumentWindow& window) {
         // The text shown is then all there is of the page.
         document.SetSeenStamp(StampOf(path));
         document.SetModifiedFlag(true);
-        Tell(Text(strings::CannotReload).arg(ShownPath(path), error.section("\n\n", -1)));
+        Tell(QString::fromUtf8(strings::CannotReload).arg(ShownPath(path), error.section("\n\n", -1)));
         return;
     }
     const long lines = editor.SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT);
@@ -150,7 +147,7 @@ void DiskChangeWatcher::Reload(DocumentWindow& window) {
     editor.SendScintilla(QsciScintillaBase::SCI_SETFIRSTVISIBLELINE,
                          static_cast<unsigned long>(firstVisible));
     control.ScrollCaret();
-    Tell(Text(strings::ReloadedFromDisk).arg(ShownPath(path)));
+    Tell(QString::fromUtf8(strings::ReloadedFromDisk).arg(ShownPath(path)));
 }
 
 bool DiskChangeWatcher::ConfirmSave(DocumentWindow& window, const std::string& path) {
@@ -162,7 +159,8 @@ bool DiskChangeWatcher::ConfirmSave(DocumentWindow& window, const std::string& p
     if (!now.exists || now == document.DiskStamp())
         return true;
     document.SetSeenStamp(now);
-    return AskWithSafeDefault(&m_mainWindow, Text(strings::OverwriteQuestion).arg(ShownPath(path)),
+    return AskWithSafeDefault(&m_mainWindow,
+                              QString::fromUtf8(strings::OverwriteQuestion).arg(ShownPath(path)),
                               strings::OverwriteButton, nullptr, QMessageBox::Cancel);
 }
 

@@ -6,19 +6,10 @@
 #include "app/DocumentReader.h"
 #include "app/FileMessages.h"
 #include "app/SafeSave.h"
-#include "resources/Strings.h"
 #include "view/ScintillaTextControl.h"
 
 namespace razo {
 namespace {
-
-QString Text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-QString SystemText(int error) {
-    return QString::fromLocal8Bit(SystemErrorText(error));
-}
 
 // The bytes of a file on their way into the control: a leading byte order mark is taken off,
 // the encoding is checked on the same pieces.
@@ -89,29 +80,14 @@ std::string DocumentBackupFolder() {
 
 bool LoadDocumentFile(const std::string& path, ScintillaTextControl& control, bool& byteOrderMark,
                       QString& error) {
-    const QString shown = ShownPath(path);
     ControlSink sink(control);
     const ReadOutcome outcome = ReadDocumentBytes(path, MaxDocumentBytes, sink);
-    switch (outcome.status) {
-    case ReadOutcome::Read:
+    if (outcome.status == ReadOutcome::Read) {
         byteOrderMark = sink.Finish();
         return true;
-    case ReadOutcome::Folder:
-        error = Text(strings::CannotOpenFolder).arg(shown);
-        break;
-    case ReadOutcome::NotRegular:
-        error = Text(strings::NotARegularFile).arg(shown);
-        break;
-    case ReadOutcome::TooLarge:
-        error = Text(strings::FileTooLarge)
-                    .arg(shown)
-                    .arg(outcome.size / (1024 * 1024))
-                    .arg(MaxDocumentBytes / (1024 * 1024));
-        break;
-    case ReadOutcome::Failed:
-        error = Text(strings::CannotOpenFile).arg(shown, SystemText(outcome.error));
-        break;
     }
+    error =
+        QString::fromStdString(OpenFailureMessage(outcome, ShownPath(path).toStdString(), MaxDocumentBytes));
     return false;
 }
 
@@ -126,13 +102,8 @@ bool SaveDocumentFile(const std::string& path, const std::vector<std::string_vie
     const SaveOutcome outcome = SaveFileSafely(path, pieces, SaveOptions{DocumentBackupFolder(), nullptr});
     if (outcome.saved)
         return true;
-    const QString shown = ShownPath(path);
-    if (outcome.notRegular)
-        error = Text(strings::CannotSaveNotRegular).arg(shown);
-    else
-        error = Text(strings::CannotSaveFile).arg(shown, SystemText(outcome.error));
-    if (!outcome.keptBackup.empty())
-        error += Text(strings::PreviousTextKept).arg(ShownPath(outcome.keptBackup));
+    error = QString::fromStdString(SaveFailureMessage(outcome, ShownPath(path).toStdString(),
+                                                      ShownPath(outcome.keptBackup).toStdString()));
     return false;
 }
 

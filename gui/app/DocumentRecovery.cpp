@@ -102,10 +102,8 @@ void DocumentRecovery::OfferLeftPages() {
         if (orphan.page.path.empty()) {
             row.page = QString::fromStdString(orphan.page.title);
         } else {
-            const std::string path = orphan.page.path;
-            row.page = ShownPath(FileNameOf(path));
-            const std::string folder = path.substr(0, path.size() - FileNameOf(path).size());
-            row.folder = ShownPath(folder.size() > 1 ? folder.substr(0, folder.size() - 1) : folder);
+            row.page = ShownPath(FileNameOf(orphan.page.path));
+            row.folder = ShownPath(FolderOf(orphan.page.path));
         }
         rows.push_back(row);
     }

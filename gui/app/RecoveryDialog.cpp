@@ -14,17 +14,9 @@
 
 namespace razo {
 
-namespace {
-
-QString Text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-} // namespace
-
 RecoveryDialog::RecoveryDialog(const std::vector<Row>& rows, QWidget* parent)
     : QDialog(parent), m_list(new QTreeWidget(this)) {
-    setWindowTitle(Text(strings::RecoveryTitle));
+    setWindowTitle(QString::fromUtf8(strings::RecoveryTitle));
     auto* layout = new QVBoxLayout(this);
 
     auto* top = new QHBoxLayout;
@@ -33,14 +25,15 @@ RecoveryDialog::RecoveryDialog(const std::vector<Row>& rows, QWidget* parent)
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this).pixmap(iconSize));
     icon->setAlignment(Qt::AlignTop);
     top->addWidget(icon);
-    auto* intro = new QLabel(Text(strings::RecoveryIntro), this);
+    auto* intro = new QLabel(QString::fromUtf8(strings::RecoveryIntro), this);
     intro->setWordWrap(true);
     top->addWidget(intro, 1);
     layout->addLayout(top);
 
     m_list->setColumnCount(3);
-    m_list->setHeaderLabels({Text(strings::RecoveryPageColumn), Text(strings::RecoveryFolderColumn),
-                             Text(strings::RecoveryTimeColumn)});
+    m_list->setHeaderLabels({QString::fromUtf8(strings::RecoveryPageColumn),
+                             QString::fromUtf8(strings::RecoveryFolderColumn),
+                             QString::fromUtf8(strings::RecoveryTimeColumn)});
     m_list->setRootIsDecorated(false);
     m_list->setSelectionMode(QAbstractItemView::NoSelection);
     m_list->setFocusPolicy(Qt::NoFocus);
@@ -48,7 +41,7 @@ RecoveryDialog::RecoveryDialog(const std::vector<Row>& rows, QWidget* parent)
     for (const Row& row : rows) {
         auto* item = new QTreeWidgetItem(m_list);
         item->setText(0, row.page);
-        item->setText(1, row.folder.isEmpty() ? Text(strings::RecoveryNeverSaved) : row.folder);
+        item->setText(1, row.folder.isEmpty() ? QString::fromUtf8(strings::RecoveryNeverSaved) : row.folder);
         item->setToolTip(1, row.folder);
         item->setText(2, locale.toString(QDateTime::fromSecsSinceEpoch(row.writtenAt), QLocale::ShortFormat));
     }
@@ -61,15 +54,17 @@ RecoveryDialog::RecoveryDialog(const std::vector<Row>& rows, QWidget* parent)
     m_list->setMinimumWidth(fontMetrics().averageCharWidth() * 80);
     layout->addWidget(m_list, 1);
 
-    auto* note = new QLabel(Text(strings::RecoveryNote), this);
+    auto* note = new QLabel(QString::fromUtf8(strings::RecoveryNote), this);
     note->setWordWrap(true);
     layout->addWidget(note);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* recover = buttons->addButton(Text(strings::RecoverButton), QDialogButtonBox::AcceptRole);
+    QPushButton* recover =
+        buttons->addButton(QString::fromUtf8(strings::RecoverButton), QDialogButtonBox::AcceptRole);
     QPushButton* discard =
-        buttons->addButton(Text(strings::DiscardButton), QDialogButtonBox::DestructiveRole);
-    QPushButton* later = buttons->addButton(Text(strings::DecideLaterButton), QDialogButtonBox::RejectRole);
+        buttons->addButton(QString::fromUtf8(strings::DiscardButton), QDialogButtonBox::DestructiveRole);
+    QPushButton* later =
+        buttons->addButton(QString::fromUtf8(strings::DecideLaterButton), QDialogButtonBox::RejectRole);
     recover->setDefault(true);
     recover->setFocus();
     connect(recover, &QPushButton::clicked, this, [this] { Choose(Recover); });
