@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "app/CommandActions.h"
+#include "app/Toolbars.h"
 #include "resources/CommandHelp.h"
 #include "resources/CommandIds.h"
 
@@ -71,9 +72,8 @@ QString ContextHelp::LinkAt(QWidget* widget, QPoint pos) {
     // The bare toolbar: the View menu item that shows and hides it.
     for (QWidget* w = widget; w != nullptr; w = w->parentWidget())
         if (auto* bar = qobject_cast<QToolBar*>(w)) {
-            bool ok = false;
-            const int id = bar->objectName().mid(int(qstrlen("toolbar"))).toInt(&ok);
-            return ok ? CommandLink(id) : QString();
+            const int id = MainToolbars::ControlIdOf(*bar);
+            return id != 0 ? CommandLink(id) : QString();
         }
     return {};
 }

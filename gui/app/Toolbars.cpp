@@ -25,6 +25,8 @@ namespace {
 
 // Wider than high: most images are tag names of up to four letters.
 constexpr QSize kButtonImage(30, 22);
+// Which toolbar of the table a QToolBar is, for whoever meets one (context help).
+constexpr const char* kControlIdProperty = "razoControlId";
 
 Qt::ToolBarArea AreaOf(DockSide side) {
     switch (side) {
@@ -132,6 +134,7 @@ MainToolbars::MainToolbars(QMainWindow& window, const CommandActions& actions, C
 QToolBar* MainToolbars::CreateBar(const ToolbarInfo& info, const CommandActions& actions) {
     auto* bar = new QToolBar(QString::fromUtf8(info.title), &m_window);
     bar->setObjectName(QStringLiteral("toolbar%1").arg(info.controlId));
+    bar->setProperty(kControlIdProperty, info.controlId);
     bar->setIconSize(kButtonImage);
     for (int id : info.buttons) {
         if (id == ToolbarSeparator) {
@@ -160,6 +163,10 @@ bool MainToolbars::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ToolTip)
         return true;
     return QObject::eventFilter(watched, event);
+}
+
+int MainToolbars::ControlIdOf(const QToolBar& bar) {
+    return bar.property(kControlIdProperty).toInt();
 }
 
 QToolBar* MainToolbars::Bar(int controlId) const {

@@ -29,6 +29,8 @@ public:
     const std::vector<QToolBar*>& Bars() const { return m_bars; }
     // nullptr for an id that names no toolbar.
     QToolBar* Bar(int controlId) const;
+    // The id of one of these toolbars (its View menu command); 0 for any other widget.
+    static int ControlIdOf(const QToolBar& bar);
 
     // Puts every toolbar where `layout` says: side, row (toolbar breaks), order in its row,
     // floating position and visibility. A toolbar the layout leaves out keeps its place. A shown
