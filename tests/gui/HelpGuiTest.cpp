@@ -291,6 +291,8 @@ private slots:
         QTest::newRow("entity on a bar shown later") << int(cmd::ToolbarCapital) << int(cmd::CapitalAacute);
         QTest::newRow("disabled button") << int(cmd::ToolbarStandard) << int(cmd::FileSave);
         QTest::newRow("the help button itself") << int(cmd::ToolbarStandard) << int(cmd::ContextHelp);
+        // Its grip, off every button: the View menu command that shows and hides the bar.
+        QTest::newRow("the bar itself") << int(cmd::ToolbarFont) << 0;
     }
     void contextHelpOnAToolbarButtonOpensItsPageInsteadOfRunningIt() {
         QFETCH(int, bar);
@@ -302,13 +304,15 @@ private slots:
         QVERIFY(window);
         if (bar == cmd::ToolbarCapital) // hidden at first
             QVERIFY(Window().Dispatcher().Execute(bar));
-        QWidget* button = Button(bar, command);
+        QWidget* button = command != 0 ? Button(bar, command)
+                                       : Window().findChild<QToolBar*>(QStringLiteral("toolbar%1").arg(bar));
         QVERIFY(button && button->isVisible());
         QVERIFY(Window().Dispatcher().Execute(cmd::ContextHelp));
         QVERIFY(Mode().Active());
         QVERIFY(QApplication::overrideCursor() != nullptr);
-        QTest::mouseClick(button, Qt::LeftButton);
-        QTRY_COMPARE(Page(), Url(CommandHelpLink(command)));
+        QTest::mouseClick(button, Qt::LeftButton, {},
+                          command != 0 ? QPoint() : QPoint(2, button->height() / 2));
+        QTRY_COMPARE(Page(), Url(CommandHelpLink(command != 0 ? command : bar)));
         QVERIFY(!Mode().Active());
         QVERIFY(QApplication::overrideCursor() == nullptr);
         QCOMPARE(Window().statusBar()->currentMessage(), QString());
