@@ -2,13 +2,13 @@
 
 #include <array>
 #include <cerrno>
-#include <charconv>
 #include <csignal>
 #include <fstream>
 #include <iterator>
 #include <map>
 #include <unistd.h>
 
+#include "settings/NumberText.h"
 namespace razo {
 
 namespace {
@@ -47,13 +47,6 @@ public:
         return StartTimeFromStatLine(ReadSmallFile("/proc/" + std::to_string(pid) + "/stat"));
     }
 };
-
-template <typename Number> bool ParseNumber(std::string_view text, Number& value) {
-    if (text.empty())
-        return false;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size();
-}
 
 // Header values are one line each: line breaks, other control bytes and '%' are written as %XX.
 std::string Escape(std::string_view value) {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <cstdlib>
 #include <map>
 #include <set>
@@ -10,6 +9,7 @@
 #include <tuple>
 
 #include "settings/IniProfile.h"
+#include "settings/NumberText.h"
 #include "settings/SettingsKeys.h"
 
 namespace razo {
@@ -57,12 +57,8 @@ std::string_view Trim(std::string_view text) {
 
 // The whole text must be one decimal integer; a hand-edited "12abc" is not 12.
 std::optional<int> ParseInt(std::string_view text) {
-    text = Trim(text);
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
     int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+    if (!ParseEditedNumber(text, value))
         return std::nullopt;
     return value;
 }

@@ -1,26 +1,15 @@
 #include "app/WindowPlacement.h"
 
-#include <charconv>
 #include <cstdio>
 #include <vector>
 
 #include "settings/IniProfile.h"
+#include "settings/NumberText.h"
 #include "settings/SettingsKeys.h"
 
 namespace razo {
 
 namespace {
-
-template <typename Number> bool ParseField(std::string_view field, Number& number) {
-    const auto first = field.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return false;
-    field = field.substr(first, field.find_last_not_of(' ') - first + 1);
-    if (!field.empty() && field.front() == '+')
-        field.remove_prefix(1);
-    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), number);
-    return error == std::errc() && end == field.data() + field.size();
-}
 
 std::vector<std::string_view> SplitAtCommas(std::string_view text) {
     std::vector<std::string_view> fields;
@@ -48,10 +37,10 @@ std::optional<WindowPlacement> ParseWindowPlacement(std::string_view text) {
         return std::nullopt;
     WindowPlacement p;
     int* const numbers[] = {&p.minX, &p.minY, &p.maxX, &p.maxY, &p.left, &p.top, &p.right, &p.bottom};
-    if (!ParseField(fields[0], p.flags) || !ParseField(fields[1], p.showCmd))
+    if (!ParseEditedNumber(fields[0], p.flags) || !ParseEditedNumber(fields[1], p.showCmd))
         return std::nullopt;
     for (size_t i = 0; i < 8; ++i)
-        if (!ParseField(fields[i + 2], *numbers[i]))
+        if (!ParseEditedNumber(fields[i + 2], *numbers[i]))
             return std::nullopt;
     return p;
 }

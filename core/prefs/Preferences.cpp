@@ -1,6 +1,5 @@
 #include "prefs/Preferences.h"
 
-#include <charconv>
 #include <optional>
 
 #include "dialogs/DataExchange.h"
@@ -8,6 +7,7 @@
 #include "dialogs/DialogRunner.h"
 #include "dialogs/FieldAccess.h"
 #include "settings/IniProfile.h"
+#include "settings/NumberText.h"
 #include "settings/SettingsKeys.h"
 
 namespace razo {
@@ -24,8 +24,7 @@ int CheckValue(int state) {
 // (leading zeros, signs, blanks, letters).
 std::optional<int> HistoryIndex(const std::string& key) {
     int value = 0;
-    const auto [end, error] = std::from_chars(key.data(), key.data() + key.size(), value);
-    if (error != std::errc() || end != key.data() + key.size() || std::to_string(value) != key)
+    if (!ParseNumber(key, value) || std::to_string(value) != key)
         return std::nullopt;
     return value;
 }
