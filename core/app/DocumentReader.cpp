@@ -9,7 +9,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "app/FileDescriptor.h"
+#include "settings/FileDescriptor.h"
 
 namespace razo {
 

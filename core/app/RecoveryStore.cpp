@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/FileDescriptor.h"
+#include "settings/FileDescriptor.h"
 
 namespace razo {
 
@@ -45,20 +45,6 @@ std::optional<std::string> ReadRegularFile(const std::string& path, std::uint64_
     if (::read(fd.Get(), &extra, 1) != 0)
         return std::nullopt;
     return bytes;
-}
-
-int WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written < 0)
-            return errno;
-        if (written == 0)
-            return EIO;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return 0;
 }
 
 // Writes `pieces` to `path` through a temporary file beside it; readable by the owner only.

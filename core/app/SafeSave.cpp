@@ -7,8 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/FileDescriptor.h"
 #include "app/FilePaths.h"
+#include "settings/FileDescriptor.h"
 
 namespace razo {
 
@@ -33,24 +33,9 @@ std::string UniqueSuffix() {
     return std::to_string(::getpid()) + "-" + std::to_string(counter++);
 }
 
-// 0, or the errno of the write that failed.
-int WriteAll(const DiskCalls& calls, int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = calls.write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written < 0)
-            return errno;
-        if (written == 0)
-            return EIO;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return 0;
-}
-
 int WritePieces(const DiskCalls& calls, int fd, const std::vector<std::string_view>& pieces) {
     for (const std::string_view piece : pieces)
-        if (const int error = WriteAll(calls, fd, piece))
+        if (const int error = WriteAll(fd, piece, calls.write))
             return error;
     return 0;
 }
@@ -69,7 +54,7 @@ int CopyBytes(int from, int to, off_t size, const DiskCalls& calls) {
         if (got == 0)
             return EIO; // the file became shorter while it was copied
         if (const int error =
-                WriteAll(calls, to, std::string_view(piece.data(), static_cast<std::size_t>(got))))
+                WriteAll(to, std::string_view(piece.data(), static_cast<std::size_t>(got)), calls.write))
             return error;
         done += got;
     }

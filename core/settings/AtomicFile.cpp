@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "settings/FileDescriptor.h"
+
 namespace razo {
 
 namespace fs = std::filesystem;
@@ -18,27 +20,6 @@ FileStamp StampFrom(const struct stat& info) {
     return FileStamp{true, static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
                      static_cast<std::int64_t>(info.st_size),
                      static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<size_t>(written));
-    }
-    return true;
-}
-
-// Makes the rename itself durable; a failure here does not undo the write.
-void SyncFolder(const fs::path& folder) {
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
 }
 
 fs::path ResolveLink(const std::string& path) {
@@ -153,7 +134,7 @@ std::optional<FileStamp> WriteAtomically(const std::string& path, std::string_vi
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
     if (fd < 0)
         return std::nullopt;
-    bool ok = WriteAll(fd, bytes);
+    bool ok = WriteAll(fd, bytes) == 0;
     if (ok && hadFile)
         ::fchmod(fd, mode);
     ok = ok && ::fsync(fd) == 0;
@@ -164,7 +145,7 @@ std::optional<FileStamp> WriteAtomically(const std::string& path, std::string_vi
         ::unlink(temporary.c_str());
         return std::nullopt;
     }
-    SyncFolder(target.parent_path());
+    SyncFolder(target.parent_path().string());
     return StampFrom(written);
 }
 
