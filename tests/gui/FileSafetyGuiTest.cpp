@@ -72,12 +72,7 @@ private:
         });
     }
     void Press(DocumentWindow& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
-        if (QApplication::activeWindow() != &Window()) {
-            Window().activateWindow();
-            QTRY_VERIFY(QApplication::activeWindow() == &Window());
-        }
-        QTest::keyClick(&window.Editor(), key, modifiers);
-        QCoreApplication::processEvents();
+        m_run.Press(window, key, modifiers);
     }
     static void Type(DocumentWindow& window, const std::string& text) {
         const long end = window.Control().TextLength();

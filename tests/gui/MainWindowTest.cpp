@@ -91,14 +91,7 @@ private:
         return QByteArray::fromStdString(window.Control().GetBytes());
     }
     void Press(DocumentWindow& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
-        // Accelerators reach the window only while it is active; the offscreen platform does not
-        // give the activation back by itself when a message box closes.
-        if (QApplication::activeWindow() != &Window()) {
-            Window().activateWindow();
-            QTRY_VERIFY(QApplication::activeWindow() == &Window());
-        }
-        QTest::keyClick(&window.Editor(), key, modifiers);
-        QCoreApplication::processEvents();
+        m_run.Press(window, key, modifiers);
     }
 
     void CompareMenu(QMenu* menu, const std::vector<MenuEntry>& entries, const QString& where);

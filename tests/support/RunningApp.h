@@ -14,6 +14,7 @@
 #include "app/GuiDocument.h"
 #include "app/MainWindow.h"
 #include "app/RazoApplication.h"
+#include "view/ScintillaTextControl.h"
 
 namespace razo::testing {
 
@@ -81,6 +82,18 @@ public:
     void Restart() {
         Stop();
         Start();
+    }
+
+    // A key pressed in a page, as the user would: accelerators reach the window only while it is
+    // active, and the offscreen platform does not give the activation back by itself when a
+    // message box closes.
+    void Press(DocumentWindow& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
+        if (QApplication::activeWindow() != &Window()) {
+            Window().activateWindow();
+            QTRY_VERIFY(QApplication::activeWindow() == &Window());
+        }
+        QTest::keyClick(&window.Editor(), key, modifiers);
+        QCoreApplication::processEvents();
     }
 
     DocumentWindow* OpenFile(const QString& name, const QByteArray& bytes) {
