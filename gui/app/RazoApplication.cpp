@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 
 #include "app/AboutDialog.h"
+#include "app/AltKeyGuard.h"
 #include "app/CommandDispatcher.h"
 #include "app/DiskChangeWatcher.h"
 #include "app/DocumentFiles.h"
@@ -48,14 +49,14 @@ RazoApplication::~RazoApplication() = default;
 
 void RazoApplication::Start(const QString& commandLinePath) {
     m_window = std::make_unique<MainWindow>(*this);
+    AltKeyGuard::Install(m_window.get());
     m_prompts.SetParent(m_window.get());
     m_dialogs.SetParent(m_window.get());
     m_dialogs.SetHelpHandler([this](int contextId) { m_window->ShowHelpTopic(contextId); });
-    const auto showStatus = [this](const QString& message) { m_window->Status().ShowPrompt(message); };
     m_diskWatcher = new DiskChangeWatcher(m_window->Files(), *m_window);
-    m_diskWatcher->showStatus = showStatus;
+    m_diskWatcher->showStatus = [this](const QString& message) { m_window->Status().ShowNotice(message); };
     m_recovery = std::make_unique<DocumentRecovery>(m_window->Files(), m_window.get());
-    m_recovery->showStatus = showStatus;
+    m_recovery->showStatus = [this](const QString& message) { m_window->Status().ShowPrompt(message); };
     // Shown first, so the document window is sized for the area it opens in.
     m_window->ShowAtStart();
     m_recovery->OfferLeftPages();

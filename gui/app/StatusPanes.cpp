@@ -47,4 +47,9 @@ void StatusPanes::ClearPrompt() {
     m_bar->clearMessage();
 }
 
+void StatusPanes::ShowNotice(const QString& text) {
+    constexpr int kNoticeMs = 8000;
+    m_bar->showMessage(text, kNoticeMs);
+}
+
 } // namespace razo

@@ -19,6 +19,8 @@ public:
     // Shows `text` in the message pane until the next prompt or ClearPrompt.
     void ShowPrompt(const QString& text);
     void ClearPrompt();
+    // Shows `text` for a few seconds: news that is soon out of date ("reloaded").
+    void ShowNotice(const QString& text);
 
 private:
     QLabel* AddPermanent(const char* widthText);

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMenu>
@@ -173,6 +174,36 @@ private slots:
         QVERIFY(!Window().Dispatcher().QueryState(cmd::EditUndo).enabled);
         Press(*window, Qt::Key_Z);
         QCOMPARE(Text(*window), QByteArray("<B>abc</B> def ghi"));
+    }
+
+    // A mistyped mnemonic types nothing, in the page or in a dialog field; a real one still works.
+    void altWithALetterNothingWantsTypesNothing() {
+        StartApp();
+        DocumentWindow* window = OpenFile("alt.html", "abc");
+        QVERIFY(window);
+        window->Control().SetSel(3, 3);
+        for (const Qt::Key key : {Qt::Key_Q, Qt::Key_Z, Qt::Key_K})
+            Press(*window, key, Qt::AltModifier);
+        QCOMPARE(Text(*window), QByteArray("abc"));
+        QVERIFY(!window->Doc().IsModified());
+
+        QString typed;
+        testing::OnNextModal(this, [&typed](QWidget* modal) {
+            auto* field = modal->findChild<QLineEdit*>();
+            QVERIFY(field);
+            field->setFocus();
+            QTest::keyClick(field, Qt::Key_Q, Qt::AltModifier);
+            typed = field->text();
+            QTest::keyClick(modal, Qt::Key_Escape);
+        });
+        Press(*window, Qt::Key_J);
+        QTRY_VERIFY(!typed.isNull());
+        QCOMPARE(typed, QString(""));
+        QCOMPARE(Text(*window), QByteArray("abc"));
+
+        Press(*window, Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+        QApplication::activePopupWidget()->close();
     }
 
     void lineColumnPaneFollowsCaret() {
