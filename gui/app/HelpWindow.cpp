@@ -133,6 +133,8 @@ HelpWindow::HelpWindow(QWidget* parent)
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+    // Return belongs to the find field (the next place), never to Close.
+    buttons->button(QDialogButtonBox::Close)->setAutoDefault(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(navigation);
@@ -164,7 +166,8 @@ void HelpWindow::FillContents() {
 
 void HelpWindow::PageChanged(const QUrl& url) {
     const QString title = m_browser->documentTitle();
-    setWindowTitle(title.isEmpty() ? tr("Razo Help") : tr("Razo Help - %1").arg(title));
+    const QString name = tr("Razo Help");
+    setWindowTitle(title.isEmpty() || title == name ? name : tr("Razo Help - %1").arg(title));
     ShowFound(true);
     const QString file = url.fileName();
     for (QTreeWidgetItemIterator it(m_contents); *it; ++it)

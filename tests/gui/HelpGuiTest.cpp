@@ -190,8 +190,16 @@ private slots:
         QCOMPARE(result->text().isEmpty(), found);
         if (!found)
             return;
-        // Round the end of the page and back to the first place.
+        // Return in the field goes on to the next place; it does not close the window.
         const int first = help.Browser().textCursor().selectionStart();
+        QTextCursor top = help.Browser().textCursor();
+        top.movePosition(QTextCursor::Start);
+        help.Browser().setTextCursor(top);
+        QTest::keyClick(&help.FindField(), Qt::Key_Return);
+        QVERIFY(help.isVisible());
+        QVERIFY(help.FindField().hasFocus());
+        QCOMPARE(help.Browser().textCursor().selectionStart(), first);
+        // Round the end of the page and back to the first place.
         int steps = 0;
         do {
             QVERIFY(help.FindNext());
