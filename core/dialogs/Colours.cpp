@@ -148,7 +148,11 @@ std::vector<int> ColourFieldGroup::OnSelect(int selectId, FieldAccess& fields, U
     const ColourFieldSpec* field = FieldOf(selectId);
     if (!field)
         return {};
-    auto chosen = prompts.ChooseColour(ColourNumberToRGB(fields.GetText(field->numberId)));
+    // The chooser starts at the colour the field shows: its number, else its named colour.
+    const std::string number = fields.GetText(field->numberId);
+    const std::string name = fields.GetText(field->nameListId);
+    const bool named = !IsColourNumber(number) && !name.empty() && name != NoColourName;
+    auto chosen = prompts.ChooseColour(named ? LookupNamedColour(name) : ColourNumberToRGB(number));
     if (!chosen)
         return {};
     fields.SetText(field->numberId, RGBToColourNumber(*chosen));

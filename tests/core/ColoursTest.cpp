@@ -306,6 +306,11 @@ TEST(ColourField, SelectStartsAtTheNumberAndWritesUpperCase) {
     fields.SetText(BackNumber, "");
     group.OnSelect(BackSelect, fields, prompts);
     EXPECT_EQ(prompts.colourRequests.back(), White);
+    // A named colour is where the chooser starts when there is no number.
+    fields.SelectListString(BackName, "navy");
+    group.OnNameChanged(BackName, fields);
+    group.OnSelect(BackSelect, fields, prompts);
+    EXPECT_EQ(prompts.colourRequests.back(), MakeRgb(0, 0, 0x80));
 }
 
 namespace {
