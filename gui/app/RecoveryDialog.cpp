@@ -36,7 +36,8 @@ RecoveryDialog::RecoveryDialog(const std::vector<Row>& rows, QWidget* parent)
                              QString::fromUtf8(strings::RecoveryTimeColumn)});
     m_list->setRootIsDecorated(false);
     m_list->setSelectionMode(QAbstractItemView::NoSelection);
-    m_list->setFocusPolicy(Qt::NoFocus);
+    // Reachable by Tab so its rows can be read out; Return still recovers.
+    m_list->setFocusPolicy(Qt::TabFocus);
     const QLocale locale;
     for (const Row& row : rows) {
         auto* item = new QTreeWidgetItem(m_list);
