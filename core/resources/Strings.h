@@ -65,4 +65,18 @@ inline constexpr const char* GoneFromDisk =
     "%1 was deleted or renamed by another program; the page is kept with its changes unsaved.";
 inline constexpr const char* CannotReload = "%1 was changed by another program and cannot be read: %2";
 
+// The help window.
+inline constexpr const char* HelpTitle = "Razo Help";
+inline constexpr const char* HelpPageTitle = "Razo Help - %1";
+inline constexpr const char* UsingHelpTitle = "Using Help";
+inline constexpr const char* HelpBackButton = "< &Back";
+inline constexpr const char* HelpForwardButton = "&Forward >";
+inline constexpr const char* HelpContentsButton = "&Contents";
+inline constexpr const char* HelpContentsList = "Contents";
+inline constexpr const char* HelpFindLabel = "Fi&nd:";
+inline constexpr const char* HelpFindHint = "Text in this page";
+inline constexpr const char* HelpFindPrevious = "&Previous";
+inline constexpr const char* HelpFindNext = "Ne&xt";
+inline constexpr const char* HelpNotFound = "Not found";
+
 } // namespace razo::strings

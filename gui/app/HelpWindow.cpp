@@ -2,6 +2,7 @@
 
 #include "dialogs/HelpPages.h"
 #include "resources/CommandHelp.h"
+#include "resources/Strings.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -41,7 +42,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     : QDialog(parent), m_browser(new HelpBrowser(this)), m_contents(new QTreeWidget(this)),
       m_findText(new QLineEdit(this)), m_findResult(new QLabel(this)) {
     LoadHelpPages();
-    setWindowTitle(tr("Razo Help"));
+    setWindowTitle(QString::fromUtf8(strings::HelpTitle));
     setModal(false);
     m_browser->setOpenLinks(true);
     m_browser->setOpenExternalLinks(true);
@@ -49,9 +50,9 @@ HelpWindow::HelpWindow(QWidget* parent)
     m_browser->document()->setDefaultStyleSheet(
         QStringLiteral("code { font-family: \"DejaVu Sans Mono\"; }"));
 
-    m_back = new QPushButton(tr("< &Back"), this);
-    m_forward = new QPushButton(tr("&Forward >"), this);
-    auto* home = new QPushButton(tr("&Contents"), this);
+    m_back = new QPushButton(QString::fromUtf8(strings::HelpBackButton), this);
+    m_forward = new QPushButton(QString::fromUtf8(strings::HelpForwardButton), this);
+    auto* home = new QPushButton(QString::fromUtf8(strings::HelpContentsButton), this);
     m_back->setEnabled(false);
     m_forward->setEnabled(false);
     connect(m_back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
@@ -64,13 +65,13 @@ HelpWindow::HelpWindow(QWidget* parent)
         button->setAutoDefault(false);
 
     // Find in page: typing searches from the top, Return and F3 go on, Shift+F3 goes back.
-    auto* findLabel = new QLabel(tr("Fi&nd:"), this);
+    auto* findLabel = new QLabel(QString::fromUtf8(strings::HelpFindLabel), this);
     m_findResult->setObjectName(QStringLiteral("findResult"));
     findLabel->setBuddy(m_findText);
     m_findText->setClearButtonEnabled(true);
-    m_findText->setPlaceholderText(tr("Text in this page"));
-    auto* previous = new QPushButton(tr("&Previous"), this);
-    auto* next = new QPushButton(tr("Ne&xt"), this);
+    m_findText->setPlaceholderText(QString::fromUtf8(strings::HelpFindHint));
+    auto* previous = new QPushButton(QString::fromUtf8(strings::HelpFindPrevious), this);
+    auto* next = new QPushButton(QString::fromUtf8(strings::HelpFindNext), this);
     for (QPushButton* button : {previous, next})
         button->setAutoDefault(false);
     connect(m_findText, &QLineEdit::textEdited, this, &HelpWindow::FindFromTop);
@@ -95,7 +96,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     m_contents->setHeaderHidden(true);
     m_contents->setRootIsDecorated(true);
     m_contents->setUniformRowHeights(true);
-    m_contents->setAccessibleName(tr("Contents"));
+    m_contents->setAccessibleName(QString::fromUtf8(strings::HelpContentsList));
     FillContents();
     connect(m_contents, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
         if (const QString file = item->data(0, FileRole).toString(); !file.isEmpty())
@@ -150,8 +151,8 @@ void HelpWindow::FillContents() {
         item->setData(0, FileRole, file);
         return item;
     };
-    add(nullptr, tr("Razo Help"), QString::fromUtf8(IndexFile));
-    add(nullptr, tr("Using Help"), QString::fromUtf8(UsingHelpFile));
+    add(nullptr, QString::fromUtf8(strings::HelpTitle), QString::fromUtf8(IndexFile));
+    add(nullptr, QString::fromUtf8(strings::UsingHelpTitle), QString::fromUtf8(UsingHelpFile));
     std::map<std::string, QTreeWidgetItem*> groups;
     for (const HelpContentsEntry& entry : HelpContents()) {
         QTreeWidgetItem*& group = groups[entry.group];
@@ -166,8 +167,9 @@ void HelpWindow::FillContents() {
 
 void HelpWindow::PageChanged(const QUrl& url) {
     const QString title = m_browser->documentTitle();
-    const QString name = tr("Razo Help");
-    setWindowTitle(title.isEmpty() || title == name ? name : tr("Razo Help - %1").arg(title));
+    const QString name = QString::fromUtf8(strings::HelpTitle);
+    setWindowTitle(title.isEmpty() || title == name ? name
+                                                    : QString::fromUtf8(strings::HelpPageTitle).arg(title));
     ShowFound(true);
     const QString file = url.fileName();
     for (QTreeWidgetItemIterator it(m_contents); *it; ++it)
@@ -214,7 +216,7 @@ bool HelpWindow::FindNext(bool backward) {
 }
 
 void HelpWindow::ShowFound(bool found) {
-    m_findResult->setText(found ? QString() : tr("Not found"));
+    m_findResult->setText(found ? QString() : QString::fromUtf8(strings::HelpNotFound));
     QPalette palette = m_findText->parentWidget()->palette();
     if (!found)
         palette.setColor(QPalette::Base, palette.color(QPalette::Base).value() < 128
