@@ -2,12 +2,12 @@
 #include <string>
 #include <vector>
 
-#include "app/CommandLine.h"
-#include "app/DocumentFiles.h"
-#include "app/MainWindow.h"
-#include "app/RazoApplication.h"
-#include "resources/CommandIcons.h"
-#include "resources/Strings.h"
+#include "core/app/CommandLine.h"
+#include "core/resources/Strings.h"
+#include "gui/app/DocumentFiles.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/RazoApplication.h"
+#include "gui/resources/CommandIcons.h"
 
 int main(int argc, char** argv) {
     // The whole command line after the program name is one document path, taken before Qt

@@ -9,9 +9,9 @@
 #include <memory>
 #include <string>
 
-#include "Memory.h"
-#include "app/DocumentIO.h"
-#include "view/ScintillaTextControl.h"
+#include "bench/Memory.h"
+#include "gui/app/DocumentIO.h"
+#include "gui/view/ScintillaTextControl.h"
 
 namespace {
 

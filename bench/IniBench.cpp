@@ -7,9 +7,9 @@
 #include <QTemporaryDir>
 #include <string>
 
-#include "app/ToolbarState.h"
-#include "settings/IniProfile.h"
-#include "settings/SettingsKeys.h"
+#include "core/app/ToolbarState.h"
+#include "core/settings/IniProfile.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace {
 

@@ -11,12 +11,12 @@
 #include <memory>
 #include <string>
 
-#include "BenchApp.h"
-#include "Memory.h"
-#include "app/DocumentIO.h"
-#include "ports/Document.h"
-#include "view/RazoView.h"
-#include "view/ScintillaTextControl.h"
+#include "bench/BenchApp.h"
+#include "bench/Memory.h"
+#include "core/ports/Document.h"
+#include "core/view/RazoView.h"
+#include "gui/app/DocumentIO.h"
+#include "gui/view/ScintillaTextControl.h"
 
 namespace {
 

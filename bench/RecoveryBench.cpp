@@ -14,16 +14,16 @@
 #include <QTimer>
 #include <memory>
 
-#include "BenchApp.h"
-#include "app/DocumentFiles.h"
-#include "app/DocumentRecovery.h"
-#include "app/DocumentWindow.h"
-#include "app/GuiDocument.h"
-#include "app/MainWindow.h"
-#include "app/PageJournal.h"
-#include "app/RazoApplication.h"
-#include "app/RecoveryJournalWriter.h"
-#include "view/ScintillaTextControl.h"
+#include "bench/BenchApp.h"
+#include "gui/app/DocumentFiles.h"
+#include "gui/app/DocumentRecovery.h"
+#include "gui/app/DocumentWindow.h"
+#include "gui/app/GuiDocument.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/PageJournal.h"
+#include "gui/app/RazoApplication.h"
+#include "gui/app/RecoveryJournalWriter.h"
+#include "gui/view/ScintillaTextControl.h"
 
 namespace {
 

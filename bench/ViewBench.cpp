@@ -6,10 +6,10 @@
 #include <memory>
 #include <string>
 
-#include "BenchApp.h"
-#include "ports/Document.h"
-#include "view/RazoView.h"
-#include "view/ScintillaTextControl.h"
+#include "bench/BenchApp.h"
+#include "core/ports/Document.h"
+#include "core/view/RazoView.h"
+#include "gui/view/ScintillaTextControl.h"
 
 namespace {
 

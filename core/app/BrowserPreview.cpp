@@ -1,4 +1,4 @@
-#include "app/BrowserPreview.h"
+#include "core/app/BrowserPreview.h"
 
 namespace razo {
 

@@ -1,4 +1,4 @@
-#include "app/CommandRouter.h"
+#include "core/app/CommandRouter.h"
 
 namespace razo {
 

@@ -1,4 +1,4 @@
-#include "app/DocumentReader.h"
+#include "core/app/DocumentReader.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -9,7 +9,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "settings/FileDescriptor.h"
+#include "core/settings/FileDescriptor.h"
 
 namespace razo {
 

@@ -1,9 +1,9 @@
-#include "app/FileMessages.h"
+#include "core/app/FileMessages.h"
 
-#include "app/DocumentReader.h"
-#include "app/SafeSave.h"
-#include "resources/MessageText.h"
-#include "settings/IniProfile.h"
+#include "core/app/DocumentReader.h"
+#include "core/app/SafeSave.h"
+#include "core/resources/MessageText.h"
+#include "core/settings/IniProfile.h"
 
 namespace razo {
 

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "resources/Strings.h"
+#include "core/resources/Strings.h"
 
 namespace razo {
 

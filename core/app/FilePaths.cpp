@@ -1,4 +1,4 @@
-#include "app/FilePaths.h"
+#include "core/app/FilePaths.h"
 
 #include <filesystem>
 

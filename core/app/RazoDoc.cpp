@@ -1,13 +1,13 @@
-#include "app/RazoDoc.h"
+#include "core/app/RazoDoc.h"
 
-#include "app/BrowserPreview.h"
-#include "ports/Document.h"
-#include "ports/ProcessLauncher.h"
-#include "ports/TextControl.h"
-#include "ports/UserPrompts.h"
-#include "resources/CommandIds.h"
-#include "settings/IniProfile.h"
-#include "settings/SettingsKeys.h"
+#include "core/app/BrowserPreview.h"
+#include "core/ports/Document.h"
+#include "core/ports/ProcessLauncher.h"
+#include "core/ports/TextControl.h"
+#include "core/ports/UserPrompts.h"
+#include "core/resources/CommandIds.h"
+#include "core/settings/IniProfile.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace razo {
 

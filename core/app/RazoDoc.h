@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "app/CommandRouter.h"
+#include "core/app/CommandRouter.h"
 
 namespace razo {
 

@@ -1,10 +1,10 @@
-#include "app/RecentFiles.h"
+#include "core/app/RecentFiles.h"
 
 #include <algorithm>
 
-#include "settings/IniDocument.h"
-#include "settings/IniProfile.h"
-#include "settings/SettingsKeys.h"
+#include "core/settings/IniDocument.h"
+#include "core/settings/IniProfile.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace razo {
 

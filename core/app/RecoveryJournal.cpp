@@ -1,4 +1,4 @@
-#include "app/RecoveryJournal.h"
+#include "core/app/RecoveryJournal.h"
 
 #include <array>
 #include <cerrno>
@@ -8,7 +8,7 @@
 #include <map>
 #include <unistd.h>
 
-#include "settings/NumberText.h"
+#include "core/settings/NumberText.h"
 namespace razo {
 
 namespace {

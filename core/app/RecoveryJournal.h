@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/AtomicFile.h"
+#include "core/settings/AtomicFile.h"
 
 namespace razo {
 

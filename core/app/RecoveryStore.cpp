@@ -1,4 +1,4 @@
-#include "app/RecoveryStore.h"
+#include "core/app/RecoveryStore.h"
 
 #include <algorithm>
 #include <cctype>
@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "settings/FileDescriptor.h"
+#include "core/settings/FileDescriptor.h"
 
 namespace razo {
 

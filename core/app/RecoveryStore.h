@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/RecoveryJournal.h"
+#include "core/app/RecoveryJournal.h"
 
 namespace razo {
 

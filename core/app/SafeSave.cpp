@@ -1,4 +1,4 @@
-#include "app/SafeSave.h"
+#include "core/app/SafeSave.h"
 
 #include <atomic>
 #include <cerrno>
@@ -7,8 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/FilePaths.h"
-#include "settings/FileDescriptor.h"
+#include "core/app/FilePaths.h"
+#include "core/settings/FileDescriptor.h"
 
 namespace razo {
 

@@ -1,4 +1,4 @@
-#include "app/ToolbarState.h"
+#include "core/app/ToolbarState.h"
 
 #include <algorithm>
 #include <cctype>
@@ -8,9 +8,9 @@
 #include <string_view>
 #include <tuple>
 
-#include "settings/IniProfile.h"
-#include "settings/NumberText.h"
-#include "settings/SettingsKeys.h"
+#include "core/settings/IniProfile.h"
+#include "core/settings/NumberText.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace razo {
 namespace {

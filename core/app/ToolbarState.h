@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "resources/Toolbars.h"
+#include "core/resources/Toolbars.h"
 
 namespace razo {
 

@@ -1,11 +1,11 @@
-#include "app/WindowPlacement.h"
+#include "core/app/WindowPlacement.h"
 
 #include <cstdio>
 #include <vector>
 
-#include "settings/IniProfile.h"
-#include "settings/NumberText.h"
-#include "settings/SettingsKeys.h"
+#include "core/settings/IniProfile.h"
+#include "core/settings/NumberText.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace razo {
 

@@ -1,11 +1,11 @@
-#include "dialogs/Colours.h"
+#include "core/dialogs/Colours.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
-#include "dialogs/FieldAccess.h"
-#include "ports/UserPrompts.h"
+#include "core/dialogs/FieldAccess.h"
+#include "core/ports/UserPrompts.h"
 
 namespace razo {
 

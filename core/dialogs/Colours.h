@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/DialogTemplate.h"
+#include "core/dialogs/DialogTemplate.h"
 
 namespace razo {
 

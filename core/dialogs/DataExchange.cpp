@@ -1,4 +1,4 @@
-#include "dialogs/DataExchange.h"
+#include "core/dialogs/DataExchange.h"
 
 #include <algorithm>
 
@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <optional>
 
-#include "dialogs/Colours.h"
-#include "dialogs/FieldAccess.h"
-#include "ports/UserPrompts.h"
-#include "resources/MessageText.h"
+#include "core/dialogs/Colours.h"
+#include "core/dialogs/FieldAccess.h"
+#include "core/ports/UserPrompts.h"
+#include "core/resources/MessageText.h"
 
 namespace razo {
 

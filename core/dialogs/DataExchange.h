@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "ports/UserPrompts.h"
+#include "core/ports/UserPrompts.h"
 
 namespace razo {
 

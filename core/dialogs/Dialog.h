@@ -1,5 +1,5 @@
 #pragma once
-#include "dialogs/DialogTemplate.h"
+#include "core/dialogs/DialogTemplate.h"
 
 namespace razo {
 

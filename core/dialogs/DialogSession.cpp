@@ -1,13 +1,13 @@
-#include "dialogs/DialogSession.h"
+#include "core/dialogs/DialogSession.h"
 
 #include <algorithm>
 
-#include "dialogs/DataExchange.h"
-#include "dialogs/Dialog.h"
-#include "dialogs/DialogRunner.h"
-#include "dialogs/ExpandDialog.h"
-#include "dialogs/FieldAccess.h"
-#include "dialogs/UrlHistory.h"
+#include "core/dialogs/DataExchange.h"
+#include "core/dialogs/Dialog.h"
+#include "core/dialogs/DialogRunner.h"
+#include "core/dialogs/ExpandDialog.h"
+#include "core/dialogs/FieldAccess.h"
+#include "core/dialogs/UrlHistory.h"
 
 namespace razo {
 

@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/Colours.h"
-#include "dialogs/DialogHost.h"
+#include "core/dialogs/Colours.h"
+#include "core/dialogs/DialogHost.h"
 
 namespace razo {
 

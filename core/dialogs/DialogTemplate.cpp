@@ -1,4 +1,4 @@
-#include "dialogs/DialogTemplate.h"
+#include "core/dialogs/DialogTemplate.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
-#include "dialogs/ExpandDialog.h"
+#include "core/dialogs/ExpandDialog.h"
 
-#include "settings/IniProfile.h"
-#include "settings/SettingsKeys.h"
+#include "core/settings/IniProfile.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace razo {
 

@@ -1,4 +1,4 @@
-#include "dialogs/FileFilter.h"
+#include "core/dialogs/FileFilter.h"
 
 #include <vector>
 

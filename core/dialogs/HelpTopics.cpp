@@ -1,4 +1,4 @@
-#include "dialogs/HelpTopics.h"
+#include "core/dialogs/HelpTopics.h"
 
 namespace razo {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "dialogs/DialogTemplate.h"
+#include "core/dialogs/DialogTemplate.h"
 
 namespace razo {
 

@@ -1,4 +1,4 @@
-#include "dialogs/Colours.h"
+#include "core/dialogs/Colours.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "dialogs/RelativePath.h"
+#include "core/dialogs/RelativePath.h"
 
 #include <cctype>
 #include <optional>

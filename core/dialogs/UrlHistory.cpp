@@ -1,13 +1,13 @@
-#include "dialogs/UrlHistory.h"
+#include "core/dialogs/UrlHistory.h"
 
 #include <algorithm>
 
-#include "dialogs/FieldAccess.h"
-#include "dialogs/RelativePath.h"
-#include "ports/Document.h"
-#include "ports/UserPrompts.h"
-#include "settings/IniProfile.h"
-#include "settings/SettingsKeys.h"
+#include "core/dialogs/FieldAccess.h"
+#include "core/dialogs/RelativePath.h"
+#include "core/ports/Document.h"
+#include "core/ports/UserPrompts.h"
+#include "core/settings/IniProfile.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace razo {
 

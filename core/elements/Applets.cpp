@@ -1,14 +1,14 @@
-#include "elements/Applets.h"
+#include "core/elements/Applets.h"
 
-#include "dialogs/DataExchange.h"
-#include "dialogs/DialogHost.h"
-#include "dialogs/FieldAccess.h"
-#include "dialogs/UrlHistory.h"
-#include "elements/ElementRegistry.h"
-#include "elements/Markup.h"
-#include "resources/CommandIds.h"
-#include "settings/IniProfile.h"
-#include "settings/SettingsKeys.h"
+#include "core/dialogs/DataExchange.h"
+#include "core/dialogs/DialogHost.h"
+#include "core/dialogs/FieldAccess.h"
+#include "core/dialogs/UrlHistory.h"
+#include "core/elements/ElementRegistry.h"
+#include "core/elements/Markup.h"
+#include "core/resources/CommandIds.h"
+#include "core/settings/IniProfile.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace razo {
 

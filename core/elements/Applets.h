@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
 
-#include "dialogs/Dialog.h"
-#include "elements/ElementServices.h"
+#include "core/dialogs/Dialog.h"
+#include "core/elements/ElementServices.h"
 
 namespace razo {
 

@@ -1,9 +1,9 @@
-#include "elements/Blocks.h"
+#include "core/elements/Blocks.h"
 
-#include "dialogs/DataExchange.h"
-#include "elements/ElementRegistry.h"
-#include "elements/Markup.h"
-#include "resources/CommandIds.h"
+#include "core/dialogs/DataExchange.h"
+#include "core/elements/ElementRegistry.h"
+#include "core/elements/Markup.h"
+#include "core/resources/CommandIds.h"
 
 namespace razo {
 

@@ -2,9 +2,9 @@
 #include <optional>
 #include <string>
 
-#include "dialogs/Dialog.h"
-#include "dialogs/ExpandDialog.h"
-#include "elements/ElementServices.h"
+#include "core/dialogs/Dialog.h"
+#include "core/dialogs/ExpandDialog.h"
+#include "core/elements/ElementServices.h"
 
 namespace razo {
 

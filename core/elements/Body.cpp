@@ -1,15 +1,15 @@
-#include "elements/Body.h"
+#include "core/elements/Body.h"
 
 #include <cctype>
 #include <initializer_list>
 
-#include "dialogs/Colours.h"
-#include "dialogs/DataExchange.h"
-#include "dialogs/UrlHistory.h"
-#include "elements/ElementCommand.h"
-#include "elements/ElementRegistry.h"
-#include "elements/Markup.h"
-#include "resources/CommandIds.h"
+#include "core/dialogs/Colours.h"
+#include "core/dialogs/DataExchange.h"
+#include "core/dialogs/UrlHistory.h"
+#include "core/elements/ElementCommand.h"
+#include "core/elements/ElementRegistry.h"
+#include "core/elements/Markup.h"
+#include "core/resources/CommandIds.h"
 
 namespace razo {
 

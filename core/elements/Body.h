@@ -1,9 +1,9 @@
 #pragma once
 #include <string>
 
-#include "dialogs/Dialog.h"
-#include "dialogs/ExpandDialog.h"
-#include "elements/ElementServices.h"
+#include "core/dialogs/Dialog.h"
+#include "core/dialogs/ExpandDialog.h"
+#include "core/elements/ElementServices.h"
 
 namespace razo {
 

@@ -1,6 +1,6 @@
-#include "elements/ElementCommand.h"
+#include "core/elements/ElementCommand.h"
 
-#include "dialogs/UrlHistory.h"
+#include "core/dialogs/UrlHistory.h"
 
 namespace razo {
 

@@ -5,10 +5,10 @@
 #include <type_traits>
 #include <utility>
 
-#include "dialogs/DialogRunner.h"
-#include "dialogs/ExpandDialog.h"
-#include "elements/ElementServices.h"
-#include "view/RazoView.h"
+#include "core/dialogs/DialogRunner.h"
+#include "core/dialogs/ExpandDialog.h"
+#include "core/elements/ElementServices.h"
+#include "core/view/RazoView.h"
 
 namespace razo {
 

@@ -2,9 +2,9 @@
 #include <functional>
 #include <type_traits>
 
-#include "dialogs/DialogTemplate.h"
-#include "dialogs/ExpandDialog.h"
-#include "elements/ElementCommand.h"
+#include "core/dialogs/DialogTemplate.h"
+#include "core/dialogs/ExpandDialog.h"
+#include "core/elements/ElementCommand.h"
 
 namespace razo {
 

@@ -1,12 +1,12 @@
-#include "elements/Fonts.h"
+#include "core/elements/Fonts.h"
 
-#include "dialogs/Colours.h"
-#include "dialogs/DataExchange.h"
-#include "dialogs/DialogHost.h"
-#include "dialogs/FieldAccess.h"
-#include "elements/ElementRegistry.h"
-#include "elements/Markup.h"
-#include "resources/CommandIds.h"
+#include "core/dialogs/Colours.h"
+#include "core/dialogs/DataExchange.h"
+#include "core/dialogs/DialogHost.h"
+#include "core/dialogs/FieldAccess.h"
+#include "core/elements/ElementRegistry.h"
+#include "core/elements/Markup.h"
+#include "core/resources/CommandIds.h"
 
 namespace razo {
 

@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/Dialog.h"
-#include "elements/ElementServices.h"
+#include "core/dialogs/Dialog.h"
+#include "core/elements/ElementServices.h"
 
 namespace razo {
 

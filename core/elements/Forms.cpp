@@ -1,15 +1,15 @@
-#include "elements/Forms.h"
+#include "core/elements/Forms.h"
 
 #include <initializer_list>
 #include <vector>
 
-#include "dialogs/DataExchange.h"
-#include "dialogs/DialogHost.h"
-#include "dialogs/FieldAccess.h"
-#include "dialogs/UrlHistory.h"
-#include "elements/ElementRegistry.h"
-#include "elements/Markup.h"
-#include "resources/CommandIds.h"
+#include "core/dialogs/DataExchange.h"
+#include "core/dialogs/DialogHost.h"
+#include "core/dialogs/FieldAccess.h"
+#include "core/dialogs/UrlHistory.h"
+#include "core/elements/ElementRegistry.h"
+#include "core/elements/Markup.h"
+#include "core/resources/CommandIds.h"
 
 namespace razo {
 

@@ -1,12 +1,12 @@
-#include "elements/Links.h"
+#include "core/elements/Links.h"
 
-#include "dialogs/DataExchange.h"
-#include "dialogs/UrlHistory.h"
-#include "elements/ElementCommand.h"
-#include "elements/ElementRegistry.h"
-#include "elements/Markup.h"
-#include "resources/CommandIds.h"
-#include "settings/SettingsKeys.h"
+#include "core/dialogs/DataExchange.h"
+#include "core/dialogs/UrlHistory.h"
+#include "core/elements/ElementCommand.h"
+#include "core/elements/ElementRegistry.h"
+#include "core/elements/Markup.h"
+#include "core/resources/CommandIds.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace razo {
 

@@ -1,4 +1,4 @@
-#include "elements/Markup.h"
+#include "core/elements/Markup.h"
 
 namespace razo {
 

@@ -1,11 +1,11 @@
-#include "elements/SoundMarquee.h"
+#include "core/elements/SoundMarquee.h"
 
-#include "dialogs/Colours.h"
-#include "dialogs/DataExchange.h"
-#include "dialogs/UrlHistory.h"
-#include "elements/ElementRegistry.h"
-#include "elements/Markup.h"
-#include "resources/CommandIds.h"
+#include "core/dialogs/Colours.h"
+#include "core/dialogs/DataExchange.h"
+#include "core/dialogs/UrlHistory.h"
+#include "core/elements/ElementRegistry.h"
+#include "core/elements/Markup.h"
+#include "core/resources/CommandIds.h"
 
 namespace razo {
 

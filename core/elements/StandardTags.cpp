@@ -1,7 +1,7 @@
-#include "elements/StandardTags.h"
+#include "core/elements/StandardTags.h"
 
-#include "elements/ElementRegistry.h"
-#include "resources/CommandIds.h"
+#include "core/elements/ElementRegistry.h"
+#include "core/resources/CommandIds.h"
 
 namespace razo {
 

@@ -1,10 +1,10 @@
-#include "elements/Tables.h"
+#include "core/elements/Tables.h"
 
-#include "dialogs/Colours.h"
-#include "dialogs/DataExchange.h"
-#include "elements/ElementRegistry.h"
-#include "elements/Markup.h"
-#include "resources/CommandIds.h"
+#include "core/dialogs/Colours.h"
+#include "core/dialogs/DataExchange.h"
+#include "core/elements/ElementRegistry.h"
+#include "core/elements/Markup.h"
+#include "core/resources/CommandIds.h"
 
 namespace razo {
 

@@ -1,10 +1,10 @@
-#include "elements/TemplateRegistry.h"
+#include "core/elements/TemplateRegistry.h"
 
 #include <set>
 
-#include "elements/ElementRegistry.h"
-#include "prefs/Preferences.h"
-#include "view/DisplaySettings.h"
+#include "core/elements/ElementRegistry.h"
+#include "core/prefs/Preferences.h"
+#include "core/view/DisplaySettings.h"
 
 namespace razo {
 

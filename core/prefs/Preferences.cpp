@@ -1,14 +1,14 @@
-#include "prefs/Preferences.h"
+#include "core/prefs/Preferences.h"
 
 #include <optional>
 
-#include "dialogs/DataExchange.h"
-#include "dialogs/DialogHost.h"
-#include "dialogs/DialogRunner.h"
-#include "dialogs/FieldAccess.h"
-#include "settings/IniProfile.h"
-#include "settings/NumberText.h"
-#include "settings/SettingsKeys.h"
+#include "core/dialogs/DataExchange.h"
+#include "core/dialogs/DialogHost.h"
+#include "core/dialogs/DialogRunner.h"
+#include "core/dialogs/FieldAccess.h"
+#include "core/settings/IniProfile.h"
+#include "core/settings/NumberText.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace razo {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "dialogs/Dialog.h"
+#include "core/dialogs/Dialog.h"
 
 namespace razo {
 

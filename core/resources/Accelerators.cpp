@@ -1,5 +1,5 @@
-#include "resources/Accelerators.h"
-#include "resources/CommandIds.h"
+#include "core/resources/Accelerators.h"
+#include "core/resources/CommandIds.h"
 
 namespace razo {
 

@@ -1,4 +1,4 @@
-#include "resources/CommandHelp.h"
+#include "core/resources/CommandHelp.h"
 
 #include <algorithm>
 #include <cctype>
@@ -6,20 +6,20 @@
 #include <map>
 #include <set>
 
-#include "dialogs/HelpTopics.h"
-#include "elements/ElementRegistry.h"
-#include "elements/StandardTags.h"
-#include "elements/TemplateRegistry.h"
-#include "prefs/Preferences.h"
-#include "resources/Accelerators.h"
-#include "resources/CommandIds.h"
-#include "resources/CommandTable.h"
-#include "resources/EntityTable.h"
-#include "resources/Menus.h"
-#include "resources/Toolbars.h"
-#include "view/DisplaySettings.h"
-#include "view/Entities.h"
-#include "view/FixedTags.h"
+#include "core/dialogs/HelpTopics.h"
+#include "core/elements/ElementRegistry.h"
+#include "core/elements/StandardTags.h"
+#include "core/elements/TemplateRegistry.h"
+#include "core/prefs/Preferences.h"
+#include "core/resources/Accelerators.h"
+#include "core/resources/CommandIds.h"
+#include "core/resources/CommandTable.h"
+#include "core/resources/EntityTable.h"
+#include "core/resources/Menus.h"
+#include "core/resources/Toolbars.h"
+#include "core/view/DisplaySettings.h"
+#include "core/view/Entities.h"
+#include "core/view/FixedTags.h"
 
 namespace razo {
 

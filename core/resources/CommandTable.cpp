@@ -1,10 +1,10 @@
-#include "resources/CommandTable.h"
+#include "core/resources/CommandTable.h"
 
 #include <unordered_map>
 #include <vector>
 
-#include "resources/Accelerators.h"
-#include "resources/CommandTableParts.h"
+#include "core/resources/Accelerators.h"
+#include "core/resources/CommandTableParts.h"
 
 namespace razo {
 

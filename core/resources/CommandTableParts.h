@@ -1,7 +1,7 @@
 #pragma once
 #include <span>
 
-#include "resources/CommandTable.h"
+#include "core/resources/CommandTable.h"
 
 // The command table is written in three families; CommandTable.cpp joins them into one table.
 namespace razo::detail {

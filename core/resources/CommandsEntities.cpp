@@ -1,8 +1,8 @@
 #include <string>
 #include <vector>
 
-#include "resources/CommandTableParts.h"
-#include "resources/EntityTable.h"
+#include "core/resources/CommandTableParts.h"
+#include "core/resources/EntityTable.h"
 
 namespace razo::detail {
 

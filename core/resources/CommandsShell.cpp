@@ -1,5 +1,5 @@
-#include "resources/CommandIds.h"
-#include "resources/CommandTableParts.h"
+#include "core/resources/CommandIds.h"
+#include "core/resources/CommandTableParts.h"
 
 namespace razo::detail {
 

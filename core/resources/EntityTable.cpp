@@ -1,6 +1,6 @@
-#include "resources/EntityTable.h"
+#include "core/resources/EntityTable.h"
 
-#include "resources/CommandIds.h"
+#include "core/resources/CommandIds.h"
 
 namespace razo {
 

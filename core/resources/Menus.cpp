@@ -1,9 +1,9 @@
-#include "resources/Menus.h"
-#include "resources/CommandIds.h"
+#include "core/resources/Menus.h"
+#include "core/resources/CommandIds.h"
 
 #include <initializer_list>
 
-#include "resources/CommandTable.h"
+#include "core/resources/CommandTable.h"
 
 namespace razo {
 

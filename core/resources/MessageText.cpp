@@ -1,4 +1,4 @@
-#include "resources/MessageText.h"
+#include "core/resources/MessageText.h"
 
 namespace razo {
 

@@ -1,5 +1,5 @@
-#include "resources/StatusBar.h"
-#include "resources/CommandIds.h"
+#include "core/resources/StatusBar.h"
+#include "core/resources/CommandIds.h"
 
 namespace razo {
 

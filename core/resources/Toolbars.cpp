@@ -1,6 +1,6 @@
-#include "resources/Toolbars.h"
-#include "resources/CommandIds.h"
-#include "resources/EntityTable.h"
+#include "core/resources/Toolbars.h"
+#include "core/resources/CommandIds.h"
+#include "core/resources/EntityTable.h"
 
 #include <algorithm>
 

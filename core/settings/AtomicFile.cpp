@@ -1,4 +1,4 @@
-#include "settings/AtomicFile.h"
+#include "core/settings/AtomicFile.h"
 
 #include <cerrno>
 #include <chrono>
@@ -8,7 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "settings/FileDescriptor.h"
+#include "core/settings/FileDescriptor.h"
 
 namespace razo {
 

@@ -1,4 +1,4 @@
-#include "settings/IniProfile.h"
+#include "core/settings/IniProfile.h"
 
 #include <cerrno>
 #include <climits>

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/AtomicFile.h"
-#include "settings/IniDocument.h"
+#include "core/settings/AtomicFile.h"
+#include "core/settings/IniDocument.h"
 
 namespace razo {
 

@@ -1,6 +1,6 @@
-#include "settings/SettingsKeys.h"
+#include "core/settings/SettingsKeys.h"
 
-#include "settings/IniProfile.h"
+#include "core/settings/IniProfile.h"
 
 namespace razo {
 

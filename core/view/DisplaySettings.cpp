@@ -1,11 +1,11 @@
-#include "view/DisplaySettings.h"
+#include "core/view/DisplaySettings.h"
 
 #include <algorithm>
 
-#include "dialogs/DataExchange.h"
-#include "dialogs/DialogRunner.h"
-#include "settings/IniProfile.h"
-#include "settings/SettingsKeys.h"
+#include "core/dialogs/DataExchange.h"
+#include "core/dialogs/DialogRunner.h"
+#include "core/settings/IniProfile.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace razo {
 namespace {

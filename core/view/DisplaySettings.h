@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "dialogs/Dialog.h"
+#include "core/dialogs/Dialog.h"
 
 namespace razo {
 

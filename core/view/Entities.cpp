@@ -1,8 +1,8 @@
-#include "view/Entities.h"
+#include "core/view/Entities.h"
 
-#include "resources/CommandIds.h"
-#include "resources/EntityTable.h"
-#include "view/RazoView.h"
+#include "core/resources/CommandIds.h"
+#include "core/resources/EntityTable.h"
+#include "core/view/RazoView.h"
 
 namespace razo {
 

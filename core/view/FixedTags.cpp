@@ -1,7 +1,7 @@
-#include "view/FixedTags.h"
+#include "core/view/FixedTags.h"
 
-#include "resources/CommandIds.h"
-#include "view/RazoView.h"
+#include "core/resources/CommandIds.h"
+#include "core/view/RazoView.h"
 
 namespace razo {
 

@@ -1,11 +1,11 @@
-#include "view/RazoView.h"
+#include "core/view/RazoView.h"
 
 #include <cstdio>
 
-#include "ports/Document.h"
-#include "ports/TextControl.h"
-#include "resources/CommandIds.h"
-#include "resources/Strings.h"
+#include "core/ports/Document.h"
+#include "core/ports/TextControl.h"
+#include "core/resources/CommandIds.h"
+#include "core/resources/Strings.h"
 
 namespace razo {
 

@@ -1,10 +1,10 @@
-#include "view/ViewCommands.h"
+#include "core/view/ViewCommands.h"
 
-#include "elements/ElementRegistry.h"
-#include "elements/ElementServices.h"
-#include "view/Entities.h"
-#include "view/FixedTags.h"
-#include "view/RazoView.h"
+#include "core/elements/ElementRegistry.h"
+#include "core/elements/ElementServices.h"
+#include "core/view/Entities.h"
+#include "core/view/FixedTags.h"
+#include "core/view/RazoView.h"
 
 namespace razo {
 

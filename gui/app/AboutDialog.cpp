@@ -1,4 +1,4 @@
-#include "app/AboutDialog.h"
+#include "gui/app/AboutDialog.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -7,8 +7,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "resources/CommandIcons.h"
-#include "resources/Strings.h"
+#include "core/resources/Strings.h"
+#include "gui/resources/CommandIcons.h"
 
 namespace razo {
 

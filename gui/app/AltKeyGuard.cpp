@@ -1,4 +1,4 @@
-#include "app/AltKeyGuard.h"
+#include "gui/app/AltKeyGuard.h"
 
 #include <QApplication>
 #include <QKeyEvent>

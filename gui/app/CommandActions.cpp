@@ -1,8 +1,8 @@
-#include "app/CommandActions.h"
+#include "gui/app/CommandActions.h"
 
 #include <QAction>
 
-#include "resources/CommandTable.h"
+#include "core/resources/CommandTable.h"
 
 namespace razo {
 

@@ -1,4 +1,4 @@
-#include "app/CommandDispatcher.h"
+#include "gui/app/CommandDispatcher.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -6,8 +6,8 @@
 #include <QShortcut>
 #include <QWidget>
 
-#include "app/CommandActions.h"
-#include "resources/Accelerators.h"
+#include "core/resources/Accelerators.h"
+#include "gui/app/CommandActions.h"
 
 namespace razo {
 

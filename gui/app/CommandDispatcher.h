@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/CommandRouter.h"
+#include "core/app/CommandRouter.h"
 
 class QAction;
 class QMenu;

@@ -1,4 +1,4 @@
-#include "app/ContextHelp.h"
+#include "gui/app/ContextHelp.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,10 +10,10 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "app/CommandActions.h"
-#include "app/Toolbars.h"
-#include "resources/CommandHelp.h"
-#include "resources/CommandIds.h"
+#include "core/resources/CommandHelp.h"
+#include "core/resources/CommandIds.h"
+#include "gui/app/CommandActions.h"
+#include "gui/app/Toolbars.h"
 
 namespace razo {
 

@@ -1,4 +1,4 @@
-#include "app/DiskChangeWatcher.h"
+#include "gui/app/DiskChangeWatcher.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -6,13 +6,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app/DocumentFiles.h"
-#include "app/DocumentIO.h"
-#include "app/DocumentWindow.h"
-#include "app/FilePaths.h"
-#include "app/GuiDocument.h"
-#include "resources/Strings.h"
-#include "view/ScintillaTextControl.h"
+#include "core/app/FilePaths.h"
+#include "core/resources/Strings.h"
+#include "gui/app/DocumentFiles.h"
+#include "gui/app/DocumentIO.h"
+#include "gui/app/DocumentWindow.h"
+#include "gui/app/GuiDocument.h"
+#include "gui/view/ScintillaTextControl.h"
 
 namespace razo {
 

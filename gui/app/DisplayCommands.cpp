@@ -1,14 +1,14 @@
-#include "app/DisplayCommands.h"
+#include "gui/app/DisplayCommands.h"
 
 #include <QApplication>
 #include <QFontDialog>
 
-#include "app/DocumentWindow.h"
-#include "resources/CommandIds.h"
-#include "view/DisplaySettings.h"
-#include "view/QtLogFont.h"
-#include "view/RazoView.h"
-#include "view/ScintillaTextControl.h"
+#include "core/resources/CommandIds.h"
+#include "core/view/DisplaySettings.h"
+#include "core/view/RazoView.h"
+#include "gui/app/DocumentWindow.h"
+#include "gui/view/QtLogFont.h"
+#include "gui/view/ScintillaTextControl.h"
 
 namespace razo {
 namespace {

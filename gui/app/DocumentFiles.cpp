@@ -1,4 +1,4 @@
-#include "app/DocumentFiles.h"
+#include "gui/app/DocumentFiles.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -6,18 +6,18 @@
 #include <QMdiArea>
 #include <QMessageBox>
 
-#include "app/DocumentIO.h"
-#include "app/DocumentWindow.h"
-#include "app/FilePaths.h"
-#include "app/GuiDocument.h"
-#include "app/NewTypeDialog.h"
-#include "app/RazoDoc.h"
-#include "app/RecentFiles.h"
-#include "dialogs/FileFilter.h"
-#include "ports/UserPrompts.h"
-#include "resources/CommandIds.h"
-#include "resources/Strings.h"
-#include "view/ScintillaTextControl.h"
+#include "core/app/FilePaths.h"
+#include "core/app/RazoDoc.h"
+#include "core/app/RecentFiles.h"
+#include "core/dialogs/FileFilter.h"
+#include "core/ports/UserPrompts.h"
+#include "core/resources/CommandIds.h"
+#include "core/resources/Strings.h"
+#include "gui/app/DocumentIO.h"
+#include "gui/app/DocumentWindow.h"
+#include "gui/app/GuiDocument.h"
+#include "gui/app/NewTypeDialog.h"
+#include "gui/view/ScintillaTextControl.h"
 
 namespace razo {
 namespace {

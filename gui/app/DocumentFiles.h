@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "app/DocumentTypes.h"
+#include "core/app/DocumentTypes.h"
 
 class QMdiArea;
 class QWidget;

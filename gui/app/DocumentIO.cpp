@@ -1,12 +1,12 @@
-#include "app/DocumentIO.h"
+#include "gui/app/DocumentIO.h"
 
 #include <QDir>
 #include <QFile>
 
-#include "app/DocumentReader.h"
-#include "app/FileMessages.h"
-#include "app/SafeSave.h"
-#include "view/ScintillaTextControl.h"
+#include "core/app/DocumentReader.h"
+#include "core/app/FileMessages.h"
+#include "core/app/SafeSave.h"
+#include "gui/view/ScintillaTextControl.h"
 
 namespace razo {
 namespace {

@@ -1,21 +1,21 @@
-#include "app/DocumentRecovery.h"
+#include "gui/app/DocumentRecovery.h"
 
 #include <QDir>
 #include <QFile>
 #include <QWidget>
 
-#include "app/DocumentFiles.h"
-#include "app/DocumentIO.h"
-#include "app/DocumentReader.h"
-#include "app/DocumentTypes.h"
-#include "app/DocumentWindow.h"
-#include "app/FilePaths.h"
-#include "app/GuiDocument.h"
-#include "app/RecoveryDialog.h"
-#include "app/RecoveryJournalWriter.h"
-#include "app/RecoveryStore.h"
-#include "resources/Strings.h"
-#include "view/ScintillaTextControl.h"
+#include "core/app/DocumentReader.h"
+#include "core/app/DocumentTypes.h"
+#include "core/app/FilePaths.h"
+#include "core/app/RecoveryStore.h"
+#include "core/resources/Strings.h"
+#include "gui/app/DocumentFiles.h"
+#include "gui/app/DocumentIO.h"
+#include "gui/app/DocumentWindow.h"
+#include "gui/app/GuiDocument.h"
+#include "gui/app/RecoveryDialog.h"
+#include "gui/app/RecoveryJournalWriter.h"
+#include "gui/view/ScintillaTextControl.h"
 
 namespace razo {
 

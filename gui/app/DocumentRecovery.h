@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "app/DocumentFiles.h"
-#include "app/PageJournal.h"
+#include "gui/app/DocumentFiles.h"
+#include "gui/app/PageJournal.h"
 
 class QWidget;
 

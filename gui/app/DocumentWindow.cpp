@@ -1,15 +1,15 @@
-#include "app/DocumentWindow.h"
+#include "gui/app/DocumentWindow.h"
 
 #include <QCloseEvent>
 #include <QMenu>
 
-#include "app/DocumentIO.h"
-#include "app/DocumentTypes.h"
-#include "app/GuiDocument.h"
-#include "app/RazoDoc.h"
-#include "resources/Accelerators.h"
-#include "view/RazoView.h"
-#include "view/ScintillaTextControl.h"
+#include "core/app/DocumentTypes.h"
+#include "core/app/RazoDoc.h"
+#include "core/resources/Accelerators.h"
+#include "core/view/RazoView.h"
+#include "gui/app/DocumentIO.h"
+#include "gui/app/GuiDocument.h"
+#include "gui/view/ScintillaTextControl.h"
 
 namespace razo {
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "app/CommandRouter.h"
+#include "core/app/CommandRouter.h"
 
 namespace razo {
 

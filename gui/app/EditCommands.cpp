@@ -1,4 +1,4 @@
-#include "app/EditCommands.h"
+#include "gui/app/EditCommands.h"
 
 #include <Qsci/qsciprinter.h>
 
@@ -9,10 +9,10 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 
-#include "app/CommandRouter.h"
-#include "app/FindReplaceDialog.h"
-#include "resources/CommandIds.h"
-#include "view/ScintillaTextControl.h"
+#include "core/app/CommandRouter.h"
+#include "core/resources/CommandIds.h"
+#include "gui/app/FindReplaceDialog.h"
+#include "gui/view/ScintillaTextControl.h"
 
 namespace razo {
 namespace {

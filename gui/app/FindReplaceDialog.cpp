@@ -1,6 +1,6 @@
-#include "app/FindReplaceDialog.h"
+#include "gui/app/FindReplaceDialog.h"
 
-#include "view/ScintillaTextControl.h"
+#include "gui/view/ScintillaTextControl.h"
 
 #include <Qsci/qsciscintilla.h>
 

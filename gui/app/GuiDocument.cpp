@@ -1,12 +1,12 @@
-#include "app/GuiDocument.h"
+#include "gui/app/GuiDocument.h"
 
 #include <QFile>
 
-#include "app/DocumentIO.h"
-#include "app/DocumentReader.h"
-#include "app/FilePaths.h"
-#include "ports/UserPrompts.h"
-#include "view/ScintillaTextControl.h"
+#include "core/app/DocumentReader.h"
+#include "core/app/FilePaths.h"
+#include "core/ports/UserPrompts.h"
+#include "gui/app/DocumentIO.h"
+#include "gui/view/ScintillaTextControl.h"
 
 namespace razo {
 

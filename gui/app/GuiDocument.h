@@ -2,8 +2,8 @@
 #include <QString>
 #include <functional>
 
-#include "ports/Document.h"
-#include "settings/AtomicFile.h"
+#include "core/ports/Document.h"
+#include "core/settings/AtomicFile.h"
 
 namespace razo {
 

@@ -1,8 +1,8 @@
-#include "app/HelpWindow.h"
+#include "gui/app/HelpWindow.h"
 
-#include "dialogs/HelpPages.h"
-#include "resources/CommandHelp.h"
-#include "resources/Strings.h"
+#include "core/resources/CommandHelp.h"
+#include "core/resources/Strings.h"
+#include "gui/dialogs/HelpPages.h"
 
 #include <QDialogButtonBox>
 #include <QFile>

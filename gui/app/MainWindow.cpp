@@ -1,4 +1,4 @@
-#include "app/MainWindow.h"
+#include "gui/app/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,27 +12,27 @@
 #include <QStatusBar>
 #include <QTimer>
 
-#include "app/CommandDispatcher.h"
-#include "app/ContextHelp.h"
-#include "app/DisplayCommands.h"
-#include "app/DocumentFiles.h"
-#include "app/DocumentIO.h"
-#include "app/DocumentWindow.h"
-#include "app/EditCommands.h"
-#include "app/FindReplaceDialog.h"
-#include "app/GuiDocument.h"
-#include "app/HelpWindow.h"
-#include "app/MenuBuilder.h"
-#include "app/RazoApplication.h"
-#include "app/RecentFiles.h"
-#include "app/StatusPanes.h"
-#include "app/ToolbarState.h"
-#include "app/Toolbars.h"
-#include "resources/CommandIcons.h"
-#include "resources/CommandIds.h"
-#include "resources/Menus.h"
-#include "resources/Strings.h"
-#include "view/ScintillaTextControl.h"
+#include "core/app/RecentFiles.h"
+#include "core/app/ToolbarState.h"
+#include "core/resources/CommandIds.h"
+#include "core/resources/Menus.h"
+#include "core/resources/Strings.h"
+#include "gui/app/CommandDispatcher.h"
+#include "gui/app/ContextHelp.h"
+#include "gui/app/DisplayCommands.h"
+#include "gui/app/DocumentFiles.h"
+#include "gui/app/DocumentIO.h"
+#include "gui/app/DocumentWindow.h"
+#include "gui/app/EditCommands.h"
+#include "gui/app/FindReplaceDialog.h"
+#include "gui/app/GuiDocument.h"
+#include "gui/app/HelpWindow.h"
+#include "gui/app/MenuBuilder.h"
+#include "gui/app/RazoApplication.h"
+#include "gui/app/StatusPanes.h"
+#include "gui/app/Toolbars.h"
+#include "gui/resources/CommandIcons.h"
+#include "gui/view/ScintillaTextControl.h"
 
 namespace razo {
 namespace {

@@ -3,8 +3,8 @@
 #include <QPointer>
 #include <memory>
 
-#include "app/CommandActions.h"
-#include "app/CommandRouter.h"
+#include "core/app/CommandRouter.h"
+#include "gui/app/CommandActions.h"
 
 class QMdiArea;
 class QMdiSubWindow;

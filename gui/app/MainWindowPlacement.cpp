@@ -3,14 +3,14 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "app/DocumentIO.h"
-#include "app/FileMessages.h"
-#include "app/MainWindow.h"
-#include "app/RazoApplication.h"
-#include "app/Toolbars.h"
-#include "app/WindowPlacement.h"
-#include "ports/UserPrompts.h"
-#include "settings/IniProfile.h"
+#include "core/app/FileMessages.h"
+#include "core/app/WindowPlacement.h"
+#include "core/ports/UserPrompts.h"
+#include "core/settings/IniProfile.h"
+#include "gui/app/DocumentIO.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/RazoApplication.h"
+#include "gui/app/Toolbars.h"
 
 namespace razo {
 namespace {

@@ -1,11 +1,11 @@
-#include "app/MenuBuilder.h"
+#include "gui/app/MenuBuilder.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 
-#include "app/CommandActions.h"
-#include "resources/CommandTable.h"
+#include "core/resources/CommandTable.h"
+#include "gui/app/CommandActions.h"
 
 namespace razo {
 namespace {

@@ -3,7 +3,7 @@
 #include <functional>
 #include <vector>
 
-#include "resources/Menus.h"
+#include "core/resources/Menus.h"
 
 class QAction;
 class QMenu;

@@ -1,4 +1,4 @@
-#include "app/NewTypeDialog.h"
+#include "gui/app/NewTypeDialog.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

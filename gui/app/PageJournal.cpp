@@ -1,13 +1,13 @@
-#include "app/PageJournal.h"
+#include "gui/app/PageJournal.h"
 
 #include <ctime>
 
-#include "app/DocumentTypes.h"
-#include "app/DocumentWindow.h"
-#include "app/GuiDocument.h"
-#include "app/RecoveryJournal.h"
-#include "app/RecoveryJournalWriter.h"
-#include "view/ScintillaTextControl.h"
+#include "core/app/DocumentTypes.h"
+#include "core/app/RecoveryJournal.h"
+#include "gui/app/DocumentWindow.h"
+#include "gui/app/GuiDocument.h"
+#include "gui/app/RecoveryJournalWriter.h"
+#include "gui/view/ScintillaTextControl.h"
 
 namespace razo {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/RecoveryJournalWriter.h"
+#include "gui/app/RecoveryJournalWriter.h"
 
 namespace razo {
 

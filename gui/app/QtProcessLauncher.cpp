@@ -1,4 +1,4 @@
-#include "app/QtProcessLauncher.h"
+#include "gui/app/QtProcessLauncher.h"
 
 #include <QProcess>
 #include <QStringList>

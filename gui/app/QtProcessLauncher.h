@@ -1,5 +1,5 @@
 #pragma once
-#include "ports/ProcessLauncher.h"
+#include "core/ports/ProcessLauncher.h"
 
 namespace razo {
 

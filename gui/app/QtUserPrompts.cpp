@@ -1,4 +1,4 @@
-#include "app/QtUserPrompts.h"
+#include "gui/app/QtUserPrompts.h"
 
 #include <QApplication>
 
@@ -6,10 +6,10 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include "dialogs/FileFilter.h"
-#include "prefs/Preferences.h"
-#include "prefs/ProgramChooser.h"
-#include "resources/Strings.h"
+#include "core/dialogs/FileFilter.h"
+#include "core/prefs/Preferences.h"
+#include "core/resources/Strings.h"
+#include "gui/prefs/ProgramChooser.h"
 
 namespace razo {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "ports/UserPrompts.h"
+#include "core/ports/UserPrompts.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "app/RazoApplication.h"
+#include "gui/app/RazoApplication.h"
 
 #include <Qsci/qsciprinter.h>
 
@@ -6,20 +6,20 @@
 #include <QDir>
 #include <QStandardPaths>
 
-#include "app/AboutDialog.h"
-#include "app/AltKeyGuard.h"
-#include "app/CommandDispatcher.h"
-#include "app/DiskChangeWatcher.h"
-#include "app/DocumentFiles.h"
-#include "app/DocumentRecovery.h"
-#include "app/EditCommands.h"
-#include "app/MainWindow.h"
-#include "app/RecentFiles.h"
-#include "app/StatusPanes.h"
-#include "prefs/Preferences.h"
-#include "resources/CommandIds.h"
-#include "settings/SettingsKeys.h"
-#include "view/ViewCommands.h"
+#include "core/app/RecentFiles.h"
+#include "core/prefs/Preferences.h"
+#include "core/resources/CommandIds.h"
+#include "core/settings/SettingsKeys.h"
+#include "core/view/ViewCommands.h"
+#include "gui/app/AboutDialog.h"
+#include "gui/app/AltKeyGuard.h"
+#include "gui/app/CommandDispatcher.h"
+#include "gui/app/DiskChangeWatcher.h"
+#include "gui/app/DocumentFiles.h"
+#include "gui/app/DocumentRecovery.h"
+#include "gui/app/EditCommands.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/StatusPanes.h"
 
 namespace razo {
 

@@ -3,14 +3,14 @@
 #include <QString>
 #include <memory>
 
-#include "app/CommandRouter.h"
-#include "app/DocumentTypes.h"
-#include "app/DocumentWindow.h"
-#include "app/QtProcessLauncher.h"
-#include "app/QtUserPrompts.h"
-#include "dialogs/QtDialogRunner.h"
-#include "elements/ElementServices.h"
-#include "settings/IniProfile.h"
+#include "core/app/CommandRouter.h"
+#include "core/app/DocumentTypes.h"
+#include "core/elements/ElementServices.h"
+#include "core/settings/IniProfile.h"
+#include "gui/app/DocumentWindow.h"
+#include "gui/app/QtProcessLauncher.h"
+#include "gui/app/QtUserPrompts.h"
+#include "gui/dialogs/QtDialogRunner.h"
 
 class QsciPrinter;
 

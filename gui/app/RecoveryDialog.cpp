@@ -1,4 +1,4 @@
-#include "app/RecoveryDialog.h"
+#include "gui/app/RecoveryDialog.h"
 
 #include <QDateTime>
 #include <QDialogButtonBox>
@@ -10,7 +10,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "resources/Strings.h"
+#include "core/resources/Strings.h"
 
 namespace razo {
 

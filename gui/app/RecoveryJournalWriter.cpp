@@ -1,9 +1,9 @@
-#include "app/RecoveryJournalWriter.h"
+#include "gui/app/RecoveryJournalWriter.h"
 
 #include <algorithm>
 #include <cerrno>
 
-#include "app/RecoveryStore.h"
+#include "core/app/RecoveryStore.h"
 
 namespace razo {
 

@@ -7,7 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/RecoveryJournal.h"
+#include "core/app/RecoveryJournal.h"
 
 namespace razo {
 

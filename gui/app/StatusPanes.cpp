@@ -1,9 +1,9 @@
-#include "app/StatusPanes.h"
+#include "gui/app/StatusPanes.h"
 
 #include <QLabel>
 #include <QStatusBar>
 
-#include "resources/Strings.h"
+#include "core/resources/Strings.h"
 
 namespace razo {
 

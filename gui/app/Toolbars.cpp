@@ -1,4 +1,4 @@
-#include "app/Toolbars.h"
+#include "gui/app/Toolbars.h"
 
 #include <QAction>
 #include <QEvent>
@@ -13,12 +13,12 @@
 #include <string>
 #include <tuple>
 
-#include "app/CommandActions.h"
-#include "app/CommandDispatcher.h"
-#include "app/CommandRouter.h"
-#include "resources/CommandIcons.h"
-#include "resources/CommandTable.h"
-#include "resources/EntityTable.h"
+#include "core/app/CommandRouter.h"
+#include "core/resources/CommandTable.h"
+#include "core/resources/EntityTable.h"
+#include "gui/app/CommandActions.h"
+#include "gui/app/CommandDispatcher.h"
+#include "gui/resources/CommandIcons.h"
 
 namespace razo {
 namespace {

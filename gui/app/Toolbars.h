@@ -3,7 +3,7 @@
 #include <set>
 #include <vector>
 
-#include "app/ToolbarState.h"
+#include "core/app/ToolbarState.h"
 
 class QMainWindow;
 class QToolBar;

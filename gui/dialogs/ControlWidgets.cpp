@@ -1,4 +1,4 @@
-#include "dialogs/ControlWidgets.h"
+#include "gui/dialogs/ControlWidgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "dialogs/Colours.h"
+#include "core/dialogs/Colours.h"
 
 namespace razo {
 

@@ -2,7 +2,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "dialogs/DialogTemplate.h"
+#include "core/dialogs/DialogTemplate.h"
 
 class QComboBox;
 class QFontMetrics;

@@ -1,4 +1,4 @@
-#include "dialogs/DialogWindow.h"
+#include "gui/dialogs/DialogWindow.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -13,7 +13,7 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "dialogs/ControlWidgets.h"
+#include "gui/dialogs/ControlWidgets.h"
 
 namespace razo {
 

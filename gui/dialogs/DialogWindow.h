@@ -5,8 +5,8 @@
 #include <set>
 #include <vector>
 
-#include "dialogs/DialogSession.h"
-#include "dialogs/DialogTemplate.h"
+#include "core/dialogs/DialogSession.h"
+#include "core/dialogs/DialogTemplate.h"
 
 class QBoxLayout;
 class QButtonGroup;

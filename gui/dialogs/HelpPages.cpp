@@ -1,8 +1,8 @@
-#include "dialogs/HelpPages.h"
+#include "gui/dialogs/HelpPages.h"
 
-#include "dialogs/HelpTopics.h"
-#include "elements/TemplateRegistry.h"
-#include "resources/CommandHelp.h"
+#include "core/dialogs/HelpTopics.h"
+#include "core/elements/TemplateRegistry.h"
+#include "core/resources/CommandHelp.h"
 
 #include <QFile>
 #include <map>

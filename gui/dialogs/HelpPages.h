@@ -1,7 +1,7 @@
 #pragma once
 #include <QString>
 
-#include "dialogs/DialogTemplate.h"
+#include "core/dialogs/DialogTemplate.h"
 
 namespace razo {
 

@@ -1,12 +1,12 @@
-#include "dialogs/QtDialogRunner.h"
+#include "gui/dialogs/QtDialogRunner.h"
 
 #include <QApplication>
 
-#include "dialogs/Dialog.h"
-#include "dialogs/DialogSession.h"
-#include "dialogs/DialogWindow.h"
-#include "dialogs/HelpPages.h"
-#include "dialogs/WidgetFieldAccess.h"
+#include "core/dialogs/Dialog.h"
+#include "core/dialogs/DialogSession.h"
+#include "gui/dialogs/DialogWindow.h"
+#include "gui/dialogs/HelpPages.h"
+#include "gui/dialogs/WidgetFieldAccess.h"
 
 namespace razo {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <functional>
 
-#include "dialogs/DialogRunner.h"
+#include "core/dialogs/DialogRunner.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "dialogs/WidgetFieldAccess.h"
+#include "gui/dialogs/WidgetFieldAccess.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-#include "dialogs/ControlWidgets.h"
-#include "dialogs/DialogWindow.h"
+#include "gui/dialogs/ControlWidgets.h"
+#include "gui/dialogs/DialogWindow.h"
 
 namespace razo {
 

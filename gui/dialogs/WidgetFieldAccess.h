@@ -1,5 +1,5 @@
 #pragma once
-#include "dialogs/FieldAccess.h"
+#include "core/dialogs/FieldAccess.h"
 
 class QWidget;
 

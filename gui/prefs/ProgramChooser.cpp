@@ -1,4 +1,4 @@
-#include "prefs/ProgramChooser.h"
+#include "gui/prefs/ProgramChooser.h"
 
 #include <QFileDialog>
 #include <QFileSystemModel>

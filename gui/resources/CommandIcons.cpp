@@ -1,6 +1,6 @@
-#include "resources/CommandIcons.h"
+#include "gui/resources/CommandIcons.h"
 
-#include "resources/CommandIds.h"
+#include "core/resources/CommandIds.h"
 
 #include <QGuiApplication>
 #include <QIconEngine>

@@ -1,11 +1,11 @@
-#include "view/EditorAccessible.h"
+#include "gui/view/EditorAccessible.h"
 
 #include <Qsci/qsciscintilla.h>
 
 #include <QAccessible>
 #include <algorithm>
 
-#include "view/ScintillaTextControl.h"
+#include "gui/view/ScintillaTextControl.h"
 
 namespace razo {
 

@@ -1,4 +1,4 @@
-#include "view/QtLogFont.h"
+#include "gui/view/QtLogFont.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

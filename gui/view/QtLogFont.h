@@ -1,7 +1,7 @@
 #pragma once
 #include <QFont>
 
-#include "view/DisplaySettings.h"
+#include "core/view/DisplaySettings.h"
 
 namespace razo {
 

@@ -1,4 +1,4 @@
-#include "view/ScintillaTextControl.h"
+#include "gui/view/ScintillaTextControl.h"
 
 #include <QByteArrayView>
 #include <QKeyEvent>
@@ -10,9 +10,9 @@
 #include <cstring>
 #include <limits>
 
-#include "app/DocumentReader.h"
-#include "resources/Accelerators.h"
-#include "view/EditorAccessible.h"
+#include "core/app/DocumentReader.h"
+#include "core/resources/Accelerators.h"
+#include "gui/view/EditorAccessible.h"
 
 namespace razo {
 

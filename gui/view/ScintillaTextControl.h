@@ -2,7 +2,7 @@
 #include <Qsci/qsciscintilla.h>
 #include <cstdint>
 
-#include "ports/TextControl.h"
+#include "core/ports/TextControl.h"
 
 namespace razo {
 

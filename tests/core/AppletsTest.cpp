@@ -1,9 +1,9 @@
-#include "elements/Applets.h"
-#include "TablesFontsFixture.h"
-#include "dialogs/DialogSession.h"
-#include "elements/SoundMarquee.h"
-#include "resources/CommandIds.h"
-#include "settings/SettingsKeys.h"
+#include "core/elements/Applets.h"
+#include "core/dialogs/DialogSession.h"
+#include "core/elements/SoundMarquee.h"
+#include "core/resources/CommandIds.h"
+#include "core/settings/SettingsKeys.h"
+#include "tests/core/TablesFontsFixture.h"
 
 using namespace razo;
 using namespace razo::test;

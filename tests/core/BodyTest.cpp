@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "ElementCommandFixture.h"
-#include "dialogs/Colours.h"
-#include "dialogs/DataExchange.h"
-#include "dialogs/HelpTopics.h"
-#include "elements/Body.h"
-#include "elements/ElementCommand.h"
-#include "resources/CommandIds.h"
+#include "core/dialogs/Colours.h"
+#include "core/dialogs/DataExchange.h"
+#include "core/dialogs/HelpTopics.h"
+#include "core/elements/Body.h"
+#include "core/elements/ElementCommand.h"
+#include "core/resources/CommandIds.h"
+#include "tests/core/ElementCommandFixture.h"
 
 using namespace razo;
 using namespace razo::test;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "dialogs/Colours.h"
-#include "support/FakeUserPrompts.h"
-#include "support/ScriptedDialogRunner.h"
+#include "core/dialogs/Colours.h"
+#include "tests/support/FakeUserPrompts.h"
+#include "tests/support/ScriptedDialogRunner.h"
 
 using namespace razo;
 

@@ -7,17 +7,17 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/HelpTopics.h"
-#include "elements/TemplateRegistry.h"
-#include "resources/Accelerators.h"
-#include "resources/CommandHelp.h"
-#include "resources/CommandIds.h"
-#include "resources/CommandTable.h"
-#include "resources/EntityTable.h"
-#include "resources/Menus.h"
-#include "resources/Toolbars.h"
-#include "support/RowName.h"
-#include "view/FixedTags.h"
+#include "core/dialogs/HelpTopics.h"
+#include "core/elements/TemplateRegistry.h"
+#include "core/resources/Accelerators.h"
+#include "core/resources/CommandHelp.h"
+#include "core/resources/CommandIds.h"
+#include "core/resources/CommandTable.h"
+#include "core/resources/EntityTable.h"
+#include "core/resources/Menus.h"
+#include "core/resources/Toolbars.h"
+#include "core/view/FixedTags.h"
+#include "tests/support/RowName.h"
 
 using namespace razo;
 

@@ -4,8 +4,8 @@
 
 #include <map>
 
-#include "resources/CommandIds.h"
-#include "resources/CommandTable.h"
+#include "core/resources/CommandIds.h"
+#include "core/resources/CommandTable.h"
 
 namespace razo {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/CommandRouter.h"
+#include "core/app/CommandRouter.h"
 
 using razo::CmdUI;
 using razo::CommandRouter;

@@ -2,9 +2,9 @@
 
 #include <functional>
 
-#include "dialogs/DataExchange.h"
-#include "support/FakeUserPrompts.h"
-#include "support/ScriptedDialogRunner.h"
+#include "core/dialogs/DataExchange.h"
+#include "tests/support/FakeUserPrompts.h"
+#include "tests/support/ScriptedDialogRunner.h"
 
 using namespace razo;
 using razo::test::FakeUserPrompts;

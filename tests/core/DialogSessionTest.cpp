@@ -5,18 +5,18 @@
 
 #include <set>
 
-#include "dialogs/DataExchange.h"
-#include "dialogs/Dialog.h"
-#include "dialogs/DialogHost.h"
-#include "dialogs/FieldAccess.h"
-#include "dialogs/HelpTopics.h"
-#include "elements/Blocks.h"
-#include "elements/TemplateRegistry.h"
-#include "settings/IniProfile.h"
-#include "settings/SettingsKeys.h"
-#include "support/FakeUserPrompts.h"
-#include "support/ScriptedDialogRunner.h"
-#include "support/TempDir.h"
+#include "core/dialogs/DataExchange.h"
+#include "core/dialogs/Dialog.h"
+#include "core/dialogs/DialogHost.h"
+#include "core/dialogs/FieldAccess.h"
+#include "core/dialogs/HelpTopics.h"
+#include "core/elements/Blocks.h"
+#include "core/elements/TemplateRegistry.h"
+#include "core/settings/IniProfile.h"
+#include "core/settings/SettingsKeys.h"
+#include "tests/support/FakeUserPrompts.h"
+#include "tests/support/ScriptedDialogRunner.h"
+#include "tests/support/TempDir.h"
 
 namespace razo {
 namespace {

@@ -3,11 +3,11 @@
 #include <set>
 #include <string>
 
-#include "settings/IniProfile.h"
-#include "support/FakeUserPrompts.h"
-#include "support/ScriptedDialogRunner.h"
-#include "support/TempDir.h"
-#include "view/DisplaySettings.h"
+#include "core/settings/IniProfile.h"
+#include "core/view/DisplaySettings.h"
+#include "tests/support/FakeUserPrompts.h"
+#include "tests/support/ScriptedDialogRunner.h"
+#include "tests/support/TempDir.h"
 
 namespace razo {
 namespace {

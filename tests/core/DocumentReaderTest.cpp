@@ -4,9 +4,9 @@
 
 #include <sys/stat.h>
 
-#include "app/DocumentReader.h"
-#include "support/SystemFaults.h"
-#include "support/TempDir.h"
+#include "core/app/DocumentReader.h"
+#include "tests/support/SystemFaults.h"
+#include "tests/support/TempDir.h"
 
 using razo::ReadDocumentBytes;
 using razo::ReadOutcome;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/DocumentTypes.h"
-#include "settings/IniProfile.h"
-#include "support/TempDir.h"
+#include "core/app/DocumentTypes.h"
+#include "core/settings/IniProfile.h"
+#include "tests/support/TempDir.h"
 
 using razo::DocumentTemplate;
 

@@ -7,17 +7,17 @@
 #include <utility>
 #include <vector>
 
-#include "dialogs/UrlHistory.h"
-#include "elements/ElementServices.h"
-#include "settings/IniProfile.h"
-#include "settings/SettingsKeys.h"
-#include "support/FakeDocument.h"
-#include "support/FakeUserPrompts.h"
-#include "support/MemoryTextControl.h"
-#include "support/ScriptedDialogRunner.h"
-#include "support/TempDir.h"
-#include "view/RazoView.h"
-#include "view/ViewCommands.h"
+#include "core/dialogs/UrlHistory.h"
+#include "core/elements/ElementServices.h"
+#include "core/settings/IniProfile.h"
+#include "core/settings/SettingsKeys.h"
+#include "core/view/RazoView.h"
+#include "core/view/ViewCommands.h"
+#include "tests/support/FakeDocument.h"
+#include "tests/support/FakeUserPrompts.h"
+#include "tests/support/MemoryTextControl.h"
+#include "tests/support/ScriptedDialogRunner.h"
+#include "tests/support/TempDir.h"
 
 namespace razo::test {
 

@@ -6,14 +6,14 @@
 #include <set>
 #include <string>
 
-#include "resources/CommandIds.h"
-#include "resources/CommandTable.h"
-#include "resources/EntityTable.h"
-#include "resources/Toolbars.h"
-#include "support/FakeDocument.h"
-#include "support/MemoryTextControl.h"
-#include "view/Entities.h"
-#include "view/RazoView.h"
+#include "core/resources/CommandIds.h"
+#include "core/resources/CommandTable.h"
+#include "core/resources/EntityTable.h"
+#include "core/resources/Toolbars.h"
+#include "core/view/Entities.h"
+#include "core/view/RazoView.h"
+#include "tests/support/FakeDocument.h"
+#include "tests/support/MemoryTextControl.h"
 
 namespace razo {
 namespace {

@@ -4,10 +4,10 @@
 
 #include <cerrno>
 
-#include "app/DocumentReader.h"
-#include "app/FileMessages.h"
-#include "app/SafeSave.h"
-#include "resources/MessageText.h"
+#include "core/app/DocumentReader.h"
+#include "core/app/FileMessages.h"
+#include "core/app/SafeSave.h"
+#include "core/resources/MessageText.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Splitting a path into its folder and name, as the recovery list and saving show and use them.
 #include <gtest/gtest.h>
 
-#include "app/FilePaths.h"
+#include "core/app/FilePaths.h"
 
 namespace {
 

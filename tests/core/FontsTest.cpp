@@ -1,9 +1,9 @@
 #include <algorithm>
 
-#include "TablesFontsFixture.h"
-#include "dialogs/Colours.h"
-#include "elements/Fonts.h"
-#include "resources/CommandIds.h"
+#include "core/dialogs/Colours.h"
+#include "core/elements/Fonts.h"
+#include "core/resources/CommandIds.h"
+#include "tests/core/TablesFontsFixture.h"
 
 using namespace razo;
 using namespace razo::test;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ElementCommandFixture.h"
+#include "tests/core/ElementCommandFixture.h"
 
 // A namespace of its own: every core test file links into one program.
 namespace razo::test::formmapframe {

@@ -1,11 +1,11 @@
 #include <set>
 
-#include "FormMapFrameFixture.h"
-#include "dialogs/DataExchange.h"
-#include "dialogs/UrlHistory.h"
-#include "elements/ElementCommand.h"
-#include "elements/Forms.h"
-#include "resources/CommandIds.h"
+#include "core/dialogs/DataExchange.h"
+#include "core/dialogs/UrlHistory.h"
+#include "core/elements/ElementCommand.h"
+#include "core/elements/Forms.h"
+#include "core/resources/CommandIds.h"
+#include "tests/core/FormMapFrameFixture.h"
 
 using namespace razo;
 using namespace razo::test;

@@ -1,7 +1,7 @@
-#include "elements/Frames.h"
-#include "FormMapFrameFixture.h"
-#include "dialogs/DataExchange.h"
-#include "resources/CommandIds.h"
+#include "core/elements/Frames.h"
+#include "core/dialogs/DataExchange.h"
+#include "core/resources/CommandIds.h"
+#include "tests/core/FormMapFrameFixture.h"
 
 using namespace razo;
 using namespace razo::test;

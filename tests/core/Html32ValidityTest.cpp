@@ -10,21 +10,21 @@
 #include <sstream>
 #include <string>
 
-#include "elements/Applets.h"
-#include "elements/Blocks.h"
-#include "elements/Body.h"
-#include "elements/ElementCommand.h"
-#include "elements/Fonts.h"
-#include "elements/Forms.h"
-#include "elements/ImageMaps.h"
-#include "elements/Images.h"
-#include "elements/Links.h"
-#include "elements/Lists.h"
-#include "elements/Tables.h"
-#include "settings/IniProfile.h"
-#include "support/FakeDocument.h"
-#include "support/FakeUserPrompts.h"
-#include "support/TempDir.h"
+#include "core/elements/Applets.h"
+#include "core/elements/Blocks.h"
+#include "core/elements/Body.h"
+#include "core/elements/ElementCommand.h"
+#include "core/elements/Fonts.h"
+#include "core/elements/Forms.h"
+#include "core/elements/ImageMaps.h"
+#include "core/elements/Images.h"
+#include "core/elements/Links.h"
+#include "core/elements/Lists.h"
+#include "core/elements/Tables.h"
+#include "core/settings/IniProfile.h"
+#include "tests/support/FakeDocument.h"
+#include "tests/support/FakeUserPrompts.h"
+#include "tests/support/TempDir.h"
 
 namespace razo {
 namespace {

@@ -6,9 +6,9 @@
 #include <random>
 #include <sys/stat.h>
 
-#include "settings/AtomicFile.h"
-#include "settings/IniProfile.h"
-#include "support/TempDir.h"
+#include "core/settings/AtomicFile.h"
+#include "core/settings/IniProfile.h"
+#include "tests/support/TempDir.h"
 
 using razo::IniProfile;
 using razo::test::ReadBytes;

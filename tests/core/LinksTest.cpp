@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "ElementCommandFixture.h"
-#include "dialogs/DataExchange.h"
-#include "elements/Links.h"
-#include "resources/CommandIds.h"
+#include "core/dialogs/DataExchange.h"
+#include "core/elements/Links.h"
+#include "core/resources/CommandIds.h"
+#include "tests/core/ElementCommandFixture.h"
 
 using namespace razo;
 using namespace razo::test;

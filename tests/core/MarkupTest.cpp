@@ -2,8 +2,8 @@
 // of its characters would end it; no character is ever changed.
 #include <gtest/gtest.h>
 
-#include "elements/Markup.h"
-#include "support/RowName.h"
+#include "core/elements/Markup.h"
+#include "tests/support/RowName.h"
 
 namespace razo {
 namespace {

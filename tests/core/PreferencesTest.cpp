@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "prefs/Preferences.h"
-#include "settings/IniProfile.h"
-#include "support/FakeUserPrompts.h"
-#include "support/ScriptedDialogRunner.h"
-#include "support/TempDir.h"
+#include "core/prefs/Preferences.h"
+#include "core/settings/IniProfile.h"
+#include "tests/support/FakeUserPrompts.h"
+#include "tests/support/ScriptedDialogRunner.h"
+#include "tests/support/TempDir.h"
 
 namespace razo {
 namespace {

@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "app/BrowserPreview.h"
-#include "app/RazoDoc.h"
-#include "resources/CommandIds.h"
-#include "settings/IniProfile.h"
-#include "support/FakeDocument.h"
-#include "support/FakeProcessLauncher.h"
-#include "support/FakeUserPrompts.h"
-#include "support/MemoryTextControl.h"
-#include "support/TempDir.h"
+#include "core/app/BrowserPreview.h"
+#include "core/app/RazoDoc.h"
+#include "core/resources/CommandIds.h"
+#include "core/settings/IniProfile.h"
+#include "tests/support/FakeDocument.h"
+#include "tests/support/FakeProcessLauncher.h"
+#include "tests/support/FakeUserPrompts.h"
+#include "tests/support/MemoryTextControl.h"
+#include "tests/support/TempDir.h"
 
 using Words = std::vector<std::string>;
 

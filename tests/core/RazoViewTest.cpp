@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "app/CommandRouter.h"
-#include "resources/CommandIds.h"
-#include "support/FakeDocument.h"
-#include "support/MemoryTextControl.h"
-#include "view/RazoView.h"
+#include "core/app/CommandRouter.h"
+#include "core/resources/CommandIds.h"
+#include "core/view/RazoView.h"
+#include "tests/support/FakeDocument.h"
+#include "tests/support/MemoryTextControl.h"
 
 using razo::CRazoView;
 using razo::test::FakeDocument;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/RecentFiles.h"
-#include "settings/IniProfile.h"
-#include "support/TempDir.h"
+#include "core/app/RecentFiles.h"
+#include "core/settings/IniProfile.h"
+#include "tests/support/TempDir.h"
 
 using Paths = std::vector<std::string>;
 
@@ -62,8 +62,7 @@ TEST_F(RecentFilesTest, DuplicateEntriesInTheProfileShowOnce) {
     razo::RecentFiles recent(profile);
     EXPECT_EQ(recent.Paths(), (Paths{"/a", "/b", "/c"}));
     recent.Add("/d");
-    EXPECT_EQ(razo::test::ReadBytes(path),
-              "[Recent File List]\nFile1=/d\nFile2=/a\nFile3=/b\nFile4=/c\n");
+    EXPECT_EQ(razo::test::ReadBytes(path), "[Recent File List]\nFile1=/d\nFile2=/a\nFile3=/b\nFile4=/c\n");
 }
 
 TEST_F(RecentFilesTest, PathsThatCannotBeStoredStayOut) {

@@ -11,9 +11,9 @@
 #include <optional>
 #include <sys/stat.h>
 
-#include "app/RecoveryJournal.h"
-#include "app/RecoveryStore.h"
-#include "support/TempDir.h"
+#include "core/app/RecoveryJournal.h"
+#include "core/app/RecoveryStore.h"
+#include "tests/support/TempDir.h"
 
 using namespace razo;
 using razo::test::ReadBytes;

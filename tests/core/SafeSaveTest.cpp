@@ -9,10 +9,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/DocumentReader.h"
-#include "app/SafeSave.h"
-#include "support/SystemFaults.h"
-#include "support/TempDir.h"
+#include "core/app/DocumentReader.h"
+#include "core/app/SafeSave.h"
+#include "tests/support/SystemFaults.h"
+#include "tests/support/TempDir.h"
 
 using razo::DiskCalls;
 using razo::SaveFileSafely;

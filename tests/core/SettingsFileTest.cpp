@@ -7,12 +7,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/FileMessages.h"
-#include "app/ToolbarState.h"
-#include "settings/AtomicFile.h"
-#include "settings/IniProfile.h"
-#include "support/SystemFaults.h"
-#include "support/TempDir.h"
+#include "core/app/FileMessages.h"
+#include "core/app/ToolbarState.h"
+#include "core/settings/AtomicFile.h"
+#include "core/settings/IniProfile.h"
+#include "tests/support/SystemFaults.h"
+#include "tests/support/TempDir.h"
 
 using razo::IniProfile;
 using razo::ProfileRefusal;

@@ -4,11 +4,11 @@
 
 #include <climits>
 
-#include "app/ToolbarState.h"
-#include "app/WindowPlacement.h"
-#include "settings/IniProfile.h"
-#include "support/TempDir.h"
-#include "view/DisplaySettings.h"
+#include "core/app/ToolbarState.h"
+#include "core/app/WindowPlacement.h"
+#include "core/settings/IniProfile.h"
+#include "core/view/DisplaySettings.h"
+#include "tests/support/TempDir.h"
 
 using razo::PlacementRect;
 using razo::WindowPlacement;

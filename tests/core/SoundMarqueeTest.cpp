@@ -1,8 +1,8 @@
-#include "elements/SoundMarquee.h"
-#include "TablesFontsFixture.h"
-#include "dialogs/Colours.h"
-#include "resources/CommandIds.h"
-#include "settings/SettingsKeys.h"
+#include "core/elements/SoundMarquee.h"
+#include "core/dialogs/Colours.h"
+#include "core/resources/CommandIds.h"
+#include "core/settings/SettingsKeys.h"
+#include "tests/core/TablesFontsFixture.h"
 
 using namespace razo;
 using namespace razo::test;

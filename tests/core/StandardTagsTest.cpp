@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "ElementCommandFixture.h"
-#include "app/CommandRouter.h"
-#include "elements/Blocks.h"
-#include "elements/Body.h"
-#include "elements/StandardTags.h"
-#include "resources/CommandIds.h"
+#include "core/app/CommandRouter.h"
+#include "core/elements/Blocks.h"
+#include "core/elements/Body.h"
+#include "core/elements/StandardTags.h"
+#include "core/resources/CommandIds.h"
+#include "tests/core/ElementCommandFixture.h"
 
 using namespace razo;
 using namespace razo::test;

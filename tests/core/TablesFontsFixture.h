@@ -2,7 +2,7 @@
 // Whole commands of the table, font, applet, sound and marquee families on "Intro" (selected),
 // through the scripted dialog runner, with the remembered lists in a real profile and a document
 // saved as E:\web\site\index.html.
-#include "ElementCommandFixture.h"
+#include "tests/core/ElementCommandFixture.h"
 
 namespace razo::test {
 

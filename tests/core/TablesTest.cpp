@@ -1,7 +1,7 @@
-#include "elements/Tables.h"
-#include "TablesFontsFixture.h"
-#include "dialogs/Colours.h"
-#include "resources/CommandIds.h"
+#include "core/elements/Tables.h"
+#include "core/dialogs/Colours.h"
+#include "core/resources/CommandIds.h"
+#include "tests/core/TablesFontsFixture.h"
 
 using namespace razo;
 using namespace razo::test;

@@ -6,11 +6,11 @@
 #include <sys/stat.h>
 #include <tuple>
 
-#include "app/ToolbarState.h"
-#include "resources/CommandIds.h"
-#include "settings/IniProfile.h"
-#include "settings/SettingsKeys.h"
-#include "support/TempDir.h"
+#include "core/app/ToolbarState.h"
+#include "core/resources/CommandIds.h"
+#include "core/settings/IniProfile.h"
+#include "core/settings/SettingsKeys.h"
+#include "tests/support/TempDir.h"
 
 namespace razo {
 namespace {

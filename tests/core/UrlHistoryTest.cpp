@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "dialogs/Dialog.h"
-#include "dialogs/FileFilter.h"
-#include "dialogs/UrlHistory.h"
-#include "settings/IniProfile.h"
-#include "support/FakeDocument.h"
-#include "support/FakeUserPrompts.h"
-#include "support/ScriptedDialogRunner.h"
-#include "support/TempDir.h"
+#include "core/dialogs/Dialog.h"
+#include "core/dialogs/FileFilter.h"
+#include "core/dialogs/UrlHistory.h"
+#include "core/settings/IniProfile.h"
+#include "tests/support/FakeDocument.h"
+#include "tests/support/FakeUserPrompts.h"
+#include "tests/support/ScriptedDialogRunner.h"
+#include "tests/support/TempDir.h"
 
 using namespace razo;
 using namespace razo::test;

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "resources/Accelerators.h"
-#include "resources/CommandIds.h"
-#include "resources/CommandTable.h"
-#include "resources/Menus.h"
-#include "resources/StatusBar.h"
-#include "resources/Toolbars.h"
+#include "core/resources/Accelerators.h"
+#include "core/resources/CommandIds.h"
+#include "core/resources/CommandTable.h"
+#include "core/resources/Menus.h"
+#include "core/resources/StatusBar.h"
+#include "core/resources/Toolbars.h"
 
 using namespace razo;
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/WindowPlacement.h"
-#include "settings/IniProfile.h"
-#include "support/TempDir.h"
+#include "core/app/WindowPlacement.h"
+#include "core/settings/IniProfile.h"
+#include "tests/support/TempDir.h"
 
 using razo::IniProfile;
 using razo::WindowPlacement;

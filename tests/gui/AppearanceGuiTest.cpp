@@ -12,12 +12,12 @@
 #include <cmath>
 #include <memory>
 
-#include "app/CommandActions.h"
-#include "app/CommandDispatcher.h"
-#include "resources/CommandIcons.h"
-#include "resources/Toolbars.h"
-#include "support/RunningApp.h"
-#include "view/ScintillaTextControl.h"
+#include "core/resources/Toolbars.h"
+#include "gui/app/CommandActions.h"
+#include "gui/app/CommandDispatcher.h"
+#include "gui/resources/CommandIcons.h"
+#include "gui/view/ScintillaTextControl.h"
+#include "tests/support/RunningApp.h"
 
 using namespace razo;
 

@@ -9,17 +9,17 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/CommandDispatcher.h"
-#include "app/DocumentFiles.h"
-#include "app/DocumentWindow.h"
-#include "app/GuiDocument.h"
-#include "app/MainWindow.h"
-#include "app/RazoApplication.h"
-#include "resources/CommandIds.h"
-#include "settings/IniProfile.h"
-#include "settings/SettingsKeys.h"
-#include "support/RunningApp.h"
-#include "view/ScintillaTextControl.h"
+#include "core/resources/CommandIds.h"
+#include "core/settings/IniProfile.h"
+#include "core/settings/SettingsKeys.h"
+#include "gui/app/CommandDispatcher.h"
+#include "gui/app/DocumentFiles.h"
+#include "gui/app/DocumentWindow.h"
+#include "gui/app/GuiDocument.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/RazoApplication.h"
+#include "gui/view/ScintillaTextControl.h"
+#include "tests/support/RunningApp.h"
 
 using namespace razo;
 

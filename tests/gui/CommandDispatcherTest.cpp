@@ -4,9 +4,9 @@
 #include <QMenu>
 #include <QtTest>
 
-#include "app/CommandDispatcher.h"
-#include "app/CommandRouter.h"
-#include "resources/CommandIds.h"
+#include "core/app/CommandRouter.h"
+#include "core/resources/CommandIds.h"
+#include "gui/app/CommandDispatcher.h"
 
 using namespace razo;
 

@@ -6,14 +6,14 @@
 #include <map>
 #include <set>
 
-#include "app/CommandDispatcher.h"
-#include "resources/Accelerators.h"
-#include "resources/CommandIds.h"
-#include "resources/CommandTable.h"
-#include "resources/Menus.h"
-#include "resources/Toolbars.h"
-#include "support/RunningApp.h"
-#include "view/ScintillaTextControl.h"
+#include "core/resources/Accelerators.h"
+#include "core/resources/CommandIds.h"
+#include "core/resources/CommandTable.h"
+#include "core/resources/Menus.h"
+#include "core/resources/Toolbars.h"
+#include "gui/app/CommandDispatcher.h"
+#include "gui/view/ScintillaTextControl.h"
+#include "tests/support/RunningApp.h"
 
 using namespace razo;
 

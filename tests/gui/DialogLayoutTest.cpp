@@ -12,15 +12,15 @@
 #include <QtTest>
 #include <memory>
 
-#include "dialogs/DialogWindow.h"
-#include "dialogs/ExpandDialog.h"
-#include "dialogs/HelpPages.h"
-#include "dialogs/QtDialogRunner.h"
-#include "elements/TemplateRegistry.h"
-#include "settings/IniProfile.h"
-#include "support/FakeUserPrompts.h"
-#include "support/Screenshots.h"
-#include "support/TempDir.h"
+#include "core/dialogs/ExpandDialog.h"
+#include "core/elements/TemplateRegistry.h"
+#include "core/settings/IniProfile.h"
+#include "gui/dialogs/DialogWindow.h"
+#include "gui/dialogs/HelpPages.h"
+#include "gui/dialogs/QtDialogRunner.h"
+#include "tests/support/FakeUserPrompts.h"
+#include "tests/support/Screenshots.h"
+#include "tests/support/TempDir.h"
 
 using namespace razo;
 using razo::testing::WithTitleBar;

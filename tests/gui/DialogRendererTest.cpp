@@ -10,20 +10,20 @@
 #include <functional>
 #include <memory>
 
-#include "dialogs/Colours.h"
-#include "dialogs/DataExchange.h"
-#include "dialogs/DialogHost.h"
-#include "dialogs/DialogTemplate.h"
-#include "dialogs/DialogWindow.h"
-#include "dialogs/QtDialogRunner.h"
-#include "dialogs/UrlHistory.h"
-#include "dialogs/WidgetFieldAccess.h"
-#include "elements/Blocks.h"
-#include "settings/IniProfile.h"
-#include "settings/SettingsKeys.h"
-#include "support/FakeUserPrompts.h"
-#include "support/ScriptedWindow.h"
-#include "support/TempDir.h"
+#include "core/dialogs/Colours.h"
+#include "core/dialogs/DataExchange.h"
+#include "core/dialogs/DialogHost.h"
+#include "core/dialogs/DialogTemplate.h"
+#include "core/dialogs/UrlHistory.h"
+#include "core/elements/Blocks.h"
+#include "core/settings/IniProfile.h"
+#include "core/settings/SettingsKeys.h"
+#include "gui/dialogs/DialogWindow.h"
+#include "gui/dialogs/QtDialogRunner.h"
+#include "gui/dialogs/WidgetFieldAccess.h"
+#include "tests/support/FakeUserPrompts.h"
+#include "tests/support/ScriptedWindow.h"
+#include "tests/support/TempDir.h"
 
 using namespace razo;
 using razo::test::Entries;

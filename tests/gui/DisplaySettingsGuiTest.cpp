@@ -8,14 +8,14 @@
 #include <QMdiArea>
 #include <QMessageBox>
 
-#include "app/CommandDispatcher.h"
-#include "dialogs/DialogTemplate.h"
-#include "dialogs/DialogWindow.h"
-#include "resources/CommandIds.h"
-#include "settings/IniProfile.h"
-#include "support/RunningApp.h"
-#include "view/QtLogFont.h"
-#include "view/ScintillaTextControl.h"
+#include "core/dialogs/DialogTemplate.h"
+#include "core/resources/CommandIds.h"
+#include "core/settings/IniProfile.h"
+#include "gui/app/CommandDispatcher.h"
+#include "gui/dialogs/DialogWindow.h"
+#include "gui/view/QtLogFont.h"
+#include "gui/view/ScintillaTextControl.h"
+#include "tests/support/RunningApp.h"
 
 using namespace razo;
 using razo::testing::OnNextModal;

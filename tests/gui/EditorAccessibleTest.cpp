@@ -4,7 +4,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "view/ScintillaTextControl.h"
+#include "gui/view/ScintillaTextControl.h"
 
 using namespace razo;
 

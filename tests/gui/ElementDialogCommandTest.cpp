@@ -4,15 +4,15 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/DocumentFiles.h"
-#include "app/DocumentWindow.h"
-#include "app/GuiDocument.h"
-#include "app/MainWindow.h"
-#include "app/RazoApplication.h"
-#include "dialogs/DialogWindow.h"
-#include "dialogs/QtDialogRunner.h"
-#include "support/RunningApp.h"
-#include "view/ScintillaTextControl.h"
+#include "gui/app/DocumentFiles.h"
+#include "gui/app/DocumentWindow.h"
+#include "gui/app/GuiDocument.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/RazoApplication.h"
+#include "gui/dialogs/DialogWindow.h"
+#include "gui/dialogs/QtDialogRunner.h"
+#include "gui/view/ScintillaTextControl.h"
+#include "tests/support/RunningApp.h"
 
 using namespace razo;
 

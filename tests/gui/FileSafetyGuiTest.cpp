@@ -14,13 +14,13 @@
 #include <sys/stat.h>
 #include <thread>
 
-#include "app/CommandDispatcher.h"
-#include "app/RecentFiles.h"
-#include "resources/CommandIds.h"
-#include "support/RunningApp.h"
-#include "support/SystemFaults.h"
-#include "support/TempDir.h"
-#include "view/ScintillaTextControl.h"
+#include "core/app/RecentFiles.h"
+#include "core/resources/CommandIds.h"
+#include "gui/app/CommandDispatcher.h"
+#include "gui/view/ScintillaTextControl.h"
+#include "tests/support/RunningApp.h"
+#include "tests/support/SystemFaults.h"
+#include "tests/support/TempDir.h"
 
 using namespace razo;
 using razo::testing::OnNextModal;

@@ -10,22 +10,22 @@
 #include <functional>
 #include <memory>
 
-#include "app/CommandActions.h"
-#include "app/CommandDispatcher.h"
-#include "app/DocumentWindow.h"
-#include "app/MainWindow.h"
-#include "app/RazoApplication.h"
-#include "dialogs/DialogWindow.h"
-#include "dialogs/QtDialogRunner.h"
-#include "elements/Forms.h"
-#include "elements/Frames.h"
-#include "elements/ImageMaps.h"
-#include "resources/CommandIds.h"
-#include "settings/IniProfile.h"
-#include "support/FakeUserPrompts.h"
-#include "support/RunningApp.h"
-#include "support/TempDir.h"
-#include "view/ScintillaTextControl.h"
+#include "core/elements/Forms.h"
+#include "core/elements/Frames.h"
+#include "core/elements/ImageMaps.h"
+#include "core/resources/CommandIds.h"
+#include "core/settings/IniProfile.h"
+#include "gui/app/CommandActions.h"
+#include "gui/app/CommandDispatcher.h"
+#include "gui/app/DocumentWindow.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/RazoApplication.h"
+#include "gui/dialogs/DialogWindow.h"
+#include "gui/dialogs/QtDialogRunner.h"
+#include "gui/view/ScintillaTextControl.h"
+#include "tests/support/FakeUserPrompts.h"
+#include "tests/support/RunningApp.h"
+#include "tests/support/TempDir.h"
 
 using namespace razo;
 

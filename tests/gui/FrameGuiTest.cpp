@@ -12,12 +12,12 @@
 #include <filesystem>
 #include <sys/stat.h>
 
-#include "app/Toolbars.h"
-#include "resources/CommandIds.h"
-#include "settings/IniProfile.h"
-#include "support/RunningApp.h"
-#include "view/QtLogFont.h"
-#include "view/ScintillaTextControl.h"
+#include "core/resources/CommandIds.h"
+#include "core/settings/IniProfile.h"
+#include "gui/app/Toolbars.h"
+#include "gui/view/QtLogFont.h"
+#include "gui/view/ScintillaTextControl.h"
+#include "tests/support/RunningApp.h"
 
 using namespace razo;
 using razo::testing::OnNextModal;

@@ -14,16 +14,16 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "app/CommandActions.h"
-#include "app/CommandDispatcher.h"
-#include "app/ContextHelp.h"
-#include "app/HelpWindow.h"
-#include "dialogs/HelpPages.h"
-#include "elements/TemplateRegistry.h"
-#include "resources/CommandHelp.h"
-#include "resources/CommandIds.h"
-#include "support/RunningApp.h"
-#include "view/ScintillaTextControl.h"
+#include "core/elements/TemplateRegistry.h"
+#include "core/resources/CommandHelp.h"
+#include "core/resources/CommandIds.h"
+#include "gui/app/CommandActions.h"
+#include "gui/app/CommandDispatcher.h"
+#include "gui/app/ContextHelp.h"
+#include "gui/app/HelpWindow.h"
+#include "gui/dialogs/HelpPages.h"
+#include "gui/view/ScintillaTextControl.h"
+#include "tests/support/RunningApp.h"
 
 using namespace razo;
 using razo::testing::OnNextModal;

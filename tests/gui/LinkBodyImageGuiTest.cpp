@@ -15,19 +15,19 @@
 #include <deque>
 #include <functional>
 
-#include "app/CommandDispatcher.h"
-#include "app/NewTypeDialog.h"
-#include "dialogs/DialogWindow.h"
-#include "dialogs/QtDialogRunner.h"
-#include "elements/Blocks.h"
-#include "elements/Body.h"
-#include "elements/Images.h"
-#include "elements/Links.h"
-#include "resources/CommandIds.h"
-#include "settings/IniProfile.h"
-#include "settings/SettingsKeys.h"
-#include "support/RunningApp.h"
-#include "view/ScintillaTextControl.h"
+#include "core/elements/Blocks.h"
+#include "core/elements/Body.h"
+#include "core/elements/Images.h"
+#include "core/elements/Links.h"
+#include "core/resources/CommandIds.h"
+#include "core/settings/IniProfile.h"
+#include "core/settings/SettingsKeys.h"
+#include "gui/app/CommandDispatcher.h"
+#include "gui/app/NewTypeDialog.h"
+#include "gui/dialogs/DialogWindow.h"
+#include "gui/dialogs/QtDialogRunner.h"
+#include "gui/view/ScintillaTextControl.h"
+#include "tests/support/RunningApp.h"
 
 using namespace razo;
 

@@ -5,7 +5,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "view/ScintillaTextControl.h"
+#include "gui/view/ScintillaTextControl.h"
 
 using namespace razo;
 using Sci = QsciScintillaBase;

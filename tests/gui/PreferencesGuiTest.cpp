@@ -10,15 +10,15 @@
 #include <QMessageBox>
 #include <QPainter>
 
-#include "app/CommandDispatcher.h"
-#include "dialogs/DialogTemplate.h"
-#include "dialogs/DialogWindow.h"
-#include "prefs/Preferences.h"
-#include "prefs/ProgramChooser.h"
-#include "resources/CommandIds.h"
-#include "settings/IniProfile.h"
-#include "support/RunningApp.h"
-#include "support/Screenshots.h"
+#include "core/dialogs/DialogTemplate.h"
+#include "core/prefs/Preferences.h"
+#include "core/resources/CommandIds.h"
+#include "core/settings/IniProfile.h"
+#include "gui/app/CommandDispatcher.h"
+#include "gui/dialogs/DialogWindow.h"
+#include "gui/prefs/ProgramChooser.h"
+#include "tests/support/RunningApp.h"
+#include "tests/support/Screenshots.h"
 
 using namespace razo;
 using razo::testing::OnNextModal;

@@ -16,20 +16,20 @@
 #include <csignal>
 #include <fstream>
 
-#include "app/CommandDispatcher.h"
-#include "app/DiskChangeWatcher.h"
-#include "app/DocumentRecovery.h"
-#include "app/PageJournal.h"
-#include "app/RecoveryDialog.h"
-#include "app/RecoveryJournal.h"
-#include "app/RecoveryJournalWriter.h"
-#include "app/RecoveryStore.h"
-#include "dialogs/DialogWindow.h"
-#include "dialogs/QtDialogRunner.h"
-#include "resources/CommandIds.h"
-#include "support/RunningApp.h"
-#include "support/Screenshots.h"
-#include "view/ScintillaTextControl.h"
+#include "core/app/RecoveryJournal.h"
+#include "core/app/RecoveryStore.h"
+#include "core/resources/CommandIds.h"
+#include "gui/app/CommandDispatcher.h"
+#include "gui/app/DiskChangeWatcher.h"
+#include "gui/app/DocumentRecovery.h"
+#include "gui/app/PageJournal.h"
+#include "gui/app/RecoveryDialog.h"
+#include "gui/app/RecoveryJournalWriter.h"
+#include "gui/dialogs/DialogWindow.h"
+#include "gui/dialogs/QtDialogRunner.h"
+#include "gui/view/ScintillaTextControl.h"
+#include "tests/support/RunningApp.h"
+#include "tests/support/Screenshots.h"
 
 using namespace razo;
 using razo::testing::OnNextModal;

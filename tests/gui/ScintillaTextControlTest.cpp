@@ -3,7 +3,7 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
-#include "view/ScintillaTextControl.h"
+#include "gui/view/ScintillaTextControl.h"
 
 using razo::RazoEditor;
 using razo::ScintillaTextControl;

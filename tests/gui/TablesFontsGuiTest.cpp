@@ -9,20 +9,20 @@
 #include <functional>
 #include <memory>
 
-#include "app/DocumentWindow.h"
-#include "dialogs/DialogWindow.h"
-#include "dialogs/QtDialogRunner.h"
-#include "elements/Applets.h"
-#include "elements/Fonts.h"
-#include "elements/SoundMarquee.h"
-#include "elements/Tables.h"
-#include "settings/IniProfile.h"
-#include "settings/SettingsKeys.h"
-#include "support/FakeUserPrompts.h"
-#include "support/RunningApp.h"
-#include "support/ScriptedWindow.h"
-#include "support/TempDir.h"
-#include "view/ScintillaTextControl.h"
+#include "core/elements/Applets.h"
+#include "core/elements/Fonts.h"
+#include "core/elements/SoundMarquee.h"
+#include "core/elements/Tables.h"
+#include "core/settings/IniProfile.h"
+#include "core/settings/SettingsKeys.h"
+#include "gui/app/DocumentWindow.h"
+#include "gui/dialogs/DialogWindow.h"
+#include "gui/dialogs/QtDialogRunner.h"
+#include "gui/view/ScintillaTextControl.h"
+#include "tests/support/FakeUserPrompts.h"
+#include "tests/support/RunningApp.h"
+#include "tests/support/ScriptedWindow.h"
+#include "tests/support/TempDir.h"
 
 using namespace razo;
 using razo::test::Entries;

@@ -9,15 +9,15 @@
 #include <QToolButton>
 #include <QToolTip>
 
-#include "app/CommandActions.h"
-#include "app/CommandDispatcher.h"
-#include "app/Toolbars.h"
-#include "resources/CommandIds.h"
-#include "resources/CommandTable.h"
-#include "resources/Toolbars.h"
-#include "settings/IniProfile.h"
-#include "support/RunningApp.h"
-#include "view/ScintillaTextControl.h"
+#include "core/resources/CommandIds.h"
+#include "core/resources/CommandTable.h"
+#include "core/resources/Toolbars.h"
+#include "core/settings/IniProfile.h"
+#include "gui/app/CommandActions.h"
+#include "gui/app/CommandDispatcher.h"
+#include "gui/app/Toolbars.h"
+#include "gui/view/ScintillaTextControl.h"
+#include "tests/support/RunningApp.h"
 
 using namespace razo;
 using razo::testing::OnNextModal;

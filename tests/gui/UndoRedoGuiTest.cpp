@@ -2,11 +2,11 @@
 // the last inserted tag pair keeps the view's own protection.
 #include <QtTest>
 
-#include "app/CommandRouter.h"
-#include "resources/CommandIds.h"
-#include "support/FakeDocument.h"
-#include "view/RazoView.h"
-#include "view/ScintillaTextControl.h"
+#include "core/app/CommandRouter.h"
+#include "core/resources/CommandIds.h"
+#include "core/view/RazoView.h"
+#include "gui/view/ScintillaTextControl.h"
+#include "tests/support/FakeDocument.h"
 
 using namespace razo;
 

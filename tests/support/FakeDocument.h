@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "ports/Document.h"
+#include "core/ports/Document.h"
 
 namespace razo::test {
 

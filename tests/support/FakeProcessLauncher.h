@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "ports/ProcessLauncher.h"
+#include "core/ports/ProcessLauncher.h"
 
 namespace razo::test {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "ports/UserPrompts.h"
+#include "core/ports/UserPrompts.h"
 
 namespace razo::test {
 

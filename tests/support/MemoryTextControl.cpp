@@ -1,4 +1,4 @@
-#include "support/MemoryTextControl.h"
+#include "tests/support/MemoryTextControl.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "ports/TextControl.h"
+#include "core/ports/TextControl.h"
 
 namespace razo::test {
 

@@ -9,12 +9,12 @@
 #include <functional>
 #include <memory>
 
-#include "app/DocumentFiles.h"
-#include "app/DocumentWindow.h"
-#include "app/GuiDocument.h"
-#include "app/MainWindow.h"
-#include "app/RazoApplication.h"
-#include "view/ScintillaTextControl.h"
+#include "gui/app/DocumentFiles.h"
+#include "gui/app/DocumentWindow.h"
+#include "gui/app/GuiDocument.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/RazoApplication.h"
+#include "gui/view/ScintillaTextControl.h"
 
 namespace razo::testing {
 

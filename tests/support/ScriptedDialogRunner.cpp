@@ -1,12 +1,12 @@
-#include "support/ScriptedDialogRunner.h"
+#include "tests/support/ScriptedDialogRunner.h"
 
 #include <algorithm>
 #include <cctype>
 #include <memory>
 
-#include "dialogs/Dialog.h"
-#include "dialogs/ExpandDialog.h"
-#include "settings/IniProfile.h"
+#include "core/dialogs/Dialog.h"
+#include "core/dialogs/ExpandDialog.h"
+#include "core/settings/IniProfile.h"
 
 namespace razo::test {
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/DialogRunner.h"
-#include "dialogs/DialogSession.h"
-#include "dialogs/DialogTemplate.h"
-#include "dialogs/FieldAccess.h"
+#include "core/dialogs/DialogRunner.h"
+#include "core/dialogs/DialogSession.h"
+#include "core/dialogs/DialogTemplate.h"
+#include "core/dialogs/FieldAccess.h"
 
 namespace razo {
 class IniProfile;

@@ -6,8 +6,8 @@
 #include <QtTest>
 #include <functional>
 
-#include "dialogs/DialogWindow.h"
-#include "dialogs/QtDialogRunner.h"
+#include "gui/dialogs/DialogWindow.h"
+#include "gui/dialogs/QtDialogRunner.h"
 
 namespace razo::test {
 
