@@ -2,8 +2,8 @@
 
 #include "core/app/DocumentReader.h"
 #include "core/app/SafeSave.h"
-#include "core/resources/MessageText.h"
 #include "core/settings/IniProfile.h"
+#include "core/text/MessageText.h"
 
 namespace razo {
 

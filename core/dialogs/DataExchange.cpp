@@ -10,7 +10,7 @@
 #include "core/dialogs/Colours.h"
 #include "core/dialogs/FieldAccess.h"
 #include "core/ports/UserPrompts.h"
-#include "core/resources/MessageText.h"
+#include "core/text/MessageText.h"
 
 namespace razo {
 

@@ -8,7 +8,7 @@
 #include "core/dialogs/DialogRunner.h"
 #include "core/dialogs/ExpandDialog.h"
 #include "core/elements/ElementServices.h"
-#include "core/view/RazoView.h"
+#include "core/elements/ElementView.h"
 
 namespace razo {
 
@@ -28,16 +28,16 @@ struct BuildContext {
 
 // Where an element command runs.
 struct ElementContext {
-    CRazoView& view;
+    ElementView& view;
     ElementServices& services;
 
     BuildContext Build(bool expanded) const;
 };
 
-inline void InsertTags(CRazoView& view, const TagPair& tags) {
+inline void InsertTags(ElementView& view, const TagPair& tags) {
     view.InsertTagPair(tags.start, tags.end, tags.atTop);
 }
-inline void InsertTags(CRazoView& view, const std::optional<TagPair>& tags) {
+inline void InsertTags(ElementView& view, const std::optional<TagPair>& tags) {
     if (tags)
         InsertTags(view, *tags);
 }

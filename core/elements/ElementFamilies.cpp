@@ -10,7 +10,6 @@
 #include "core/elements/Links.h"
 #include "core/elements/Lists.h"
 #include "core/elements/SoundMarquee.h"
-#include "core/elements/StandardTags.h"
 #include "core/elements/Tables.h"
 
 namespace razo {
@@ -25,7 +24,6 @@ void RegisterElementFamilies(ElementRegistry& registry) {
     RegisterSoundMarqueeFamily(registry);
     RegisterLinkFamily(registry);
     RegisterBodyFamily(registry);
-    RegisterStandardTags(registry);
     RegisterImageFamily(registry);
     RegisterImageMapFamily(registry);
     RegisterFormFamily(registry);

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "core/app/CommandRouter.h"
+#include "core/elements/ElementView.h"
 
 namespace razo {
 
@@ -11,17 +12,17 @@ class TextControl;
 // The edit view: every piece of markup reaches the text through InsertTagPair, which remembers
 // the pair for Repeat and for the view's own Undo. The control's modified flag is clear exactly
 // while nothing changed the text since the last insertion.
-class CRazoView {
+class CRazoView : public ElementView {
 public:
     CRazoView(TextControl& control, Document& document);
 
     TextControl& Control() { return m_control; }
-    Document& GetDocument() { return m_document; }
+    Document& GetDocument() override { return m_document; }
     // The view's link of the command route; element families add their handlers to it.
     CommandTarget& Target() { return m_target; }
     const CommandTarget& Target() const { return m_target; }
 
-    void InsertTagPair(std::string start, std::string end, bool atTop);
+    void InsertTagPair(std::string start, std::string end, bool atTop) override;
 
     void OnEditUndo();
     void OnUpdateEditUndo(CmdUI& ui) const;

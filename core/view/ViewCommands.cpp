@@ -5,6 +5,7 @@
 #include "core/view/Entities.h"
 #include "core/view/FixedTags.h"
 #include "core/view/RazoView.h"
+#include "core/view/StandardTags.h"
 
 namespace razo {
 
@@ -15,13 +16,13 @@ class ViewRegistry : public ElementRegistry {
 public:
     ViewRegistry(CRazoView& view, ElementServices& services) : m_view(view), m_services(services) {}
 
-    void Command(int id, Handler handler) override {
+    void DialogCommand(int id, RegisteredDialog, Handler handler) override {
         m_view.Target().OnCommand(id, [&view = m_view, &services = m_services, handler] {
             ElementContext context{view, services};
             handler(context);
         });
     }
-    void Template(const DialogTemplate&, bool) override {}
+    void SubDialog(RegisteredDialog) override {}
 
 private:
     CRazoView& m_view;
@@ -35,6 +36,7 @@ void RegisterViewCommands(CRazoView& view, ElementServices& services) {
     RegisterEntityCommands(view);
     ViewRegistry registry(view, services);
     RegisterElementFamilies(registry);
+    RegisterStandardTags(view);
 }
 
 } // namespace razo

@@ -10,7 +10,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "core/resources/CommandHelp.h"
+#include "core/help/CommandHelp.h"
 #include "core/resources/CommandIds.h"
 #include "gui/app/CommandActions.h"
 #include "gui/app/Toolbars.h"

@@ -26,11 +26,11 @@
 #include "gui/app/EditCommands.h"
 #include "gui/app/FindReplaceDialog.h"
 #include "gui/app/GuiDocument.h"
-#include "gui/app/HelpWindow.h"
 #include "gui/app/MenuBuilder.h"
 #include "gui/app/RazoApplication.h"
 #include "gui/app/StatusPanes.h"
 #include "gui/app/Toolbars.h"
+#include "gui/help/HelpWindow.h"
 #include "gui/resources/CommandIcons.h"
 #include "gui/view/ScintillaTextControl.h"
 

@@ -5,8 +5,8 @@
 #include "core/dialogs/Dialog.h"
 #include "core/dialogs/DialogSession.h"
 #include "gui/dialogs/DialogWindow.h"
-#include "gui/dialogs/HelpPages.h"
 #include "gui/dialogs/WidgetFieldAccess.h"
+#include "gui/help/HelpPages.h"
 
 namespace razo {
 

@@ -1,6 +1,7 @@
 #include "gui/resources/CommandIcons.h"
 
 #include "core/resources/CommandIds.h"
+#include "core/text/CharacterReference.h"
 
 #include <QGuiApplication>
 #include <QIconEngine>
@@ -484,20 +485,6 @@ QIcon StandardActionIcon(const StandardIcon& standard) {
     return GlyphIcon({QString::fromUtf8(standard.glyph), Plain, Family::Standard});
 }
 
-QString DecodeEntity(const std::string& text) {
-    static const std::map<std::string, QString> named = {
-        {"&amp;", "&"}, {"&quot;", "\""}, {"&lt;", "<"}, {"&gt;", ">"}};
-    if (auto it = named.find(text); it != named.end())
-        return it->second;
-    if (text.size() > 3 && text.rfind("&#", 0) == 0 && text.back() == ';') {
-        bool ok = false;
-        const uint code = QString::fromStdString(text.substr(2, text.size() - 3)).toUInt(&ok);
-        if (ok)
-            return QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1);
-    }
-    return QString::fromStdString(text);
-}
-
 } // namespace
 
 QIcon IconForCommand(int commandId) {
@@ -509,7 +496,7 @@ QIcon IconForCommand(int commandId) {
 }
 
 QIcon IconForEntity(const std::string& insertedText) {
-    return GlyphIcon({DecodeEntity(insertedText), Serif, Family::Symbol});
+    return GlyphIcon({QString::fromStdString(ShownCharacter(insertedText)), Serif, Family::Symbol});
 }
 
 QIcon ProgramIcon() {

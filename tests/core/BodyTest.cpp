@@ -2,9 +2,9 @@
 
 #include "core/dialogs/Colours.h"
 #include "core/dialogs/DataExchange.h"
-#include "core/dialogs/HelpTopics.h"
 #include "core/elements/Body.h"
 #include "core/elements/ElementCommand.h"
+#include "core/help/HelpTopics.h"
 #include "core/resources/CommandIds.h"
 #include "tests/core/ElementCommandFixture.h"
 

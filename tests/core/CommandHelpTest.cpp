@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "core/dialogs/HelpTopics.h"
-#include "core/elements/TemplateRegistry.h"
+#include "core/help/CommandHelp.h"
+#include "core/help/HelpTopics.h"
+#include "core/help/TemplateRegistry.h"
 #include "core/resources/Accelerators.h"
-#include "core/resources/CommandHelp.h"
 #include "core/resources/CommandIds.h"
 #include "core/resources/CommandTable.h"
 #include "core/resources/EntityTable.h"

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "core/app/CommandRouter.h"
-#include "core/dialogs/HelpTopics.h"
 #include "core/elements/Blocks.h"
 #include "core/elements/Lists.h"
+#include "core/help/HelpTopics.h"
 #include "core/resources/CommandIds.h"
 #include "core/resources/CommandTable.h"
 #include "core/settings/IniProfile.h"

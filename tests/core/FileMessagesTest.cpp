@@ -7,7 +7,7 @@
 #include "core/app/DocumentReader.h"
 #include "core/app/FileMessages.h"
 #include "core/app/SafeSave.h"
-#include "core/resources/MessageText.h"
+#include "core/text/MessageText.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include "core/app/CommandRouter.h"
 #include "core/elements/Blocks.h"
 #include "core/elements/Body.h"
-#include "core/elements/StandardTags.h"
 #include "core/resources/CommandIds.h"
+#include "core/view/StandardTags.h"
 #include "tests/core/ElementCommandFixture.h"
 
 using namespace razo;

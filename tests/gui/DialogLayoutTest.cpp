@@ -13,11 +13,11 @@
 #include <memory>
 
 #include "core/dialogs/ExpandDialog.h"
-#include "core/elements/TemplateRegistry.h"
+#include "core/help/TemplateRegistry.h"
 #include "core/settings/IniProfile.h"
 #include "gui/dialogs/DialogWindow.h"
-#include "gui/dialogs/HelpPages.h"
 #include "gui/dialogs/QtDialogRunner.h"
+#include "gui/help/HelpPages.h"
 #include "tests/support/FakeUserPrompts.h"
 #include "tests/support/Screenshots.h"
 #include "tests/support/TempDir.h"

@@ -14,14 +14,14 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "core/elements/TemplateRegistry.h"
-#include "core/resources/CommandHelp.h"
+#include "core/help/CommandHelp.h"
+#include "core/help/TemplateRegistry.h"
 #include "core/resources/CommandIds.h"
 #include "gui/app/CommandActions.h"
 #include "gui/app/CommandDispatcher.h"
 #include "gui/app/ContextHelp.h"
-#include "gui/app/HelpWindow.h"
-#include "gui/dialogs/HelpPages.h"
+#include "gui/help/HelpPages.h"
+#include "gui/help/HelpWindow.h"
 #include "gui/view/ScintillaTextControl.h"
 #include "tests/support/RunningApp.h"
 

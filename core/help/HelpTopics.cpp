@@ -1,4 +1,4 @@
-#include "core/dialogs/HelpTopics.h"
+#include "core/help/HelpTopics.h"
 
 namespace razo {
 

@@ -1,23 +1,19 @@
-#include "core/resources/CommandHelp.h"
+#include "core/help/CommandHelp.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cstdint>
 #include <map>
 #include <set>
 
-#include "core/dialogs/HelpTopics.h"
-#include "core/elements/ElementRegistry.h"
-#include "core/elements/StandardTags.h"
-#include "core/elements/TemplateRegistry.h"
-#include "core/prefs/Preferences.h"
+#include "core/help/HelpTopics.h"
+#include "core/help/TemplateRegistry.h"
 #include "core/resources/Accelerators.h"
 #include "core/resources/CommandIds.h"
 #include "core/resources/CommandTable.h"
 #include "core/resources/EntityTable.h"
 #include "core/resources/Menus.h"
 #include "core/resources/Toolbars.h"
-#include "core/view/DisplaySettings.h"
+#include "core/text/CharacterReference.h"
 #include "core/view/Entities.h"
 #include "core/view/FixedTags.h"
 
@@ -56,33 +52,6 @@ const Note* FindNote(int id) {
     return nullptr;
 }
 
-// The dialog each command opens: a family registers a command's dialog just before the command.
-class CommandDialogRecorder : public ElementRegistry {
-public:
-    void Command(int id, Handler) override {
-        if (m_last != nullptr)
-            dialogs.emplace(id, m_last);
-        m_last = nullptr;
-    }
-    void Template(const DialogTemplate& dialogTemplate, bool) override { m_last = &dialogTemplate; }
-
-    std::map<int, const DialogTemplate*> dialogs;
-
-private:
-    const DialogTemplate* m_last = nullptr;
-};
-
-const std::map<int, const DialogTemplate*>& CommandDialogs() {
-    static const std::map<int, const DialogTemplate*> dialogs = [] {
-        CommandDialogRecorder recorder;
-        RegisterElementFamilies(recorder);
-        recorder.dialogs.emplace(cmd::Preferences, &CPreferencesDialog::TemplateData());
-        recorder.dialogs.emplace(cmd::SetTabStops, &CTabStopsDialog::TemplateData());
-        return recorder.dialogs;
-    }();
-    return dialogs;
-}
-
 std::string Trimmed(const std::string& text) {
     const size_t first = text.find_first_not_of(' ');
     if (first == std::string::npos)
@@ -105,36 +74,6 @@ std::string Slug(const std::string& caption) {
             slug += '-';
     }
     return slug;
-}
-
-std::string Utf8(std::uint32_t code) {
-    std::string out;
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-    return out;
-}
-
-// The character a browser shows for a reference ("&#193;" is "Á", "&amp;" is "&").
-std::string ShownCharacter(const std::string& reference) {
-    static const std::map<std::string, std::string> named = {
-        {"&amp;", "&"}, {"&quot;", "\""}, {"&lt;", "<"}, {"&gt;", ">"}};
-    if (auto it = named.find(reference); it != named.end())
-        return it->second;
-    if (reference.size() > 3 && reference.starts_with("&#") && reference.back() == ';') {
-        const std::string digits = reference.substr(2, reference.size() - 3);
-        if (digits.size() <= 5 &&
-            std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
-            return Utf8(static_cast<std::uint32_t>(std::stoul(digits)));
-    }
-    return reference;
 }
 
 // Inserted text as a page shows it: escaped, a line break written out.
@@ -219,8 +158,8 @@ std::string Description(const CommandInfo& info, bool& promptSaid) {
     } else if (info.id == cmd::HomePageButton) {
         text = "Puts " + Markup(HomePageButtonText()) +
                " at the caret: a link to Razo's home page with its button.";
-    } else if (auto dialog = CommandDialogs().find(info.id); dialog != CommandDialogs().end()) {
-        const DialogTemplate& t = *dialog->second;
+    } else if (const DialogTemplate* dialog = CommandDialog(info.id)) {
+        const DialogTemplate& t = *dialog;
         std::string opens = "Opens the <a href=\"" + DialogHelpFile(t.HelpContext()) + "\">" +
                             HtmlEscape(CaptionText(t.title)) + "</a> dialog";
         opens += t.confirms.empty()

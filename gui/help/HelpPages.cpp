@@ -1,8 +1,8 @@
-#include "gui/dialogs/HelpPages.h"
+#include "gui/help/HelpPages.h"
 
-#include "core/dialogs/HelpTopics.h"
-#include "core/elements/TemplateRegistry.h"
-#include "core/resources/CommandHelp.h"
+#include "core/help/CommandHelp.h"
+#include "core/help/HelpTopics.h"
+#include "core/help/TemplateRegistry.h"
 
 #include <QFile>
 #include <map>

@@ -1,8 +1,8 @@
-#include "gui/app/HelpWindow.h"
+#include "gui/help/HelpWindow.h"
 
-#include "core/resources/CommandHelp.h"
+#include "core/help/CommandHelp.h"
 #include "core/resources/Strings.h"
-#include "gui/dialogs/HelpPages.h"
+#include "gui/help/HelpPages.h"
 
 #include <QDialogButtonBox>
 #include <QFile>

@@ -2,7 +2,7 @@
 
 namespace razo {
 
-class ElementRegistry;
+class CRazoView;
 
 namespace standardTags {
 // The fixed head block the skeleton puts behind <HTML>.
@@ -10,7 +10,8 @@ inline constexpr const char* HeadBlock = "<HEAD>\r\n<TITLE>Put your title here</
 } // namespace standardTags
 
 // "Insert standard tags": the document type, HTML, the head block and Body in a row, each as if
-// the user had chosen it. A new document runs it once when its view is first shown.
-void RegisterStandardTags(ElementRegistry& registry);
+// the user had chosen it from the view's route. A new document runs it once when its view is
+// first shown.
+void RegisterStandardTags(CRazoView& view);
 
 } // namespace razo

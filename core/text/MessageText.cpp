@@ -1,4 +1,4 @@
-#include "core/resources/MessageText.h"
+#include "core/text/MessageText.h"
 
 namespace razo {
 

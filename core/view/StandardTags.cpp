@@ -1,7 +1,7 @@
-#include "core/elements/StandardTags.h"
+#include "core/view/StandardTags.h"
 
-#include "core/elements/ElementRegistry.h"
 #include "core/resources/CommandIds.h"
+#include "core/view/RazoView.h"
 
 namespace razo {
 
@@ -17,14 +17,14 @@ void RunViewCommand(CRazoView& view, int id) {
 
 } // namespace
 
-void RegisterStandardTags(ElementRegistry& registry) {
-    registry.Command(cmd::InsertStandardTags, [](ElementContext& context) {
+void RegisterStandardTags(CRazoView& view) {
+    view.Target().OnCommand(cmd::InsertStandardTags, [&view] {
         // Each step acts on the selection the previous one left: the document type goes to the
         // top and leaves the caret behind its line, so the rest follows it there.
-        RunViewCommand(context.view, cmd::DocumentType);
-        RunViewCommand(context.view, cmd::Html);
-        context.view.InsertTagPair(standardTags::HeadBlock, "", false);
-        RunViewCommand(context.view, cmd::Body);
+        RunViewCommand(view, cmd::DocumentType);
+        RunViewCommand(view, cmd::Html);
+        view.InsertTagPair(standardTags::HeadBlock, "", false);
+        RunViewCommand(view, cmd::Body);
     });
 }
 
