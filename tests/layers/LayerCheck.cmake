@@ -1,0 +1,105 @@
+# The layer order, checked: reads every #include of core/, gui/ and app/ and fails on one that
+# runs up the floors below, on Qt or QScintilla in the core, and on a quoted include anywhere in
+# the tree that does not name its file from the repository root.
+#   cmake -DROOT=<repository> -P LayerCheck.cmake
+# docs/ARCHITECTURE.md explains the floors; a new folder gets its floor here and there.
+
+# Lowest floor first. A folder may include its own files and those of the floors below it;
+# folders on one floor do not include each other.
+set(CORE_FLOORS "text" "ports settings" "resources" "app" "dialogs" "prefs elements" "view" "help")
+set(GUI_FLOORS "help resources view" "dialogs prefs" "app")
+
+cmake_minimum_required(VERSION 3.25)
+
+if(NOT ROOT)
+  message(FATAL_ERROR "usage: cmake -DROOT=<repository> -P LayerCheck.cmake")
+endif()
+
+# floor_of(<out> <side> <folder>): the floor number of core/<folder> or gui/<folder>, -1 if none.
+function(floor_of out side folder)
+  set(number 0)
+  foreach(floor IN LISTS ${side}_FLOORS)
+    string(REPLACE " " ";" folders "${floor}")
+    if(folder IN_LIST folders)
+      set(${out} ${number} PARENT_SCOPE)
+      return()
+    endif()
+    math(EXPR number "${number} + 1")
+  endforeach()
+  set(${out} -1 PARENT_SCOPE)
+endfunction()
+
+set(faults "")
+file(GLOB_RECURSE sources RELATIVE "${ROOT}"
+     "${ROOT}/core/*.h" "${ROOT}/core/*.cpp" "${ROOT}/gui/*.h" "${ROOT}/gui/*.cpp" "${ROOT}/app/*.h"
+     "${ROOT}/app/*.cpp" "${ROOT}/tests/*.h" "${ROOT}/tests/*.cpp" "${ROOT}/bench/*.h" "${ROOT}/bench/*.cpp")
+foreach(source IN LISTS sources)
+  string(REPLACE "/" ";" parts "${source}")
+  list(GET parts 0 side)
+  list(LENGTH parts depth)
+  set(folder "")
+  set(floor -1)
+  if(side STREQUAL "core" OR side STREQUAL "gui")
+    if(depth LESS 3)
+      list(APPEND faults "${source}: not in a folder of ${side}/")
+      continue()
+    endif()
+    list(GET parts 1 folder)
+    string(TOUPPER "${side}" SIDE)
+    floor_of(floor ${SIDE} "${folder}")
+    if(floor EQUAL -1)
+      list(APPEND faults "${source}: ${side}/${folder} is on no floor")
+      continue()
+    endif()
+  endif()
+
+  file(STRINGS "${ROOT}/${source}" lines REGEX "^[ \t]*#[ \t]*include")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "include[ \t]*<([^>]+)>")
+      set(system "${CMAKE_MATCH_1}")
+      if(side STREQUAL "core" AND system MATCHES "^(Q|Qsci/|qt)")
+        list(APPEND faults "${source}: includes <${system}>, and the core does not see Qt")
+      endif()
+      continue()
+    endif()
+    if(NOT line MATCHES "include[ \t]*\"([^\"]+)\"")
+      continue()
+    endif()
+    set(included "${CMAKE_MATCH_1}")
+    if(included MATCHES "\\.moc$")
+      continue() # made by the build for the file itself
+    endif()
+    if(NOT EXISTS "${ROOT}/${included}")
+      list(APPEND faults "${source}: \"${included}\" names no file from the repository root")
+      continue()
+    endif()
+    string(REPLACE "/" ";" target "${included}")
+    list(GET target 0 targetSide)
+    list(LENGTH target targetDepth)
+    if(side STREQUAL "tests" OR side STREQUAL "bench")
+      continue() # above everything
+    endif()
+    if(targetSide STREQUAL "tests" OR targetSide STREQUAL "bench")
+      list(APPEND faults "${source}: includes ${included} from ${targetSide}/")
+    elseif(side STREQUAL "app")
+      continue() # main() may use everything it builds
+    elseif(NOT targetSide STREQUAL side)
+      if(side STREQUAL "core" OR targetSide STREQUAL "app")
+        list(APPEND faults "${source}: includes ${included}, and ${side}/ does not see ${targetSide}/")
+      endif()
+    elseif(targetDepth GREATER 2)
+      list(GET target 1 targetFolder)
+      floor_of(targetFloor ${SIDE} "${targetFolder}")
+      if(NOT targetFolder STREQUAL folder AND NOT targetFloor LESS floor)
+        list(APPEND faults "${source}: includes ${included}, which is not below ${side}/${folder}")
+      endif()
+    endif()
+  endforeach()
+endforeach()
+
+if(faults)
+  list(JOIN faults "\n  " listed)
+  message(FATAL_ERROR "Includes that break the layers:\n  ${listed}")
+endif()
+list(LENGTH sources count)
+message(STATUS "${count} files: every include keeps to the layers")
