@@ -115,15 +115,8 @@ void DDX_Text(CDataExchange& dx, int id, int& value) {
 }
 
 void DDX_CBString(CDataExchange& dx, int id, std::string& value) {
-    if (dx.Failed())
-        return;
-    dx.PrepareCtrl(id);
-    if (dx.SkipsLastControl())
-        value.clear();
-    else if (dx.m_bSaveAndValidate)
-        value = dx.Fields().GetText(id);
-    else
-        dx.Fields().SetText(id, value);
+    // A combo box's text goes both ways as an edit's does.
+    DDX_Text(dx, id, value);
 }
 
 void DDX_CBIndex(CDataExchange& dx, int id, int& index) {

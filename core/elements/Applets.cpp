@@ -4,6 +4,7 @@
 #include "core/dialogs/DialogHost.h"
 #include "core/dialogs/FieldAccess.h"
 #include "core/dialogs/UrlHistory.h"
+#include "core/elements/ElementFields.h"
 #include "core/elements/ElementRegistry.h"
 #include "core/elements/Markup.h"
 #include "core/resources/CommandIds.h"
@@ -16,17 +17,11 @@ namespace {
 
 using namespace applets;
 
-constexpr int MaxUrlLength = 1024;
-
-ControlTemplate Number(int id, const char* label, const char* help) {
-    return Edit(id, label).Width(30).Help(help);
-}
-
 } // namespace
 
-const DialogTemplate& CAppletDialog::TemplateData() {
+DialogTemplate CAppletDialog::MakeTemplate() {
     // Neither combo box names a remembered list: OnInitDialog fills both in one pass.
-    static const DialogTemplate t = MakeDialogTemplate(
+    return MakeDialogTemplate(
         IDD, "Java Applet (HTML 3.2)", 260, 150, false,
         "An applet: <APPLET> in front of the selection, </APPLET> after it.",
         {EditableCombo(IdClassFile, "Class file:")
@@ -44,14 +39,12 @@ const DialogTemplate& CAppletDialog::TemplateData() {
          Edit(IdAltText, "Alternate text:")
              .Width(120)
              .Help("Text shown by browsers that cannot run applets."),
-         ListCombo(IdAlign, "Alignment:", {"top", "middle", "bottom", "left", "right"})
-             .Sorted()
-             .Help("How the applet sits in the line of text, or which side text flows round it."),
+         Alignment(IdAlign, "Alignment:", {"top", "middle", "bottom", "left", "right"},
+                   "How the applet sits in the line of text, or which side text flows round it."),
          Number(IdWidth, "Width:", "The applet's width in pixels."),
          Number(IdHeight, "Height:", "The applet's height in pixels."),
          Number(IdHSpace, "Horizontal space:", "Room left and right of the applet, in pixels."),
          Number(IdVSpace, "Vertical space:", "Room above and below the applet, in pixels.")});
-    return t;
 }
 
 void CAppletDialog::OnInitDialog(DialogHost& host) {
@@ -72,8 +65,7 @@ void CAppletDialog::OnInitDialog(DialogHost& host) {
 void CAppletDialog::DoDataExchange(CDataExchange& dx) {
     DDX_CBString(dx, IdAlign, m_strAlign);
     DDX_Text(dx, IdAltText, m_strAltText);
-    DDX_CBString(dx, IdCodeBase, m_strCodeBase);
-    DDV_MaxChars(dx, m_strCodeBase, MaxUrlLength);
+    DDX_OptionalUrl(dx, IdCodeBase, m_strCodeBase);
     DDX_OptionalNumber(dx, IdHeight, m_strHeight);
     DDX_OptionalNumber(dx, IdHSpace, m_strHSpace);
     DDX_OptionalNumber(dx, IdVSpace, m_strVSpace);
@@ -82,8 +74,8 @@ void CAppletDialog::DoDataExchange(CDataExchange& dx) {
     DDX_RequiredText(dx, IdClassFile, m_strClassFile);
 }
 
-const DialogTemplate& CAppletParamDialog::TemplateData() {
-    static const DialogTemplate t = MakeDialogTemplate(
+DialogTemplate CAppletParamDialog::MakeTemplate() {
+    return MakeDialogTemplate(
         IDD, "Java Applet Parameter (HTML 3.2)", 220, 60, false,
         "An applet parameter <PARAM> in front of the selection, meant to go inside an applet.",
         {Edit(IdParamName, "Parameter name:").Width(120).Help("The name the applet asks for; required."),
@@ -91,7 +83,6 @@ const DialogTemplate& CAppletParamDialog::TemplateData() {
              .Width(150)
              .Help("The value the applet gets. It is remembered with the URLs and, when it names a file, "
                    "written relative to the page.")});
-    return t;
 }
 
 void CAppletParamDialog::DoDataExchange(CDataExchange& dx) {

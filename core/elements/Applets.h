@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "core/dialogs/Dialog.h"
+#include "core/dialogs/DialogBase.h"
 #include "core/elements/ElementServices.h"
 
 namespace razo {
@@ -30,11 +30,11 @@ enum Control : int {
 } // namespace applets
 
 // The class file has a remembered list of its own, beside the URLs that the code base offers.
-class CAppletDialog : public CDialog {
+class CAppletDialog : public DialogBase<CAppletDialog> {
 public:
     enum { IDD = 229 };
-    static const DialogTemplate& TemplateData();
-    explicit CAppletDialog(const IniProfile& profile) : CDialog(TemplateData()), m_profile(profile) {}
+    static DialogTemplate MakeTemplate();
+    explicit CAppletDialog(const IniProfile& profile) : m_profile(profile) {}
     void DoDataExchange(CDataExchange& dx) override;
     // Fills the class file and code base lists from their two remembered lists in one pass.
     void OnInitDialog(DialogHost& host) override;
@@ -53,11 +53,10 @@ private:
     const IniProfile& m_profile;
 };
 
-class CAppletParamDialog : public CDialog {
+class CAppletParamDialog : public DialogBase<CAppletParamDialog> {
 public:
     enum { IDD = 230 };
-    static const DialogTemplate& TemplateData();
-    CAppletParamDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strValue;

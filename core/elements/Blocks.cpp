@@ -1,6 +1,7 @@
 #include "core/elements/Blocks.h"
 
 #include "core/dialogs/DataExchange.h"
+#include "core/elements/ElementFields.h"
 #include "core/elements/ElementRegistry.h"
 #include "core/elements/Markup.h"
 #include "core/resources/CommandIds.h"
@@ -14,9 +15,8 @@ using namespace blocks;
 const std::vector<std::string> AlignEntries = {"center", "left", "right"};
 
 ControlTemplate AlignList() {
-    return ListCombo(IdAlign, "Alignment:", AlignEntries)
-        .Sorted()
-        .Help("How the block is aligned on the page; leave it empty for the browser's default.");
+    return Alignment(IdAlign, "Alignment:", AlignEntries,
+                     "How the block is aligned on the page; leave it empty for the browser's default.");
 }
 
 struct DocumentTypeLine {
@@ -32,62 +32,55 @@ constexpr DocumentTypeLine DocumentTypeLines[] = {
 
 } // namespace
 
-const DialogTemplate& CHeadingDialog::TemplateData() {
-    static const DialogTemplate t = MakeDialogTemplate(
-        IDD, "Heading", 225, 43, true, "A heading around the selection, <H1> to <H6> by the command chosen.",
-        {AlignList().Expanded()});
-    return t;
+DialogTemplate CHeadingDialog::MakeTemplate() {
+    return MakeDialogTemplate(IDD, "Heading", 225, 43, true,
+                              "A heading around the selection, <H1> to <H6> by the command chosen.",
+                              {AlignList().Expanded()});
 }
 
 void CHeadingDialog::DoDataExchange(CDataExchange& dx) {
     DDX_CBString(dx, IdAlign, m_strAlign);
 }
 
-const DialogTemplate& CParagraphDialog::TemplateData() {
-    static const DialogTemplate t =
-        MakeDialogTemplate(IDD, "Paragraph", 227, 43, true,
-                           "A paragraph start tag <P> in front of the selection.", {AlignList().Expanded()});
-    return t;
+DialogTemplate CParagraphDialog::MakeTemplate() {
+    return MakeDialogTemplate(IDD, "Paragraph", 227, 43, true,
+                              "A paragraph start tag <P> in front of the selection.",
+                              {AlignList().Expanded()});
 }
 
 void CParagraphDialog::DoDataExchange(CDataExchange& dx) {
     DDX_CBString(dx, IdAlign, m_strAlign);
 }
 
-const DialogTemplate& CPreformattedDialog::TemplateData() {
-    static const DialogTemplate t = MakeDialogTemplate(
+DialogTemplate CPreformattedDialog::MakeTemplate() {
+    return MakeDialogTemplate(
         IDD, "Preformatted Text (HTML 2.0)", 169, 43, false,
         "Preformatted text: <PRE> and </PRE> around the selection.",
         {Edit(IdWidth, "Maximum width in characters:")
              .Help("The widest line the text holds, in characters; leave it empty to omit WIDTH.")});
-    return t;
 }
 
 void CPreformattedDialog::DoDataExchange(CDataExchange& dx) {
     DDX_OptionalNumber(dx, IdWidth, m_strWidth);
 }
 
-const DialogTemplate& CLineBreakDialog::TemplateData() {
-    static const DialogTemplate t =
-        MakeDialogTemplate(IDD, "Line Break", 227, 43, true, "A line break <BR> in front of the selection.",
-                           {ListCombo(IdClear, "Clear:", {"all", "left", "none", "right"})
-                                .Sorted()
-                                .Expanded()
-                                .Help("Which floating images the next line moves below.")});
-    return t;
+DialogTemplate CLineBreakDialog::MakeTemplate() {
+    return MakeDialogTemplate(IDD, "Line Break", 227, 43, true,
+                              "A line break <BR> in front of the selection.",
+                              {ListCombo(IdClear, "Clear:", {"all", "left", "none", "right"})
+                                   .Sorted()
+                                   .Expanded()
+                                   .Help("Which floating images the next line moves below.")});
 }
 
 void CLineBreakDialog::DoDataExchange(CDataExchange& dx) {
     DDX_CBString(dx, IdClear, m_strClear);
 }
 
-const DialogTemplate& CHorizontalRuleDialog::TemplateData() {
-    static const DialogTemplate t = MakeDialogTemplate(
+DialogTemplate CHorizontalRuleDialog::MakeTemplate() {
+    return MakeDialogTemplate(
         IDD, "Horizontal Rule", 225, 73, true, "A horizontal rule <HR> in front of the selection.",
-        {ListCombo(IdAlign, "Align:", AlignEntries)
-             .Sorted()
-             .Expanded()
-             .Help("Where a rule narrower than the page sits."),
+        {Alignment(IdAlign, "Align:", AlignEntries, "Where a rule narrower than the page sits.").Expanded(),
          Edit(IdSize, "Size:").Expanded().Help("The rule's thickness in pixels."),
          Edit(IdWidth, "Width:")
              .Expanded()
@@ -98,7 +91,6 @@ const DialogTemplate& CHorizontalRuleDialog::TemplateData() {
              .Expanded()
              .Help("Makes the width a percentage of the page width."),
          CheckBox(IdNoShade, "No shade").Expanded().Help("Draws the rule as a solid bar.")});
-    return t;
 }
 
 void CHorizontalRuleDialog::DoDataExchange(CDataExchange& dx) {
@@ -109,29 +101,24 @@ void CHorizontalRuleDialog::DoDataExchange(CDataExchange& dx) {
     DDX_OptionalNumber(dx, IdWidth, m_strWidth);
 }
 
-const DialogTemplate& CDivisionDialog::TemplateData() {
-    static const DialogTemplate t =
-        MakeDialogTemplate(IDD, "Divison (HTML 3.2)", 171, 38, false,
-                           "A division: <DIV> and </DIV> around the selection.", {AlignList()});
-    return t;
+DialogTemplate CDivisionDialog::MakeTemplate() {
+    return MakeDialogTemplate(IDD, "Divison (HTML 3.2)", 171, 38, false,
+                              "A division: <DIV> and </DIV> around the selection.", {AlignList()});
 }
 
 void CDivisionDialog::DoDataExchange(CDataExchange& dx) {
     DDX_CBString(dx, IdAlign, m_strAlign);
 }
 
-const DialogTemplate& CDocumentTypeDialog::TemplateData() {
-    static const DialogTemplate t = [] {
-        auto made = MakeDialogTemplate(
-            IDD, "Document Type Specification", 191, 58, false,
-            "A document type line at the very top of the document.",
-            {Label("Please select the document type specification you would like for your document:"),
-             ListCombo(IdDocType, "", {"(None)", "HTML 2.0", "HTML 3.2", "Netscape", "Microsoft"})
-                 .Help("The HTML dialect the document declares; (None) inserts nothing.")});
-        made.buttons = ButtonPlacement::RightColumn;
-        return made;
-    }();
-    return t;
+DialogTemplate CDocumentTypeDialog::MakeTemplate() {
+    auto made = MakeDialogTemplate(
+        IDD, "Document Type Specification", 191, 58, false,
+        "A document type line at the very top of the document.",
+        {Label("Please select the document type specification you would like for your document:"),
+         ListCombo(IdDocType, "", {"(None)", "HTML 2.0", "HTML 3.2", "Netscape", "Microsoft"})
+             .Help("The HTML dialect the document declares; (None) inserts nothing.")});
+    made.buttons = ButtonPlacement::RightColumn;
+    return made;
 }
 
 void CDocumentTypeDialog::DoDataExchange(CDataExchange& dx) {

@@ -2,7 +2,7 @@
 #include <optional>
 #include <string>
 
-#include "core/dialogs/Dialog.h"
+#include "core/dialogs/DialogBase.h"
 #include "core/dialogs/ExpandDialog.h"
 #include "core/elements/ElementServices.h"
 
@@ -24,51 +24,50 @@ enum Control : int {
 } // namespace blocks
 
 // Headings H1 to H6: every field belongs to the HTML 3.2 part.
-class CHeadingDialog : public CExpandDialog {
+class CHeadingDialog : public DialogBase<CHeadingDialog, CExpandDialog> {
 public:
     enum { IDD = 139 };
-    static const DialogTemplate& TemplateData();
-    explicit CHeadingDialog(IniProfile& profile) : CExpandDialog(TemplateData(), profile) {}
+    static DialogTemplate MakeTemplate();
+    using DialogBase::DialogBase;
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strAlign;
 };
 
-class CParagraphDialog : public CExpandDialog {
+class CParagraphDialog : public DialogBase<CParagraphDialog, CExpandDialog> {
 public:
     enum { IDD = 140 };
-    static const DialogTemplate& TemplateData();
-    explicit CParagraphDialog(IniProfile& profile) : CExpandDialog(TemplateData(), profile) {}
+    static DialogTemplate MakeTemplate();
+    using DialogBase::DialogBase;
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strAlign;
 };
 
-class CPreformattedDialog : public CDialog {
+class CPreformattedDialog : public DialogBase<CPreformattedDialog> {
 public:
     enum { IDD = 141 };
-    static const DialogTemplate& TemplateData();
-    CPreformattedDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strWidth;
 };
 
-class CLineBreakDialog : public CExpandDialog {
+class CLineBreakDialog : public DialogBase<CLineBreakDialog, CExpandDialog> {
 public:
     enum { IDD = 137 };
-    static const DialogTemplate& TemplateData();
-    explicit CLineBreakDialog(IniProfile& profile) : CExpandDialog(TemplateData(), profile) {}
+    static DialogTemplate MakeTemplate();
+    using DialogBase::DialogBase;
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strClear;
 };
 
-class CHorizontalRuleDialog : public CExpandDialog {
+class CHorizontalRuleDialog : public DialogBase<CHorizontalRuleDialog, CExpandDialog> {
 public:
     enum { IDD = 158 };
-    static const DialogTemplate& TemplateData();
-    explicit CHorizontalRuleDialog(IniProfile& profile) : CExpandDialog(TemplateData(), profile) {}
+    static DialogTemplate MakeTemplate();
+    using DialogBase::DialogBase;
     void DoDataExchange(CDataExchange& dx) override;
 
     int m_bNoShade = 0;
@@ -78,21 +77,19 @@ public:
     std::string m_strWidth;
 };
 
-class CDivisionDialog : public CDialog {
+class CDivisionDialog : public DialogBase<CDivisionDialog> {
 public:
     enum { IDD = 163 };
-    static const DialogTemplate& TemplateData();
-    CDivisionDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strAlign;
 };
 
-class CDocumentTypeDialog : public CDialog {
+class CDocumentTypeDialog : public DialogBase<CDocumentTypeDialog> {
 public:
     enum { IDD = 186 };
-    static const DialogTemplate& TemplateData();
-    CDocumentTypeDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strDocType;

@@ -7,6 +7,7 @@
 #include "core/dialogs/DataExchange.h"
 #include "core/dialogs/UrlHistory.h"
 #include "core/elements/ElementCommand.h"
+#include "core/elements/ElementFields.h"
 #include "core/elements/ElementRegistry.h"
 #include "core/elements/Markup.h"
 #include "core/resources/CommandIds.h"
@@ -16,8 +17,6 @@ namespace razo {
 namespace {
 
 using namespace body;
-
-constexpr int MaxUrlChars = 1024;
 
 // The background colours all five samples, so each text colour is seen on it.
 std::vector<ColourFieldSpec> ColourFields(ColourNames names) {
@@ -156,39 +155,33 @@ std::string CBodyColours::Attributes() const {
            FormatColourAttribute("ALINK", m_strActiveName, m_strActiveNumber);
 }
 
-const DialogTemplate& CBodyDialog::TemplateData() {
-    static const DialogTemplate t =
-        BodyTemplate(IDD, "Body", 262, 140, true, {BackgroundUrl("Bkgnd image URL:"), BackgroundBrowse()},
-                     ColourNames::Html32);
-    return t;
+DialogTemplate CBodyDialog::MakeTemplate() {
+    return BodyTemplate(IDD, "Body", 262, 140, true, {BackgroundUrl("Bkgnd image URL:"), BackgroundBrowse()},
+                        ColourNames::Html32);
 }
 
 void CBodyDialog::DoDataExchange(CDataExchange& dx) {
-    DDX_CBString(dx, IdBackgroundUrl, m_strBackground);
-    DDV_MaxChars(dx, m_strBackground, MaxUrlChars);
+    DDX_OptionalUrl(dx, IdBackgroundUrl, m_strBackground);
     ExchangeNames(dx, *this, {IdActiveName, IdBackgroundName, IdLinkName, IdTextName, IdVisitedName});
     ExchangeNumbers(dx, *this,
                     {IdBackgroundNumber, IdLinkNumber, IdTextNumber, IdVisitedNumber, IdActiveNumber});
 }
 
-const DialogTemplate& CBodyNetscapeDialog::TemplateData() {
-    static const DialogTemplate t =
-        BodyTemplate(IDD, "Body (Netscape)", 262, 140, false,
-                     {BackgroundUrl("Bkgnd image URL:"), BackgroundBrowse()}, ColourNames::Extended);
-    return t;
+DialogTemplate CBodyNetscapeDialog::MakeTemplate() {
+    return BodyTemplate(IDD, "Body (Netscape)", 262, 140, false,
+                        {BackgroundUrl("Bkgnd image URL:"), BackgroundBrowse()}, ColourNames::Extended);
 }
 
 void CBodyNetscapeDialog::DoDataExchange(CDataExchange& dx) {
-    DDX_Text(dx, IdBackgroundUrl, m_strBackground);
-    DDV_MaxChars(dx, m_strBackground, MaxUrlChars);
+    DDX_OptionalUrl(dx, IdBackgroundUrl, m_strBackground);
     ExchangeNames(dx, *this, {IdActiveName});
     ExchangeNumbers(dx, *this, {IdActiveNumber});
     ExchangeNames(dx, *this, {IdBackgroundName, IdLinkName, IdTextName, IdVisitedName});
     ExchangeNumbers(dx, *this, {IdBackgroundNumber, IdLinkNumber, IdTextNumber, IdVisitedNumber});
 }
 
-const DialogTemplate& CBodyMicrosoftDialog::TemplateData() {
-    static const DialogTemplate t = BodyTemplate(
+DialogTemplate CBodyMicrosoftDialog::MakeTemplate() {
+    return BodyTemplate(
         IDD, "Body (Microsoft)", 262, 180, false,
         {BackgroundUrl("Bkgnd URL:"), BackgroundBrowse(),
          CheckBox(IdWatermark, "Fixed background for watermark effect")
@@ -198,7 +191,6 @@ const DialogTemplate& CBodyMicrosoftDialog::TemplateData() {
          Edit(IdTopMargin, "Top margin:").Help("Space above the page's contents, in pixels."),
          Label("in pixels.").Beside()},
         ColourNames::Html32);
-    return t;
 }
 
 void CBodyMicrosoftDialog::DoDataExchange(CDataExchange& dx) {

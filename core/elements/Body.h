@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "core/dialogs/Dialog.h"
+#include "core/dialogs/DialogBase.h"
 #include "core/dialogs/ExpandDialog.h"
 #include "core/elements/ElementServices.h"
 
@@ -58,31 +58,29 @@ struct CBodyColours {
 };
 
 // The background image and colours belong to the HTML 3.2 part; the short layout has no field.
-class CBodyDialog : public CExpandDialog, public CBodyColours {
+class CBodyDialog : public DialogBase<CBodyDialog, CExpandDialog>, public CBodyColours {
 public:
     enum { IDD = 151 };
-    static const DialogTemplate& TemplateData();
-    explicit CBodyDialog(IniProfile& profile) : CExpandDialog(TemplateData(), profile) {}
+    static DialogTemplate MakeTemplate();
+    using DialogBase::DialogBase;
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strBackground;
 };
 
-class CBodyNetscapeDialog : public CDialog, public CBodyColours {
+class CBodyNetscapeDialog : public DialogBase<CBodyNetscapeDialog>, public CBodyColours {
 public:
     enum { IDD = 152 };
-    static const DialogTemplate& TemplateData();
-    CBodyNetscapeDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strBackground;
 };
 
-class CBodyMicrosoftDialog : public CDialog, public CBodyColours {
+class CBodyMicrosoftDialog : public DialogBase<CBodyMicrosoftDialog>, public CBodyColours {
 public:
     enum { IDD = 194 };
-    static const DialogTemplate& TemplateData();
-    CBodyMicrosoftDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strBackground;

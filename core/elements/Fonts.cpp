@@ -99,9 +99,8 @@ const std::vector<std::string>& fonts::FaceListEntries() {
     return entries;
 }
 
-const DialogTemplate& CFontSizeDialog::TemplateData() {
-    static const DialogTemplate t = FontTemplate(IDD, "Font (HTML 3.2)", 60, ColourNames::Html32);
-    return t;
+DialogTemplate CFontSizeDialog::MakeTemplate() {
+    return FontTemplate(IDD, "Font (HTML 3.2)", 60, ColourNames::Html32);
 }
 
 void CFontSizeDialog::DoDataExchange(CDataExchange& dx) {
@@ -111,9 +110,8 @@ void CFontSizeDialog::DoDataExchange(CDataExchange& dx) {
     DDX_CBString(dx, IdColourName, m_strColourName);
 }
 
-const DialogTemplate& CFontNetscapeDialog::TemplateData() {
-    static const DialogTemplate t = FontTemplate(IDD, "Font (Netscape)", 60, ColourNames::Extended);
-    return t;
+DialogTemplate CFontNetscapeDialog::MakeTemplate() {
+    return FontTemplate(IDD, "Font (Netscape)", 60, ColourNames::Extended);
 }
 
 void CFontNetscapeDialog::DoDataExchange(CDataExchange& dx) {
@@ -123,8 +121,8 @@ void CFontNetscapeDialog::DoDataExchange(CDataExchange& dx) {
     DDX_ColourNumber(dx, IdColourNumber, m_strColourNumber);
 }
 
-const DialogTemplate& CFontMicrosoftDialog::TemplateData() {
-    static const DialogTemplate t = FontTemplate(
+DialogTemplate CFontMicrosoftDialog::MakeTemplate() {
+    return FontTemplate(
         IDD, "Font Size (Microsoft)", 100, ColourNames::Html32,
         {Edit(IdFaces, "Faces chosen in order of preference:")
              .Width(150)
@@ -133,7 +131,6 @@ const DialogTemplate& CFontMicrosoftDialog::TemplateData() {
          ListCombo(IdFaceList, "from here:", FaceListEntries())
              .Help("Adds the face chosen to the end of the faces field. The entries starting with -- "
                    "name groups of fonts and add nothing.")});
-    return t;
 }
 
 void CFontMicrosoftDialog::DoDataExchange(CDataExchange& dx) {
@@ -154,14 +151,13 @@ void CFontMicrosoftDialog::OnFieldChanged(int id, DialogHost& host) {
         fields.SetText(IdFaces, appended);
 }
 
-const DialogTemplate& CBaseFontDialog::TemplateData() {
-    static const DialogTemplate t = MakeDialogTemplate(
+DialogTemplate CBaseFontDialog::MakeTemplate() {
+    return MakeDialogTemplate(
         IDD, "Base Font Size (Netscape/Microsoft)", 180, 40, false,
         "A base font size tag <BASEFONT> in front of the selection.",
         {Edit(IdBaseSize, "Size:")
              .Width(24)
              .Help("The size, 1 to 7, that normal text takes and relative font sizes start from.")});
-    return t;
 }
 
 void CBaseFontDialog::DoDataExchange(CDataExchange& dx) {

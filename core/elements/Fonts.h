@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "core/dialogs/Dialog.h"
+#include "core/dialogs/DialogBase.h"
 #include "core/elements/ElementServices.h"
 
 namespace razo {
@@ -42,27 +42,24 @@ public:
     std::string m_strColourNumber;
 };
 
-class CFontSizeDialog : public CFontDialogBase {
+class CFontSizeDialog : public DialogBase<CFontSizeDialog, CFontDialogBase> {
 public:
     enum { IDD = 234 };
-    static const DialogTemplate& TemplateData();
-    CFontSizeDialog() : CFontDialogBase(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 };
 
-class CFontNetscapeDialog : public CFontDialogBase {
+class CFontNetscapeDialog : public DialogBase<CFontNetscapeDialog, CFontDialogBase> {
 public:
     enum { IDD = 162 };
-    static const DialogTemplate& TemplateData();
-    CFontNetscapeDialog() : CFontDialogBase(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 };
 
-class CFontMicrosoftDialog : public CFontDialogBase {
+class CFontMicrosoftDialog : public DialogBase<CFontMicrosoftDialog, CFontDialogBase> {
 public:
     enum { IDD = 222 };
-    static const DialogTemplate& TemplateData();
-    CFontMicrosoftDialog() : CFontDialogBase(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
     // A face chosen in the face list is appended to the faces field.
     void OnFieldChanged(int id, DialogHost& host) override;
@@ -70,11 +67,10 @@ public:
     std::string m_strFaces;
 };
 
-class CBaseFontDialog : public CDialog {
+class CBaseFontDialog : public DialogBase<CBaseFontDialog> {
 public:
     enum { IDD = 190 };
-    static const DialogTemplate& TemplateData();
-    CBaseFontDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strSize;

@@ -7,6 +7,7 @@
 #include "core/dialogs/DialogHost.h"
 #include "core/dialogs/FieldAccess.h"
 #include "core/dialogs/UrlHistory.h"
+#include "core/elements/ElementFields.h"
 #include "core/elements/ElementRegistry.h"
 #include "core/elements/Markup.h"
 #include "core/resources/CommandIds.h"
@@ -16,8 +17,6 @@ namespace razo {
 namespace {
 
 using namespace forms;
-
-constexpr int MaxUrlChars = 1024;
 
 // The fields whose state follows the input type, in the order they are shown.
 constexpr int InputDependentFields[] = {IdName,      IdValue,     IdChecked,  IdSize,
@@ -80,34 +79,30 @@ bool NeedsName(const std::string& type) {
 
 } // namespace
 
-const DialogTemplate& CFormDialog::TemplateData() {
-    static const DialogTemplate t =
-        MakeDialogTemplate(IDD, "Form (HTML 2.0)", 260, 90, false,
-                           "A fill-in form: <FORM> and </FORM> around the selection.", FormControls(false));
-    return t;
+DialogTemplate CFormDialog::MakeTemplate() {
+    return MakeDialogTemplate(IDD, "Form (HTML 2.0)", 260, 90, false,
+                              "A fill-in form: <FORM> and </FORM> around the selection.",
+                              FormControls(false));
 }
 
 void CFormDialog::DoDataExchange(CDataExchange& dx) {
     DDX_CBString(dx, IdEncodeType, m_strEncodeType);
     DDX_Radio(dx, IdMethodPost, m_nMethod);
-    DDX_RequiredText(dx, IdFormUrl, m_strFormUrl);
-    DDV_TextLength(dx, m_strFormUrl, MaxUrlChars);
+    DDX_RequiredUrl(dx, IdFormUrl, m_strFormUrl);
 }
 
-const DialogTemplate& CFormNetscapeDialog::TemplateData() {
-    static const DialogTemplate t = MakeDialogTemplate(
+DialogTemplate CFormNetscapeDialog::MakeTemplate() {
+    return MakeDialogTemplate(
         IDD, "Form (Netscape)", 260, 105, false,
         "A fill-in form that can send its answer to another frame: <FORM> and </FORM> around the selection.",
         FormControls(true));
-    return t;
 }
 
 void CFormNetscapeDialog::DoDataExchange(CDataExchange& dx) {
     DDX_CBString(dx, IdEncodeType, m_strEncodeType);
     DDX_Radio(dx, IdMethodPost, m_nMethod);
     DDX_CBString(dx, IdTarget, m_strTarget);
-    DDX_RequiredText(dx, IdFormUrl, m_strFormUrl);
-    DDV_TextLength(dx, m_strFormUrl, MaxUrlChars);
+    DDX_RequiredUrl(dx, IdFormUrl, m_strFormUrl);
 }
 
 bool InputFieldApplies(int id, const std::string& type) {
@@ -130,8 +125,8 @@ bool InputFieldApplies(int id, const std::string& type) {
     }
 }
 
-const DialogTemplate& CFormInputDialog::TemplateData() {
-    static const DialogTemplate t = MakeDialogTemplate(
+DialogTemplate CFormInputDialog::MakeTemplate() {
+    return MakeDialogTemplate(
         IDD, "Form Input Specification (HTML 2.0)", 260, 150, false,
         "An input control <INPUT> in front of the selection.",
         {ListCombo(IdInputType, "Input type:",
@@ -150,15 +145,13 @@ const DialogTemplate& CFormInputDialog::TemplateData() {
          Edit(IdMaxLength, "Maximum length:")
              .Disabled()
              .Help("How many characters a text or password field accepts."),
-         ListCombo(IdAlignment, "Alignment:", {"top", "middle", "bottom", "left", "right"})
-             .Sorted()
-             .Disabled()
-             .Help("How an image button lines up with the text around it."),
+         Alignment(IdAlignment, "Alignment:", {"top", "middle", "bottom", "left", "right"},
+                   "How an image button lines up with the text around it.")
+             .Disabled(),
          UrlCombo(IdImageSrc, "Image src:").Disabled().Help("The picture of an image button."),
          BrowseButton(IdImageBrowse, IdImageSrc, browse::LinkTitle, browse::ImageFilter)
              .Disabled()
              .Help("Picks a local image file.")});
-    return t;
 }
 
 void CFormInputDialog::DoDataExchange(CDataExchange& dx) {
@@ -167,8 +160,7 @@ void CFormInputDialog::DoDataExchange(CDataExchange& dx) {
     DDX_CBString(dx, IdInputType, m_strInputType);
     DDX_Text(dx, IdValue, m_strValue);
     DDV_MaxChars(dx, m_strValue, MaxUrlChars);
-    DDX_CBString(dx, IdImageSrc, m_strImageSrc);
-    DDV_MaxChars(dx, m_strImageSrc, MaxUrlChars);
+    DDX_OptionalUrl(dx, IdImageSrc, m_strImageSrc);
     DDX_OptionalNumber(dx, IdSize, m_strSize);
     DDX_OptionalNumber(dx, IdMaxLength, m_strMaxLength);
     DDX_Text(dx, IdName, m_strName);
@@ -187,15 +179,14 @@ void CFormInputDialog::OnFieldChanged(int id, DialogHost& host) {
         host.Fields().EnableControl(field, InputFieldApplies(field, type));
 }
 
-const DialogTemplate& CFormSelectDialog::TemplateData() {
-    static const DialogTemplate t = MakeDialogTemplate(
+DialogTemplate CFormSelectDialog::MakeTemplate() {
+    return MakeDialogTemplate(
         IDD, "Form Select (HTML 2.0)", 200, 60, false,
         "A selection list: <SELECT> and </SELECT> around the selection, which holds its options.",
         {CheckBox(IdMultiple, "Multiple allowed").Help("Lets the user choose more than one option."),
          Edit(IdName, "Name:").Width(110).Help("The name the choice is sent under (required)."),
          Edit(IdNumberShown, "Number shown:")
              .Help("How many options are visible at once; leave it empty for a drop-down list.")});
-    return t;
 }
 
 void CFormSelectDialog::DoDataExchange(CDataExchange& dx) {
@@ -204,15 +195,14 @@ void CFormSelectDialog::DoDataExchange(CDataExchange& dx) {
     DDX_OptionalNumber(dx, IdNumberShown, m_strNumberShown);
 }
 
-const DialogTemplate& CFormOptionDialog::TemplateData() {
-    static const DialogTemplate t = MakeDialogTemplate(
+DialogTemplate CFormOptionDialog::MakeTemplate() {
+    return MakeDialogTemplate(
         IDD, "Form Select Option (HTML 2.0)", 200, 45, false,
         "An option of a selection list: <OPTION> in front of the selection, which is its text.",
         {CheckBox(IdSelected, "Selected").Help("The option starts chosen."),
          Edit(IdValue, "Value:")
              .Width(110)
              .Help("What is sent when the option is chosen; leave it empty to send its text.")});
-    return t;
 }
 
 void CFormOptionDialog::DoDataExchange(CDataExchange& dx) {
@@ -220,15 +210,14 @@ void CFormOptionDialog::DoDataExchange(CDataExchange& dx) {
     DDX_Text(dx, IdValue, m_strValue);
 }
 
-const DialogTemplate& CFormTextAreaDialog::TemplateData() {
-    static const DialogTemplate t = MakeDialogTemplate(
+DialogTemplate CFormTextAreaDialog::MakeTemplate() {
+    return MakeDialogTemplate(
         IDD, "Form TextArea (HTML 2.0)", 200, 60, false,
         "A multi-line text field: <TEXTAREA> and </TEXTAREA> around the selection, which is its initial "
         "text.",
         {Edit(IdRows, "Num of rows:").Help("How many lines are visible, 1 to 99999."),
          Edit(IdColumns, "Num of cols:").Help("How many characters a line shows, 1 to 99999."),
          Edit(IdName, "Name:").Width(110).Help("The name the text is sent under (required).")});
-    return t;
 }
 
 void CFormTextAreaDialog::DoDataExchange(CDataExchange& dx) {

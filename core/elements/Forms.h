@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "core/dialogs/Dialog.h"
+#include "core/dialogs/DialogBase.h"
 #include "core/elements/ElementServices.h"
 
 namespace razo {
@@ -37,11 +37,11 @@ enum Control : int {
 };
 } // namespace forms
 
-class CFormDialog : public CDialog {
+class CFormDialog : public DialogBase<CFormDialog> {
 public:
+    CFormDialog() = default;
     enum { IDD = 168 };
-    static const DialogTemplate& TemplateData();
-    CFormDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strEncodeType;
@@ -49,26 +49,24 @@ public:
     std::string m_strFormUrl;
 
 protected:
-    explicit CFormDialog(const DialogTemplate& dialogTemplate) : CDialog(dialogTemplate) {}
+    explicit CFormDialog(const DialogTemplate& shown) : DialogBase(shown) {}
 };
 
 // The form with a target frame.
-class CFormNetscapeDialog : public CFormDialog {
+class CFormNetscapeDialog : public DialogBase<CFormNetscapeDialog, CFormDialog> {
 public:
     enum { IDD = 217 };
-    static const DialogTemplate& TemplateData();
-    CFormNetscapeDialog() : CFormDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strTarget;
 };
 
 // The input type decides which of the other fields apply; the rest are greyed.
-class CFormInputDialog : public CDialog {
+class CFormInputDialog : public DialogBase<CFormInputDialog> {
 public:
     enum { IDD = 170 };
-    static const DialogTemplate& TemplateData();
-    CFormInputDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
     void OnFieldChanged(int id, DialogHost& host) override;
 
@@ -82,11 +80,10 @@ public:
     std::string m_strName;
 };
 
-class CFormSelectDialog : public CDialog {
+class CFormSelectDialog : public DialogBase<CFormSelectDialog> {
 public:
     enum { IDD = 171 };
-    static const DialogTemplate& TemplateData();
-    CFormSelectDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     int m_bMultiple = 0;
@@ -94,22 +91,20 @@ public:
     std::string m_strNumberShown;
 };
 
-class CFormOptionDialog : public CDialog {
+class CFormOptionDialog : public DialogBase<CFormOptionDialog> {
 public:
     enum { IDD = 172 };
-    static const DialogTemplate& TemplateData();
-    CFormOptionDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     int m_bSelected = 0;
     std::string m_strValue;
 };
 
-class CFormTextAreaDialog : public CDialog {
+class CFormTextAreaDialog : public DialogBase<CFormTextAreaDialog> {
 public:
     enum { IDD = 173 };
-    static const DialogTemplate& TemplateData();
-    CFormTextAreaDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strRows;

@@ -6,6 +6,7 @@
 #include "core/dialogs/DialogHost.h"
 #include "core/dialogs/FieldAccess.h"
 #include "core/dialogs/UrlHistory.h"
+#include "core/elements/ElementFields.h"
 #include "core/elements/ElementRegistry.h"
 #include "core/elements/Markup.h"
 #include "core/resources/CommandIds.h"
@@ -15,8 +16,6 @@ namespace razo {
 namespace {
 
 using namespace frames;
-
-constexpr int MaxUrlChars = 1024;
 
 // Runs the size sub-dialog and appends its entry to the list in field `id`; Cancel changes nothing.
 void AddFrameSize(DialogHost& host, int id) {
@@ -34,8 +33,8 @@ void AppendFrameSize(FieldAccess& fields, int id, const std::string& entry) {
     fields.SetText(id, list + entry);
 }
 
-const DialogTemplate& CFramesetDialog::TemplateData() {
-    static const DialogTemplate t = MakeDialogTemplate(
+DialogTemplate CFramesetDialog::MakeTemplate() {
+    return MakeDialogTemplate(
         IDD, "Frameset (Netscape)", 230, 50, false,
         "A frameset: <FRAMESET> and </FRAMESET> around the selection, which holds its frames.",
         {Edit(IdRows, "Row info:")
@@ -49,7 +48,6 @@ const DialogTemplate& CFramesetDialog::TemplateData() {
                    "one "
                    "column."),
          PushButton(IdAddColumn, "Add &Col").Beside().Help("Asks for the size of one more column.")});
-    return t;
 }
 
 void CFramesetDialog::DoDataExchange(CDataExchange& dx) {
@@ -64,23 +62,19 @@ void CFramesetDialog::OnFieldChanged(int id, DialogHost& host) {
         AddFrameSize(host, IdColumns);
 }
 
-const DialogTemplate& CAddFrameSizeDialog::TemplateData() {
-    static const DialogTemplate t = [] {
-        DialogTemplate made = MakeDialogTemplate(
-            IDD, "Add Frame Row/Column", 170, 95, false, "",
-            {Edit(IdValue, "Value:").Help("The size; Remaining space needs none."),
-             GroupBox("Select a row/col size type:", 4),
-             RadioButton(IdPercentage, "Percentage")
-                 .GroupStart()
-                 .Help("A share of the window, 0 to 100 per cent (written 30%)."),
-             RadioButton(IdRelative, "Relative")
-                 .Help("A share of the space left over, by weight (written 2*)."),
-             RadioButton(IdAbsolute, "Absolute pixel value").Help("A size in pixels (written 120)."),
-             RadioButton(IdRemaining, "Remaining space").Help("Whatever space is left (written *).")});
-        made.confirms = "OK adds the size to the end of the row or column list of the Frameset dialog.";
-        return made;
-    }();
-    return t;
+DialogTemplate CAddFrameSizeDialog::MakeTemplate() {
+    DialogTemplate made = MakeDialogTemplate(
+        IDD, "Add Frame Row/Column", 170, 95, false, "",
+        {Edit(IdValue, "Value:").Help("The size; Remaining space needs none."),
+         GroupBox("Select a row/col size type:", 4),
+         RadioButton(IdPercentage, "Percentage")
+             .GroupStart()
+             .Help("A share of the window, 0 to 100 per cent (written 30%)."),
+         RadioButton(IdRelative, "Relative").Help("A share of the space left over, by weight (written 2*)."),
+         RadioButton(IdAbsolute, "Absolute pixel value").Help("A size in pixels (written 120)."),
+         RadioButton(IdRemaining, "Remaining space").Help("Whatever space is left (written *).")});
+    made.confirms = "OK adds the size to the end of the row or column list of the Frameset dialog.";
+    return made;
 }
 
 void CAddFrameSizeDialog::DoDataExchange(CDataExchange& dx) {
@@ -120,8 +114,8 @@ std::string CAddFrameSizeDialog::Entry() const {
     }
 }
 
-const DialogTemplate& CFrameDialog::TemplateData() {
-    static const DialogTemplate t = MakeDialogTemplate(
+DialogTemplate CFrameDialog::MakeTemplate() {
+    return MakeDialogTemplate(
         IDD, "Frame (Netscape)", 260, 110, false, "A frame <FRAME> in front of the selection.",
         {Edit(IdName, "Name:").Width(110).Help("The name links and forms use to show a page in this frame."),
          CheckBox(IdNoResize, "No Resize").Help("Stops the user from dragging the frame's borders."),
@@ -134,14 +128,12 @@ const DialogTemplate& CFrameDialog::TemplateData() {
          Edit(IdMarginHeight, "Margin height in pixels:").Help("Space above and below the frame's contents."),
          Edit(IdMarginWidth, "Margin width in pixels:")
              .Help("Space left and right of the frame's contents.")});
-    return t;
 }
 
 void CFrameDialog::DoDataExchange(CDataExchange& dx) {
     DDX_Text(dx, IdName, m_strName);
     DDX_Check(dx, IdNoResize, m_bNoResize);
-    DDX_CBString(dx, IdSource, m_strSource);
-    DDV_MaxChars(dx, m_strSource, MaxUrlChars);
+    DDX_OptionalUrl(dx, IdSource, m_strSource);
     DDX_CBString(dx, IdScrolling, m_strScrolling);
     DDX_OptionalNumber(dx, IdMarginHeight, m_strMarginHeight);
     DDX_OptionalNumber(dx, IdMarginWidth, m_strMarginWidth);

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "core/dialogs/Dialog.h"
+#include "core/dialogs/DialogBase.h"
 #include "core/elements/ElementServices.h"
 
 namespace razo {
@@ -35,11 +35,10 @@ enum Control : int {
 } // namespace frames
 
 // Add Row and Add Col append one size entry at a time to the row and column lists.
-class CFramesetDialog : public CDialog {
+class CFramesetDialog : public DialogBase<CFramesetDialog> {
 public:
     enum { IDD = 212 };
-    static const DialogTemplate& TemplateData();
-    CFramesetDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
     void OnFieldChanged(int id, DialogHost& host) override;
 
@@ -47,12 +46,11 @@ public:
     std::string m_strRows;
 };
 
-class CAddFrameSizeDialog : public CDialog {
+class CAddFrameSizeDialog : public DialogBase<CAddFrameSizeDialog> {
 public:
     enum { IDD = 214 };
     enum SizeType { Percentage, Relative, Absolute, Remaining };
-    static const DialogTemplate& TemplateData();
-    CAddFrameSizeDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
     // The entry for the row or column list: "30%", "2*", "120" or "*".
     std::string Entry() const;
@@ -61,11 +59,10 @@ public:
     int m_nType = -1; // a SizeType, -1 for none
 };
 
-class CFrameDialog : public CDialog {
+class CFrameDialog : public DialogBase<CFrameDialog> {
 public:
     enum { IDD = 213 };
-    static const DialogTemplate& TemplateData();
-    CFrameDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strName;

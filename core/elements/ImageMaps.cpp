@@ -8,6 +8,7 @@
 #include "core/dialogs/DialogHost.h"
 #include "core/dialogs/FieldAccess.h"
 #include "core/dialogs/UrlHistory.h"
+#include "core/elements/ElementFields.h"
 #include "core/elements/ElementRegistry.h"
 #include "core/elements/Markup.h"
 #include "core/resources/CommandIds.h"
@@ -18,7 +19,6 @@ namespace {
 
 using namespace maps;
 
-constexpr int MaxUrlChars = 1024;
 constexpr const char* FillsCoords = "OK puts the coordinates into the Coords field of the Area dialog.";
 
 bool IsCoordsCharacter(char c) {
@@ -110,28 +110,25 @@ const char* PolygonCoordsProblem(const std::string& coords) {
     return nullptr;
 }
 
-const DialogTemplate& CMapDialog::TemplateData() {
-    static const DialogTemplate t = MakeDialogTemplate(
+DialogTemplate CMapDialog::MakeTemplate() {
+    return MakeDialogTemplate(
         IDD, "Map (HTML3.2/Netscape/Microsoft)", 200, 40, false,
         "A client-side image map: <MAP> and </MAP> around the selection, which holds its areas.",
         {Edit(IdName, "Name:").Width(110).Help("The name an image's USEMAP refers to (required).")});
-    return t;
 }
 
 void CMapDialog::DoDataExchange(CDataExchange& dx) {
     DDX_RequiredText(dx, IdName, m_strName);
 }
 
-const DialogTemplate& CAreaDialog::TemplateData() {
-    static const DialogTemplate t = MakeDialogTemplate(
-        IDD, "Area (HTML 3.2/Microsoft)", 260, 90, false,
-        "An area of a client-side image map: <AREA> in front of the selection.", AreaControls(false));
-    return t;
+DialogTemplate CAreaDialog::MakeTemplate() {
+    return MakeDialogTemplate(IDD, "Area (HTML 3.2/Microsoft)", 260, 90, false,
+                              "An area of a client-side image map: <AREA> in front of the selection.",
+                              AreaControls(false));
 }
 
 void CAreaDialog::DoDataExchange(CDataExchange& dx) {
-    DDX_CBString(dx, IdUrl, m_strUrl);
-    DDV_MaxChars(dx, m_strUrl, MaxUrlChars);
+    DDX_OptionalUrl(dx, IdUrl, m_strUrl);
     DDX_Check(dx, IdNoHref, m_bNoHref);
     ExchangeShapeAndCoords(dx);
 }
@@ -148,32 +145,28 @@ void CAreaDialog::OnFieldChanged(int id, DialogHost& host) {
         EnterCoords(host);
 }
 
-const DialogTemplate& CAreaNetscapeDialog::TemplateData() {
-    static const DialogTemplate t = MakeDialogTemplate(
+DialogTemplate CAreaNetscapeDialog::MakeTemplate() {
+    return MakeDialogTemplate(
         IDD, "Area (Netscape)", 260, 105, false,
         "An area of a client-side image map that can open its link in another frame: <AREA> in front of the "
         "selection.",
         AreaControls(true));
-    return t;
 }
 
 void CAreaNetscapeDialog::DoDataExchange(CDataExchange& dx) {
-    DDX_CBString(dx, IdUrl, m_strUrl);
-    DDV_MaxChars(dx, m_strUrl, MaxUrlChars);
+    DDX_OptionalUrl(dx, IdUrl, m_strUrl);
     DDX_Check(dx, IdNoHref, m_bNoHref);
     DDX_CBString(dx, IdTarget, m_strTarget);
     ExchangeShapeAndCoords(dx);
 }
 
-const DialogTemplate& CCircleCoordsDialog::TemplateData() {
-    static const DialogTemplate t =
-        CoordsTemplate(IDD, "Circle Coords", 60,
-                       {Edit(IdCentreX, "CentreX:")
-                            .Help("The x coordinate of the centre, in pixels from the image's left edge."),
-                        Edit(IdCentreY, "CentreY:")
-                            .Help("The y coordinate of the centre, in pixels from the image's top edge."),
-                        Edit(IdRadius, "Radius:").Help("The radius in pixels.")});
-    return t;
+DialogTemplate CCircleCoordsDialog::MakeTemplate() {
+    return CoordsTemplate(IDD, "Circle Coords", 60,
+                          {Edit(IdCentreX, "CentreX:")
+                               .Help("The x coordinate of the centre, in pixels from the image's left edge."),
+                           Edit(IdCentreY, "CentreY:")
+                               .Help("The y coordinate of the centre, in pixels from the image's top edge."),
+                           Edit(IdRadius, "Radius:").Help("The radius in pixels.")});
 }
 
 void CCircleCoordsDialog::DoDataExchange(CDataExchange& dx) {
@@ -186,14 +179,13 @@ std::string CCircleCoordsDialog::Coords() const {
     return m_strCentreX + "," + m_strCentreY + "," + m_strRadius;
 }
 
-const DialogTemplate& CRectangleCoordsDialog::TemplateData() {
-    static const DialogTemplate t = CoordsTemplate(
+DialogTemplate CRectangleCoordsDialog::MakeTemplate() {
+    return CoordsTemplate(
         IDD, "Rectangle Coords", 75,
         {Edit(IdLeft, "Left:").Help("The left edge, in pixels from the image's left edge."),
          Edit(IdTop, "Top:").Help("The top edge, in pixels from the image's top edge."),
          Edit(IdRight, "Right:").Help("The right edge, in pixels from the image's left edge."),
          Edit(IdBottom, "Bottom:").Help("The bottom edge, in pixels from the image's top edge.")});
-    return t;
 }
 
 void CRectangleCoordsDialog::DoDataExchange(CDataExchange& dx) {
@@ -207,15 +199,13 @@ std::string CRectangleCoordsDialog::Coords() const {
     return m_strLeft + "," + m_strTop + "," + m_strRight + "," + m_strBottom;
 }
 
-const DialogTemplate& CPolygonCoordsDialog::TemplateData() {
-    static const DialogTemplate t =
-        CoordsTemplate(IDD, "Polygon Coords", 50,
-                       {Label("Enter x,y coords of polygon, seperated by commas:"),
-                        Edit(IdCoords, "")
-                            .Width(200)
-                            .Help("The corners of the polygon as x,y pairs, at least three, all numbers "
-                                  "separated by commas.")});
-    return t;
+DialogTemplate CPolygonCoordsDialog::MakeTemplate() {
+    return CoordsTemplate(IDD, "Polygon Coords", 50,
+                          {Label("Enter x,y coords of polygon, seperated by commas:"),
+                           Edit(IdCoords, "")
+                               .Width(200)
+                               .Help("The corners of the polygon as x,y pairs, at least three, all numbers "
+                                     "separated by commas.")});
 }
 
 void CPolygonCoordsDialog::DoDataExchange(CDataExchange& dx) {

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "core/dialogs/Dialog.h"
+#include "core/dialogs/DialogBase.h"
 #include "core/elements/ElementServices.h"
 
 namespace razo {
@@ -31,22 +31,21 @@ enum Control : int {
 };
 } // namespace maps
 
-class CMapDialog : public CDialog {
+class CMapDialog : public DialogBase<CMapDialog> {
 public:
     enum { IDD = 219 };
-    static const DialogTemplate& TemplateData();
-    CMapDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strName;
 };
 
 // "Enter Coords" composes the coords field with the sub-dialog of the chosen shape.
-class CAreaDialog : public CDialog {
+class CAreaDialog : public DialogBase<CAreaDialog> {
 public:
+    CAreaDialog() = default;
     enum { IDD = 224 };
-    static const DialogTemplate& TemplateData();
-    CAreaDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
     void OnFieldChanged(int id, DialogHost& host) override;
 
@@ -56,26 +55,24 @@ public:
     std::string m_strCoords;
 
 protected:
-    explicit CAreaDialog(const DialogTemplate& dialogTemplate) : CDialog(dialogTemplate) {}
+    explicit CAreaDialog(const DialogTemplate& shown) : DialogBase(shown) {}
     void ExchangeShapeAndCoords(CDataExchange& dx);
 };
 
 // The area with a target frame.
-class CAreaNetscapeDialog : public CAreaDialog {
+class CAreaNetscapeDialog : public DialogBase<CAreaNetscapeDialog, CAreaDialog> {
 public:
     enum { IDD = 220 };
-    static const DialogTemplate& TemplateData();
-    CAreaNetscapeDialog() : CAreaDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strTarget;
 };
 
-class CCircleCoordsDialog : public CDialog {
+class CCircleCoordsDialog : public DialogBase<CCircleCoordsDialog> {
 public:
     enum { IDD = 226 };
-    static const DialogTemplate& TemplateData();
-    CCircleCoordsDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
     // "x,y,r" for the coords field.
     std::string Coords() const;
@@ -85,11 +82,10 @@ public:
     std::string m_strRadius;
 };
 
-class CRectangleCoordsDialog : public CDialog {
+class CRectangleCoordsDialog : public DialogBase<CRectangleCoordsDialog> {
 public:
     enum { IDD = 225 };
-    static const DialogTemplate& TemplateData();
-    CRectangleCoordsDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
     // "left,top,right,bottom" for the coords field.
     std::string Coords() const;
@@ -100,11 +96,10 @@ public:
     std::string m_strTop;
 };
 
-class CPolygonCoordsDialog : public CDialog {
+class CPolygonCoordsDialog : public DialogBase<CPolygonCoordsDialog> {
 public:
     enum { IDD = 227 };
-    static const DialogTemplate& TemplateData();
-    CPolygonCoordsDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
     std::string Coords() const { return m_strCoords; }
 

@@ -3,6 +3,7 @@
 #include "core/dialogs/DataExchange.h"
 #include "core/dialogs/UrlHistory.h"
 #include "core/elements/ElementCommand.h"
+#include "core/elements/ElementFields.h"
 #include "core/elements/ElementRegistry.h"
 #include "core/elements/Markup.h"
 #include "core/resources/CommandIds.h"
@@ -12,8 +13,6 @@ namespace razo {
 namespace {
 
 using namespace images;
-
-constexpr int MaxUrlChars = 1024;
 
 ControlTemplate SourceField() {
     return UrlCombo(IdSrc, "Image src:")
@@ -31,9 +30,8 @@ ControlTemplate AltField() {
 }
 
 ControlTemplate AlignList(std::vector<std::string> entries) {
-    return ListCombo(IdAlign, "Alignment:", std::move(entries))
-        .Sorted()
-        .Help("How the image sits in the line of text around it.");
+    return Alignment(IdAlign, "Alignment:", std::move(entries),
+                     "How the image sits in the line of text around it.");
 }
 
 ControlTemplate IsMapBox() {
@@ -66,16 +64,6 @@ std::vector<ControlTemplate> SizeFields(bool withBorder) {
     return fields;
 }
 
-void ExchangeSource(CDataExchange& dx, std::string& value) {
-    DDX_RequiredText(dx, IdSrc, value);
-    DDV_TextLength(dx, value, MaxUrlChars);
-}
-
-void ExchangeOptionalUrl(CDataExchange& dx, int id, std::string& value) {
-    DDX_CBString(dx, id, value);
-    DDV_MaxChars(dx, value, MaxUrlChars);
-}
-
 // " NAME=\"url\"" with the URL relative to the document; nothing, and nothing remembered, for an
 // empty field.
 std::string UrlAttribute(const char* name, const std::string& url, const BuildContext& context) {
@@ -106,28 +94,25 @@ template <class Dialog> void AddSizes(Tag& tag, const Dialog& dialog, const Buil
 
 } // namespace
 
-const DialogTemplate& CInlineImageDialog::TemplateData() {
-    static const DialogTemplate t = [] {
-        std::vector<ControlTemplate> controls = {SourceField(), SourceBrowse(), AltField(),
-                                                 AlignList({"top", "middle", "bottom", "left", "right"}),
-                                                 IsMapBox()};
-        for (const auto& field : SizeFields(true))
-            controls.push_back(field.Expanded());
-        controls.push_back(GroupBox("Image Map settings:", 2).Expanded());
-        controls.push_back(MapField(IdMapUrl).Expanded());
-        controls.push_back(MapBrowse(IdBrowseMap, IdMapUrl).Expanded());
-        return MakeDialogTemplate(IDD, "Inline Image", 262, 150, true,
-                                  "An image tag <IMG> in front of the selection.", std::move(controls));
-    }();
-    return t;
+DialogTemplate CInlineImageDialog::MakeTemplate() {
+    std::vector<ControlTemplate> controls = {SourceField(), SourceBrowse(), AltField(),
+                                             AlignList({"top", "middle", "bottom", "left", "right"}),
+                                             IsMapBox()};
+    for (const auto& field : SizeFields(true))
+        controls.push_back(field.Expanded());
+    controls.push_back(GroupBox("Image Map settings:", 2).Expanded());
+    controls.push_back(MapField(IdMapUrl).Expanded());
+    controls.push_back(MapBrowse(IdBrowseMap, IdMapUrl).Expanded());
+    return MakeDialogTemplate(IDD, "Inline Image", 262, 150, true,
+                              "An image tag <IMG> in front of the selection.", std::move(controls));
 }
 
 void CInlineImageDialog::DoDataExchange(CDataExchange& dx) {
     DDX_CBString(dx, IdAlign, m_strAlign);
     DDX_Text(dx, IdAlt, m_strAlt);
     DDX_Check(dx, IdIsMap, m_bIsMap);
-    ExchangeSource(dx, m_strSrc);
-    ExchangeOptionalUrl(dx, IdMapUrl, m_strMapURL);
+    DDX_RequiredUrl(dx, IdSrc, m_strSrc);
+    DDX_OptionalUrl(dx, IdMapUrl, m_strMapURL);
     DDX_OptionalNumber(dx, IdBorder, m_strBorder);
     DDX_OptionalNumber(dx, IdHeight, m_strHeight);
     DDX_OptionalNumber(dx, IdHSpace, m_strHSpace);
@@ -135,21 +120,18 @@ void CInlineImageDialog::DoDataExchange(CDataExchange& dx) {
     DDX_OptionalNumber(dx, IdWidth, m_strWidth);
 }
 
-const DialogTemplate& CInlineImageNetscapeDialog::TemplateData() {
-    static const DialogTemplate t = [] {
-        std::vector<ControlTemplate> controls = {SourceField(), SourceBrowse(), AltField(),
-                                                 AlignList({"left", "right", "top", "toptext", "middle",
-                                                            "absmiddle", "baseline", "bottom", "absbottom"})};
-        for (const auto& field : SizeFields(true))
-            controls.push_back(field);
-        controls.push_back(GroupBox("Image Map settings:", 3));
-        controls.push_back(IsMapBox());
-        controls.push_back(MapField(IdMapUrl));
-        controls.push_back(MapBrowse(IdBrowseMap, IdMapUrl));
-        return MakeDialogTemplate(IDD, "Inline Image (Netscape)", 262, 170, false,
-                                  "An image tag <IMG> in front of the selection.", std::move(controls));
-    }();
-    return t;
+DialogTemplate CInlineImageNetscapeDialog::MakeTemplate() {
+    std::vector<ControlTemplate> controls = {SourceField(), SourceBrowse(), AltField(),
+                                             AlignList({"left", "right", "top", "toptext", "middle",
+                                                        "absmiddle", "baseline", "bottom", "absbottom"})};
+    for (const auto& field : SizeFields(true))
+        controls.push_back(field);
+    controls.push_back(GroupBox("Image Map settings:", 3));
+    controls.push_back(IsMapBox());
+    controls.push_back(MapField(IdMapUrl));
+    controls.push_back(MapBrowse(IdBrowseMap, IdMapUrl));
+    return MakeDialogTemplate(IDD, "Inline Image (Netscape)", 262, 170, false,
+                              "An image tag <IMG> in front of the selection.", std::move(controls));
 }
 
 void CInlineImageNetscapeDialog::DoDataExchange(CDataExchange& dx) {
@@ -162,59 +144,53 @@ void CInlineImageNetscapeDialog::DoDataExchange(CDataExchange& dx) {
     DDX_OptionalNumber(dx, IdHSpace, m_strHSpace);
     DDX_OptionalNumber(dx, IdVSpace, m_strVSpace);
     DDX_OptionalNumber(dx, IdWidth, m_strWidth);
-    ExchangeSource(dx, m_strSrc);
-    ExchangeOptionalUrl(dx, IdMapUrl, m_strMapURL);
+    DDX_RequiredUrl(dx, IdSrc, m_strSrc);
+    DDX_OptionalUrl(dx, IdMapUrl, m_strMapURL);
 }
 
-const DialogTemplate& CInlineImageMicrosoftDialog::TemplateData() {
-    static const DialogTemplate t = [] {
-        std::vector<ControlTemplate> controls = {SourceField(), SourceBrowse(), AltField(),
-                                                 AlignList({"top", "middle", "bottom", "left", "right"})};
-        for (const auto& field : SizeFields(false))
-            controls.push_back(field);
-        controls.push_back(Edit(IdBorder, "Border width:")
-                               .Help("The width of the frame around the image, in pixels; 0 for none. "
-                                     "Written as typed."));
-        controls.push_back(GroupBox("Image Map settings:", 3));
-        controls.push_back(IsMapBox());
-        controls.push_back(MapField(IdMicrosoftMapUrl));
-        controls.push_back(MapBrowse(IdMicrosoftBrowseMap, IdMicrosoftMapUrl));
-        controls.push_back(GroupBox("Embedded Avi", 6));
-        controls.push_back(
-            UrlCombo(IdDynSrc, "Dynamic src:")
-                .Help("A video clip shown in place of the image; remembered for later dialogs."));
-        controls.push_back(BrowseButton(IdBrowseDynSrc, IdDynSrc, browse::LinkTitle, browse::VideoFilter)
-                               .Help("Picks a local video clip."));
-        controls.push_back(ListCombo(IdStart, "Start:", {"Fileopen", "Mouseover", "Fileopen,Mouseover"})
-                               .Sorted()
-                               .Help("When the clip starts: as the page opens, when the mouse is over it, or "
-                                     "both."));
-        controls.push_back(CheckBox(IdControls, "Controls").Help("Shows play controls under the clip."));
-        controls.push_back(Edit(IdLoop, "Loop times:").Help("How often the clip plays."));
-        controls.push_back(CheckBox(IdInfiniteLoop, "Infinite loop")
-                               .Beside()
-                               .Help("Plays the clip until the page is left."));
-        return MakeDialogTemplate(
-            IDD, "Inline Image (Microsoft)", 262, 230, false,
-            "An image tag <IMG> in front of the selection, optionally with a video clip.",
-            std::move(controls));
-    }();
-    return t;
+DialogTemplate CInlineImageMicrosoftDialog::MakeTemplate() {
+    std::vector<ControlTemplate> controls = {SourceField(), SourceBrowse(), AltField(),
+                                             AlignList({"top", "middle", "bottom", "left", "right"})};
+    for (const auto& field : SizeFields(false))
+        controls.push_back(field);
+    controls.push_back(Edit(IdBorder, "Border width:")
+                           .Help("The width of the frame around the image, in pixels; 0 for none. "
+                                 "Written as typed."));
+    controls.push_back(GroupBox("Image Map settings:", 3));
+    controls.push_back(IsMapBox());
+    controls.push_back(MapField(IdMicrosoftMapUrl));
+    controls.push_back(MapBrowse(IdMicrosoftBrowseMap, IdMicrosoftMapUrl));
+    controls.push_back(GroupBox("Embedded Avi", 6));
+    controls.push_back(UrlCombo(IdDynSrc, "Dynamic src:")
+                           .Help("A video clip shown in place of the image; remembered for later dialogs."));
+    controls.push_back(BrowseButton(IdBrowseDynSrc, IdDynSrc, browse::LinkTitle, browse::VideoFilter)
+                           .Help("Picks a local video clip."));
+    controls.push_back(ListCombo(IdStart, "Start:", {"Fileopen", "Mouseover", "Fileopen,Mouseover"})
+                           .Sorted()
+                           .Help("When the clip starts: as the page opens, when the mouse is over it, or "
+                                 "both."));
+    controls.push_back(CheckBox(IdControls, "Controls").Help("Shows play controls under the clip."));
+    controls.push_back(Edit(IdLoop, "Loop times:").Help("How often the clip plays."));
+    controls.push_back(
+        CheckBox(IdInfiniteLoop, "Infinite loop").Beside().Help("Plays the clip until the page is left."));
+    return MakeDialogTemplate(IDD, "Inline Image (Microsoft)", 262, 230, false,
+                              "An image tag <IMG> in front of the selection, optionally with a video clip.",
+                              std::move(controls));
 }
 
 void CInlineImageMicrosoftDialog::DoDataExchange(CDataExchange& dx) {
     DDX_CBString(dx, IdAlign, m_strAlign);
     DDX_Text(dx, IdAlt, m_strAlt);
     DDX_Check(dx, IdControls, m_bControls);
-    ExchangeOptionalUrl(dx, IdDynSrc, m_strDynSrc);
+    DDX_OptionalUrl(dx, IdDynSrc, m_strDynSrc);
     DDX_Check(dx, IdIsMap, m_bIsMap);
     DDX_Check(dx, IdInfiniteLoop, m_bInfiniteLoop);
     DDX_CBString(dx, IdStart, m_strStart);
-    ExchangeSource(dx, m_strSrc);
+    DDX_RequiredUrl(dx, IdSrc, m_strSrc);
     DDX_OptionalNumber(dx, IdHeight, m_strHeight);
     DDX_OptionalNumber(dx, IdWidth, m_strWidth);
     DDX_OptionalNumber(dx, IdLoop, m_strLoop);
-    ExchangeOptionalUrl(dx, IdMicrosoftMapUrl, m_strMapURL);
+    DDX_OptionalUrl(dx, IdMicrosoftMapUrl, m_strMapURL);
     DDX_Text(dx, IdBorder, m_strBorder);
     DDX_OptionalNumber(dx, IdHSpace, m_strHSpace);
     DDX_OptionalNumber(dx, IdVSpace, m_strVSpace);

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "core/dialogs/Dialog.h"
+#include "core/dialogs/DialogBase.h"
 #include "core/dialogs/ExpandDialog.h"
 #include "core/elements/ElementServices.h"
 
@@ -39,11 +39,11 @@ enum Control : int {
 } // namespace images
 
 // Width, height, spacing, border and the map URL belong to the HTML 3.2 part.
-class CInlineImageDialog : public CExpandDialog {
+class CInlineImageDialog : public DialogBase<CInlineImageDialog, CExpandDialog> {
 public:
     enum { IDD = 160 };
-    static const DialogTemplate& TemplateData();
-    explicit CInlineImageDialog(IniProfile& profile) : CExpandDialog(TemplateData(), profile) {}
+    static DialogTemplate MakeTemplate();
+    using DialogBase::DialogBase;
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strSrc;
@@ -58,11 +58,10 @@ public:
     std::string m_strMapURL;
 };
 
-class CInlineImageNetscapeDialog : public CDialog {
+class CInlineImageNetscapeDialog : public DialogBase<CInlineImageNetscapeDialog> {
 public:
     enum { IDD = 161 };
-    static const DialogTemplate& TemplateData();
-    CInlineImageNetscapeDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strSrc;
@@ -77,11 +76,10 @@ public:
     std::string m_strMapURL;
 };
 
-class CInlineImageMicrosoftDialog : public CDialog {
+class CInlineImageMicrosoftDialog : public DialogBase<CInlineImageMicrosoftDialog> {
 public:
     enum { IDD = 193 };
-    static const DialogTemplate& TemplateData();
-    CInlineImageMicrosoftDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strSrc;

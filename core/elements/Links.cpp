@@ -3,6 +3,7 @@
 #include "core/dialogs/DataExchange.h"
 #include "core/dialogs/UrlHistory.h"
 #include "core/elements/ElementCommand.h"
+#include "core/elements/ElementFields.h"
 #include "core/elements/ElementRegistry.h"
 #include "core/elements/Markup.h"
 #include "core/resources/CommandIds.h"
@@ -13,8 +14,6 @@ namespace razo {
 namespace {
 
 using namespace links;
-
-constexpr int MaxUrlChars = 1024;
 
 const std::vector<std::string> LinkTypes = {"Banner", "Bookmark", "Copyright", "Glossary",   "Help", "Home",
                                             "Index",  "Next",     "Previous",  "StyleSheet", "ToC",  "Up"};
@@ -61,11 +60,6 @@ std::vector<ControlTemplate> LinkControls(bool withTarget) {
     return controls;
 }
 
-void ExchangeRequiredUrl(CDataExchange& dx, int id, std::string& value) {
-    DDX_RequiredText(dx, id, value);
-    DDV_TextLength(dx, value, MaxUrlChars);
-}
-
 // HREF, NAME, TITLE, REL and REV as a link and a LINK element write them.
 template <class Dialog>
 Tag LinkStart(const char* element, const Dialog& dialog, const BuildContext& context) {
@@ -80,13 +74,11 @@ Tag LinkStart(const char* element, const Dialog& dialog, const BuildContext& con
 
 } // namespace
 
-const DialogTemplate& CHypertextLinkDialog::TemplateData() {
-    static const DialogTemplate t =
-        MakeDialogTemplate(IDD, "Hypertext Link (HTML 2.0)", 263, 78, false,
-                           "A link: <A HREF=...> and </A> around the selection. The Link command of the "
-                           "head tags shows the same dialog and inserts a <LINK> line in front of it.",
-                           LinkControls(false));
-    return t;
+DialogTemplate CHypertextLinkDialog::MakeTemplate() {
+    return MakeDialogTemplate(IDD, "Hypertext Link (HTML 2.0)", 263, 78, false,
+                              "A link: <A HREF=...> and </A> around the selection. The Link command of the "
+                              "head tags shows the same dialog and inserts a <LINK> line in front of it.",
+                              LinkControls(false));
 }
 
 void CHypertextLinkDialog::DoDataExchange(CDataExchange& dx) {
@@ -94,15 +86,14 @@ void CHypertextLinkDialog::DoDataExchange(CDataExchange& dx) {
     DDX_CBString(dx, IdRel, m_strRel);
     DDX_CBString(dx, IdRev, m_strRev);
     DDX_Text(dx, IdTitle, m_strTitle);
-    ExchangeRequiredUrl(dx, IdUrl, m_strURL);
+    DDX_RequiredUrl(dx, IdUrl, m_strURL);
 }
 
-const DialogTemplate& CHypertextLinkNetscapeDialog::TemplateData() {
-    static const DialogTemplate t = MakeDialogTemplate(
+DialogTemplate CHypertextLinkNetscapeDialog::MakeTemplate() {
+    return MakeDialogTemplate(
         IDD, "Hypertext Link (Netscape)", 262, 90, false,
         "A link: <A HREF=...> and </A> around the selection, with the window or frame it opens in.",
         LinkControls(true));
-    return t;
 }
 
 void CHypertextLinkNetscapeDialog::DoDataExchange(CDataExchange& dx) {
@@ -111,84 +102,79 @@ void CHypertextLinkNetscapeDialog::DoDataExchange(CDataExchange& dx) {
     DDX_CBString(dx, IdRel, m_strRel);
     DDX_Text(dx, IdName, m_strName);
     DDX_Text(dx, IdTitle, m_strTitle);
-    ExchangeRequiredUrl(dx, IdUrl, m_strURL);
+    DDX_RequiredUrl(dx, IdUrl, m_strURL);
 }
 
-const DialogTemplate& CAnchorDialog::TemplateData() {
-    static const DialogTemplate t =
-        MakeDialogTemplate(IDD, "Hypertext Anchor (HTML 2.0)", 171, 41, false,
-                           "A named anchor: <A NAME=...> and </A> around the selection.",
-                           {Edit(IdName, "Anchor name:")
-                                .Width(110)
-                                .Help("The name links use to point at this place, after a # in their URL.")});
-    return t;
+DialogTemplate CAnchorDialog::MakeTemplate() {
+    return MakeDialogTemplate(
+        IDD, "Hypertext Anchor (HTML 2.0)", 171, 41, false,
+        "A named anchor: <A NAME=...> and </A> around the selection.",
+        {Edit(IdName, "Anchor name:")
+             .Width(110)
+             .Help("The name links use to point at this place, after a # in their URL.")});
 }
 
 void CAnchorDialog::DoDataExchange(CDataExchange& dx) {
     DDX_RequiredText(dx, IdName, m_strAnchorName);
 }
 
-const DialogTemplate& CDocumentBaseDialog::TemplateData() {
-    static const DialogTemplate t = MakeDialogTemplate(
+DialogTemplate CDocumentBaseDialog::MakeTemplate() {
+    return MakeDialogTemplate(
         IDD, "Document Base (HTML 2.0)", 237, 42, false, "A <BASE HREF=...> line in front of the selection.",
         {UrlField("Document URL:", "The URL relative references in this document start from. It is "
                                    "written exactly as entered and remembered for later dialogs."),
          UrlBrowse()});
-    return t;
 }
 
 void CDocumentBaseDialog::DoDataExchange(CDataExchange& dx) {
-    ExchangeRequiredUrl(dx, IdUrl, m_strURL);
+    DDX_RequiredUrl(dx, IdUrl, m_strURL);
 }
 
-const DialogTemplate& CDocumentBaseNetscapeDialog::TemplateData() {
-    static const DialogTemplate t = MakeDialogTemplate(
+DialogTemplate CDocumentBaseNetscapeDialog::MakeTemplate() {
+    return MakeDialogTemplate(
         IDD, "Document Base (Netscape)", 237, 61, false,
         "A <BASE HREF=...> tag in front of the selection, with the default window or frame of its links.",
         {UrlField("Document URL:", "The URL relative references in this document start from. It is "
                                    "written exactly as entered and remembered for later dialogs."),
          UrlBrowse(), TargetList()});
-    return t;
 }
 
 void CDocumentBaseNetscapeDialog::DoDataExchange(CDataExchange& dx) {
     DDX_CBString(dx, IdTarget, m_strTarget);
-    ExchangeRequiredUrl(dx, IdUrl, m_strURL);
+    DDX_RequiredUrl(dx, IdUrl, m_strURL);
 }
 
-const DialogTemplate& CMetaDialog::TemplateData() {
-    static const DialogTemplate t = MakeDialogTemplate(
+DialogTemplate CMetaDialog::MakeTemplate() {
+    return MakeDialogTemplate(
         IDD, "Meta Information (HTML 2.0)", 172, 76, false, "A <META> tag in front of the selection.",
         {Edit(IdHttpEquiv, "HTTP equivalent:")
              .Width(100)
              .Help("The HTTP header this tag stands for, such as Refresh."),
          Edit(IdName, "Name:").Width(100).Help("The name of the information, such as keywords or author."),
          Edit(IdContent, "Content:").Width(150).Help("The value itself; it must be given.")});
-    return t;
 }
 
 void CMetaDialog::DoDataExchange(CDataExchange& dx) {
     DDX_Text(dx, IdHttpEquiv, m_strHttpEquiv);
     DDX_Text(dx, IdName, m_strName);
-    ExchangeRequiredUrl(dx, IdContent, m_strContent);
+    DDX_RequiredUrl(dx, IdContent, m_strContent);
 }
 
-const DialogTemplate& CIsIndexDialog::TemplateData() {
-    static const DialogTemplate t = MakeDialogTemplate(
+DialogTemplate CIsIndexDialog::MakeTemplate() {
+    return MakeDialogTemplate(
         IDD, "IsIndex (HTML 2.0)", 171, 38, false, "An <ISINDEX> tag in front of the selection.",
         {Edit(IdPrompt, "Prompt:")
              .Width(130)
              .Help("The text shown in front of the search field; leave it empty for the "
                    "browser's own.")});
-    return t;
 }
 
 void CIsIndexDialog::DoDataExchange(CDataExchange& dx) {
     DDX_Text(dx, IdPrompt, m_strPrompt);
 }
 
-const DialogTemplate& CStyleDialog::TemplateData() {
-    static const DialogTemplate t = MakeDialogTemplate(
+DialogTemplate CStyleDialog::MakeTemplate() {
+    return MakeDialogTemplate(
         IDD, "Style (HTML 3.2)", 252, 41, false,
         "<STYLE NOTATION=...> and </STYLE> around the selection; nothing when no style language is chosen.",
         {ListCombo(
@@ -196,19 +182,17 @@ const DialogTemplate& CStyleDialog::TemplateData() {
              {"IETF/RFC nnn/W3C Style Language//EN", "ISO/IEC 10179:1995//NOTATION DSSSL Style Language//EN"})
              .Sorted()
              .Help("The style sheet language of the enclosed rules.")});
-    return t;
 }
 
 void CStyleDialog::DoDataExchange(CDataExchange& dx) {
     DDX_CBString(dx, IdNotation, m_strNotation);
 }
 
-const DialogTemplate& CCommentDialog::TemplateData() {
-    static const DialogTemplate t = MakeDialogTemplate(
+DialogTemplate CCommentDialog::MakeTemplate() {
+    return MakeDialogTemplate(
         IDD, "Comment (HTML 2)", 171, 41, false,
         "A comment: <!-- and the text in front of the selection, --> after it.",
         {Edit(IdName, "Comment:").Width(130).Help("Text that goes into the comment; it may be left empty.")});
-    return t;
 }
 
 void CCommentDialog::DoDataExchange(CDataExchange& dx) {

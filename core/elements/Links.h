@@ -2,7 +2,7 @@
 #include <optional>
 #include <string>
 
-#include "core/dialogs/Dialog.h"
+#include "core/dialogs/DialogBase.h"
 #include "core/elements/ElementServices.h"
 
 namespace razo {
@@ -28,11 +28,10 @@ enum Control : int {
 } // namespace links
 
 // The hypertext link; the LINK element shows the same dialog.
-class CHypertextLinkDialog : public CDialog {
+class CHypertextLinkDialog : public DialogBase<CHypertextLinkDialog> {
 public:
     enum { IDD = 156 };
-    static const DialogTemplate& TemplateData();
-    CHypertextLinkDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strURL;
@@ -42,11 +41,10 @@ public:
     std::string m_strRev;
 };
 
-class CHypertextLinkNetscapeDialog : public CDialog {
+class CHypertextLinkNetscapeDialog : public DialogBase<CHypertextLinkNetscapeDialog> {
 public:
     enum { IDD = 216 };
-    static const DialogTemplate& TemplateData();
-    CHypertextLinkNetscapeDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strURL;
@@ -57,42 +55,38 @@ public:
     std::string m_strTarget;
 };
 
-class CAnchorDialog : public CDialog {
+class CAnchorDialog : public DialogBase<CAnchorDialog> {
 public:
     enum { IDD = 183 };
-    static const DialogTemplate& TemplateData();
-    CAnchorDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strAnchorName;
 };
 
-class CDocumentBaseDialog : public CDialog {
+class CDocumentBaseDialog : public DialogBase<CDocumentBaseDialog> {
 public:
     enum { IDD = 147 };
-    static const DialogTemplate& TemplateData();
-    CDocumentBaseDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strURL;
 };
 
-class CDocumentBaseNetscapeDialog : public CDialog {
+class CDocumentBaseNetscapeDialog : public DialogBase<CDocumentBaseNetscapeDialog> {
 public:
     enum { IDD = 215 };
-    static const DialogTemplate& TemplateData();
-    CDocumentBaseNetscapeDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strURL;
     std::string m_strTarget;
 };
 
-class CMetaDialog : public CDialog {
+class CMetaDialog : public DialogBase<CMetaDialog> {
 public:
     enum { IDD = 150 };
-    static const DialogTemplate& TemplateData();
-    CMetaDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strHttpEquiv;
@@ -100,31 +94,28 @@ public:
     std::string m_strContent;
 };
 
-class CIsIndexDialog : public CDialog {
+class CIsIndexDialog : public DialogBase<CIsIndexDialog> {
 public:
     enum { IDD = 149 };
-    static const DialogTemplate& TemplateData();
-    CIsIndexDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strPrompt;
 };
 
-class CStyleDialog : public CDialog {
+class CStyleDialog : public DialogBase<CStyleDialog> {
 public:
     enum { IDD = 144 };
-    static const DialogTemplate& TemplateData();
-    CStyleDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strNotation;
 };
 
-class CCommentDialog : public CDialog {
+class CCommentDialog : public DialogBase<CCommentDialog> {
 public:
     enum { IDD = 184 };
-    static const DialogTemplate& TemplateData();
-    CCommentDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strComment;

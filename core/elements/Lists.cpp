@@ -32,13 +32,12 @@ TagPair WrapList(const std::string& element, const std::string& attributes) {
 
 } // namespace
 
-const DialogTemplate& CUnorderedListDialog::TemplateData() {
-    static const DialogTemplate t = MakeDialogTemplate(
-        IDD, "Unordered List", 227, 58, true, "A bulleted list: <UL> and </UL> around the selection.",
-        {Compact(), ListCombo(IdListType, "Bullet type:", {"circle", "disc", "square"})
-                        .Expanded()
-                        .Help("The bullet shape every item gets.")});
-    return t;
+DialogTemplate CUnorderedListDialog::MakeTemplate() {
+    return MakeDialogTemplate(IDD, "Unordered List", 227, 58, true,
+                              "A bulleted list: <UL> and </UL> around the selection.",
+                              {Compact(), ListCombo(IdListType, "Bullet type:", {"circle", "disc", "square"})
+                                              .Expanded()
+                                              .Help("The bullet shape every item gets.")});
 }
 
 void CUnorderedListDialog::DoDataExchange(CDataExchange& dx) {
@@ -46,14 +45,13 @@ void CUnorderedListDialog::DoDataExchange(CDataExchange& dx) {
     DDX_CBString(dx, IdListType, m_strBulletType);
 }
 
-const DialogTemplate& COrderedListDialog::TemplateData() {
-    static const DialogTemplate t = MakeDialogTemplate(
+DialogTemplate COrderedListDialog::MakeTemplate() {
+    return MakeDialogTemplate(
         IDD, "Ordered List", 227, 62, true, "A numbered list: <OL> and </OL> around the selection.",
         {Compact(), Edit(IdStartNumber, "Start number:").Expanded().Help("The number the first item gets."),
          ListCombo(IdListType, "Number type:", {"A", "a", "I", "i", "1"})
              .Expanded()
              .Help("Letters, Roman numerals or digits, in capitals or small.")});
-    return t;
 }
 
 void COrderedListDialog::DoDataExchange(CDataExchange& dx) {
@@ -62,31 +60,28 @@ void COrderedListDialog::DoDataExchange(CDataExchange& dx) {
     DDX_CBString(dx, IdListType, m_strNumberType);
 }
 
-const DialogTemplate& CDirectoryMenuDialog::TemplateData() {
-    static const DialogTemplate t = MakeDialogTemplate(
+DialogTemplate CDirectoryMenuDialog::MakeTemplate() {
+    return MakeDialogTemplate(
         IDD, "Directory/Menu (HTML 2)", 172, 36, false,
         "A directory list (<DIR>) or a menu list (<MENU>) around the selection, by the command chosen.",
         {Compact()});
-    return t;
 }
 
 void CDirectoryMenuDialog::DoDataExchange(CDataExchange& dx) {
     DDX_Check(dx, IdCompact, m_bCompact);
 }
 
-const DialogTemplate& CDefinitionListDialog::TemplateData() {
-    static const DialogTemplate t =
-        MakeDialogTemplate(IDD, "Definition List (HTML 2.0)", 175, 38, false,
-                           "A definition list: <DL> and </DL> around the selection.", {Compact()});
-    return t;
+DialogTemplate CDefinitionListDialog::MakeTemplate() {
+    return MakeDialogTemplate(IDD, "Definition List (HTML 2.0)", 175, 38, false,
+                              "A definition list: <DL> and </DL> around the selection.", {Compact()});
 }
 
 void CDefinitionListDialog::DoDataExchange(CDataExchange& dx) {
     DDX_Check(dx, IdCompact, m_bCompact);
 }
 
-const DialogTemplate& CListItemDialog::TemplateData() {
-    static const DialogTemplate t = MakeDialogTemplate(
+DialogTemplate CListItemDialog::MakeTemplate() {
+    return MakeDialogTemplate(
         IDD, "List Item", 227, 118, true, "A list item start tag <LI> in front of the selection.",
         {GroupBox("Ordered List Element", 2).Expanded(),
          ListCombo(IdItemNumberType, "Number type:", {NoType, "A", "a", "i", "I", "1"})
@@ -97,7 +92,6 @@ const DialogTemplate& CListItemDialog::TemplateData() {
          ListCombo(IdItemBulletType, "Bullet type:", {NoType, "circle", "disc", "square"})
              .Expanded()
              .Help("The bullet of this item in an unordered list.")});
-    return t;
 }
 
 void CListItemDialog::DoDataExchange(CDataExchange& dx) {

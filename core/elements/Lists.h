@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "core/dialogs/Dialog.h"
+#include "core/dialogs/DialogBase.h"
 #include "core/dialogs/ExpandDialog.h"
 #include "core/elements/ElementServices.h"
 
@@ -21,22 +21,22 @@ enum Control : int {
 };
 } // namespace lists
 
-class CUnorderedListDialog : public CExpandDialog {
+class CUnorderedListDialog : public DialogBase<CUnorderedListDialog, CExpandDialog> {
 public:
     enum { IDD = 132 };
-    static const DialogTemplate& TemplateData();
-    explicit CUnorderedListDialog(IniProfile& profile) : CExpandDialog(TemplateData(), profile) {}
+    static DialogTemplate MakeTemplate();
+    using DialogBase::DialogBase;
     void DoDataExchange(CDataExchange& dx) override;
 
     int m_bCompact = 0;
     std::string m_strBulletType;
 };
 
-class COrderedListDialog : public CExpandDialog {
+class COrderedListDialog : public DialogBase<COrderedListDialog, CExpandDialog> {
 public:
     enum { IDD = 133 };
-    static const DialogTemplate& TemplateData();
-    explicit COrderedListDialog(IniProfile& profile) : CExpandDialog(TemplateData(), profile) {}
+    static DialogTemplate MakeTemplate();
+    using DialogBase::DialogBase;
     void DoDataExchange(CDataExchange& dx) override;
 
     int m_bCompact = 0;
@@ -45,32 +45,30 @@ public:
 };
 
 // Shared by the directory and the menu list.
-class CDirectoryMenuDialog : public CDialog {
+class CDirectoryMenuDialog : public DialogBase<CDirectoryMenuDialog> {
 public:
     enum { IDD = 138 };
-    static const DialogTemplate& TemplateData();
-    CDirectoryMenuDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     int m_bCompact = 0;
 };
 
-class CDefinitionListDialog : public CDialog {
+class CDefinitionListDialog : public DialogBase<CDefinitionListDialog> {
 public:
     enum { IDD = 136 };
-    static const DialogTemplate& TemplateData();
-    CDefinitionListDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     int m_bCompact = 0;
 };
 
 // The short layout holds no field: a list item is a bare <LI> unless expanded.
-class CListItemDialog : public CExpandDialog {
+class CListItemDialog : public DialogBase<CListItemDialog, CExpandDialog> {
 public:
     enum { IDD = 135 };
-    static const DialogTemplate& TemplateData();
-    explicit CListItemDialog(IniProfile& profile) : CExpandDialog(TemplateData(), profile) {}
+    static DialogTemplate MakeTemplate();
+    using DialogBase::DialogBase;
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strNumberType;

@@ -3,6 +3,7 @@
 #include "core/dialogs/Colours.h"
 #include "core/dialogs/DataExchange.h"
 #include "core/dialogs/UrlHistory.h"
+#include "core/elements/ElementFields.h"
 #include "core/elements/ElementRegistry.h"
 #include "core/elements/Markup.h"
 #include "core/resources/CommandIds.h"
@@ -12,12 +13,6 @@ namespace razo {
 namespace {
 
 using namespace media;
-
-constexpr int MaxUrlLength = 1024;
-
-ControlTemplate Number(int id, const char* label, const char* help) {
-    return Edit(id, label).Width(30).Help(help);
-}
 
 ControlTemplate LoopTimes() {
     return Number(IdLoopTimes, "Loop times:", "How often it plays; leave it empty when looping infinitely.");
@@ -53,62 +48,56 @@ const ColourFieldSpec MarqueeColour = {
 
 } // namespace
 
-const DialogTemplate& CBackgroundSoundDialog::TemplateData() {
-    static const DialogTemplate t =
-        MakeDialogTemplate(IDD, "Background Sound (Microsoft)", 240, 60, false,
-                           "A background sound tag <BGSOUND> on a line of its own in front of the selection.",
-                           {UrlCombo(IdSoundSource, "Sound src:").Help("The sound file to play; required."),
-                            BrowseButton(IdBrowse, IdSoundSource, browse::LinkTitle, browse::SoundFilter),
-                            LoopTimes(), InfiniteLoop()});
-    return t;
+DialogTemplate CBackgroundSoundDialog::MakeTemplate() {
+    return MakeDialogTemplate(
+        IDD, "Background Sound (Microsoft)", 240, 60, false,
+        "A background sound tag <BGSOUND> on a line of its own in front of the selection.",
+        {UrlCombo(IdSoundSource, "Sound src:").Help("The sound file to play; required."),
+         BrowseButton(IdBrowse, IdSoundSource, browse::LinkTitle, browse::SoundFilter), LoopTimes(),
+         InfiniteLoop()});
 }
 
 void CBackgroundSoundDialog::DoDataExchange(CDataExchange& dx) {
     DDX_OptionalNumber(dx, IdLoopTimes, m_strLoopTimes);
     DDX_Check(dx, IdInfiniteLoop, m_bInfiniteLoop);
-    DDX_RequiredText(dx, IdSoundSource, m_strSource);
-    DDV_TextLength(dx, m_strSource, MaxUrlLength);
+    DDX_RequiredUrl(dx, IdSoundSource, m_strSource);
     CheckLoop(dx, m_bInfiniteLoop, m_strLoopTimes);
 }
 
-const DialogTemplate& CMarqueeDialog::TemplateData() {
-    static const DialogTemplate t = [] {
-        std::vector<ControlTemplate> controls = {
-            ListCombo(IdAlign, "Alignment of text:", {"top", "middle", "bottom"})
-                .Sorted()
-                .Help("Where the text sits in a marquee taller than it."),
-            ListCombo(IdBehaviour, "Behaviour:", {"scroll", "slide", "alternate"})
-                .Sorted()
-                .Help("Scroll: the text crosses and starts again; slide: it stops at the far side; "
-                      "alternate: it bounces to and fro."),
-            ListCombo(IdDirection, "Direction:", {"left", "right"}).Sorted().Help("The way the text moves."),
-            Number(IdHeight, "Height:", "The marquee's height in pixels, or in percent of the window."),
-            InPercent(IdHeightPercent, "Makes the height a percentage of the window."),
-            Number(IdWidth, "Width:", "The marquee's width in pixels, or in percent of the window."),
-            InPercent(IdWidthPercent, "Makes the width a percentage of the window."),
-            Number(IdHSpace, "Horizontal space in pixels:", "Room left and right of the marquee."),
-            Number(IdVSpace, "Vertical space in pixels:", "Room above and below the marquee."),
-            LoopTimes(),
-            InfiniteLoop(),
-            Number(IdScrollAmount, "Scroll amount in pixels:", "How far the text moves at each step."),
-            Edit(IdScrollDelay, "Scroll delay in msecs:")
-                .Width(30)
-                .Help("How long the text waits between steps, in milliseconds; written as typed."),
-        };
-        std::vector<ControlTemplate> colour = ColourFieldControls(MarqueeColour);
-        colour[0] = colour[0].Help("The background colour by name; (None) to give it as a number instead.");
-        colour[1] = colour[1].Help("The background colour as six hexadecimal digits (RRGGBB).");
-        colour[2] = colour[2].Help("Picks the colour from the colour chooser.");
-        controls.push_back(GroupBox("Colour Specification", int(colour.size())));
-        controls.insert(controls.end(), colour.begin(), colour.end());
-        auto made = MakeDialogTemplate(IDD, "Marquee (Microsoft)", 240, 200, false,
-                                       "A scrolling text: <MARQUEE> in front of the selection, "
-                                       "</MARQUEE> after it.",
-                                       std::move(controls));
-        made.colourFields = {MarqueeColour};
-        return made;
-    }();
-    return t;
+DialogTemplate CMarqueeDialog::MakeTemplate() {
+    std::vector<ControlTemplate> controls = {
+        Alignment(IdAlign, "Alignment of text:", {"top", "middle", "bottom"},
+                  "Where the text sits in a marquee taller than it."),
+        ListCombo(IdBehaviour, "Behaviour:", {"scroll", "slide", "alternate"})
+            .Sorted()
+            .Help("Scroll: the text crosses and starts again; slide: it stops at the far side; "
+                  "alternate: it bounces to and fro."),
+        ListCombo(IdDirection, "Direction:", {"left", "right"}).Sorted().Help("The way the text moves."),
+        Number(IdHeight, "Height:", "The marquee's height in pixels, or in percent of the window."),
+        InPercent(IdHeightPercent, "Makes the height a percentage of the window."),
+        Number(IdWidth, "Width:", "The marquee's width in pixels, or in percent of the window."),
+        InPercent(IdWidthPercent, "Makes the width a percentage of the window."),
+        Number(IdHSpace, "Horizontal space in pixels:", "Room left and right of the marquee."),
+        Number(IdVSpace, "Vertical space in pixels:", "Room above and below the marquee."),
+        LoopTimes(),
+        InfiniteLoop(),
+        Number(IdScrollAmount, "Scroll amount in pixels:", "How far the text moves at each step."),
+        Edit(IdScrollDelay, "Scroll delay in msecs:")
+            .Width(30)
+            .Help("How long the text waits between steps, in milliseconds; written as typed."),
+    };
+    std::vector<ControlTemplate> colour = ColourFieldControls(MarqueeColour);
+    colour[0] = colour[0].Help("The background colour by name; (None) to give it as a number instead.");
+    colour[1] = colour[1].Help("The background colour as six hexadecimal digits (RRGGBB).");
+    colour[2] = colour[2].Help("Picks the colour from the colour chooser.");
+    controls.push_back(GroupBox("Colour Specification", int(colour.size())));
+    controls.insert(controls.end(), colour.begin(), colour.end());
+    auto made = MakeDialogTemplate(IDD, "Marquee (Microsoft)", 240, 200, false,
+                                   "A scrolling text: <MARQUEE> in front of the selection, "
+                                   "</MARQUEE> after it.",
+                                   std::move(controls));
+    made.colourFields = {MarqueeColour};
+    return made;
 }
 
 void CMarqueeDialog::DoDataExchange(CDataExchange& dx) {

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "core/dialogs/Dialog.h"
+#include "core/dialogs/DialogBase.h"
 #include "core/elements/ElementServices.h"
 
 namespace razo {
@@ -34,11 +34,10 @@ enum Control : int {
 };
 } // namespace media
 
-class CBackgroundSoundDialog : public CDialog {
+class CBackgroundSoundDialog : public DialogBase<CBackgroundSoundDialog> {
 public:
     enum { IDD = 195 };
-    static const DialogTemplate& TemplateData();
-    CBackgroundSoundDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strLoopTimes;
@@ -46,11 +45,10 @@ public:
     std::string m_strSource;
 };
 
-class CMarqueeDialog : public CDialog {
+class CMarqueeDialog : public DialogBase<CMarqueeDialog> {
 public:
     enum { IDD = 196 };
-    static const DialogTemplate& TemplateData();
-    CMarqueeDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strAlign;

@@ -2,6 +2,7 @@
 
 #include "core/dialogs/Colours.h"
 #include "core/dialogs/DataExchange.h"
+#include "core/elements/ElementFields.h"
 #include "core/elements/ElementRegistry.h"
 #include "core/elements/Markup.h"
 #include "core/resources/CommandIds.h"
@@ -14,18 +15,6 @@ using namespace tables;
 
 constexpr int MaxSpan = 1000;
 constexpr const char* TableEnd = "</TABLE>\r\n";
-
-ControlTemplate Alignment(const char* label, std::vector<std::string> entries, const char* help) {
-    return ListCombo(IdAlign, label, std::move(entries)).Sorted().Help(help);
-}
-
-ControlTemplate VerticalAlignment(const char* label, std::vector<std::string> entries, const char* help) {
-    return ListCombo(IdVAlign, label, std::move(entries)).Sorted().Help(help);
-}
-
-ControlTemplate Number(int id, const char* label, const char* help) {
-    return Edit(id, label).Width(30).Help(help);
-}
 
 ControlTemplate Percent() {
     return CheckBox(IdPercent, "in percentage")
@@ -46,11 +35,31 @@ std::vector<ControlTemplate> BorderRow() {
             Edit(IdBorderWidth, "").Beside().Width(30).Help("The border's width in pixels; 0 for none.")};
 }
 
+constexpr const char* TableInserts =
+    "A table: <TABLE> and a caption in front of the selection, </TABLE> after it.";
+
 std::vector<ControlTemplate> Join(std::vector<std::vector<ControlTemplate>> parts) {
     std::vector<ControlTemplate> all;
     for (auto& part : parts)
         all.insert(all.end(), part.begin(), part.end());
     return all;
+}
+
+// The fields of both table dialogs: `more` (the Microsoft one's vertical alignment) after the
+// alignment, and the alignments the caption may take.
+std::vector<ControlTemplate> TableFields(std::vector<ControlTemplate> more,
+                                         std::vector<std::string> captionAligns) {
+    return Join(
+        {{Alignment(IdAlign, "Alignment:", {"left", "right"}, "Where the table sits; text flows round it.")},
+         std::move(more),
+         {Number(IdWidth, "Table width:", "The table's width in pixels, or in percent of the page."),
+          Percent(),
+          Number(IdCellPadding, "Cell padding (in pixels):", "Room between a cell's border and its text."),
+          Number(IdCellSpacing, "Cell spacing (in pixels):", "Room between neighbouring cells.")},
+         BorderRow(),
+         {Edit(IdCaption, "Caption:").Width(150).Help("A caption for the table; leave it empty for none."),
+          Alignment(IdCaptionAlign, "Caption alignment:", std::move(captionAligns),
+                    "Where the caption goes; only with a caption.")}});
 }
 
 // The table start tag with everything both table dialogs write, the caption after it.
@@ -161,24 +170,9 @@ std::string CTableColours::Attributes() const {
     return text;
 }
 
-const DialogTemplate& CTableDialog::TemplateData() {
-    static const DialogTemplate t = MakeDialogTemplate(
-        IDD, "Table (HTML 3.2)", 206, 148, false,
-        "A table: <TABLE> and a caption in front of the selection, </TABLE> after it.",
-        Join({{Alignment("Alignment:", {"left", "right"}, "Where the table sits; text flows round it."),
-               Number(IdWidth, "Table width:", "The table's width in pixels, or in percent of the page."),
-               Percent(),
-               Number(IdCellPadding,
-                      "Cell padding (in pixels):", "Room between a cell's border and its text."),
-               Number(IdCellSpacing, "Cell spacing (in pixels):", "Room between neighbouring cells.")},
-              BorderRow(),
-              {Edit(IdCaption, "Caption:")
-                   .Width(150)
-                   .Help("A caption for the table; leave it empty for none."),
-               ListCombo(IdCaptionAlign, "Caption alignment:", {"top", "bottom", "left", "right"})
-                   .Sorted()
-                   .Help("Where the caption goes; only with a caption.")}}));
-    return t;
+DialogTemplate CTableDialog::MakeTemplate() {
+    return MakeDialogTemplate(IDD, "Table (HTML 3.2)", 206, 148, false, TableInserts,
+                              TableFields({}, {"top", "bottom", "left", "right"}));
 }
 
 void CTableDialog::DoDataExchange(CDataExchange& dx) {
@@ -193,14 +187,13 @@ void CTableDialog::DoDataExchange(CDataExchange& dx) {
     DDX_CBString(dx, IdCaptionAlign, m_strCaptionAlign);
 }
 
-const DialogTemplate& CTableRowDialog::TemplateData() {
-    static const DialogTemplate t = MakeDialogTemplate(
+DialogTemplate CTableRowDialog::MakeTemplate() {
+    return MakeDialogTemplate(
         IDD, "Table Row (HTML 3.2)", 186, 60, false, "A table row start tag <TR> in front of the selection.",
-        {Alignment("Horizontal alignment of row:", {"left", "center", "right"},
+        {Alignment(IdAlign, "Horizontal alignment of row:", {"left", "center", "right"},
                    "How the text of the row's cells is aligned across."),
-         VerticalAlignment("Vertical alignment of row:", {"top", "middle", "bottom", "baseline"},
-                           "How the text of the row's cells is aligned from top to bottom.")});
-    return t;
+         Alignment(IdVAlign, "Vertical alignment of row:", {"top", "middle", "bottom", "baseline"},
+                   "How the text of the row's cells is aligned from top to bottom.")});
 }
 
 void CTableRowDialog::DoDataExchange(CDataExchange& dx) {
@@ -208,18 +201,17 @@ void CTableRowDialog::DoDataExchange(CDataExchange& dx) {
     DDX_CBString(dx, IdVAlign, m_strVAlign);
 }
 
-const DialogTemplate& CTableCellDialog::TemplateData() {
-    static const DialogTemplate t = MakeDialogTemplate(
+DialogTemplate CTableCellDialog::MakeTemplate() {
+    return MakeDialogTemplate(
         IDD, "Table Heading/Data (HTML 3.2)", 196, 104, false,
         "A table cell start tag in front of the selection: <TH> for a heading, <TD> for data, by the "
         "command chosen.",
-        {Alignment("Horizontal alignment of cell:", {"left", "center", "right"},
+        {Alignment(IdAlign, "Horizontal alignment of cell:", {"left", "center", "right"},
                    "How the cell's text is aligned across."),
          NoWrap("Nowrap"), Number(IdColSpan, "# of columns spanned:", "How many columns the cell takes up."),
          Number(IdRowSpan, "# of rows spanned:", "How many rows the cell takes up."),
-         VerticalAlignment("Vertical alignment of cell:", {"top", "middle", "bottom", "baseline"},
-                           "How the cell's text is aligned from top to bottom.")});
-    return t;
+         Alignment(IdVAlign, "Vertical alignment of cell:", {"top", "middle", "bottom", "baseline"},
+                   "How the cell's text is aligned from top to bottom.")});
 }
 
 void CTableCellDialog::DoDataExchange(CDataExchange& dx) {
@@ -230,20 +222,19 @@ void CTableCellDialog::DoDataExchange(CDataExchange& dx) {
     DDX_CBString(dx, IdVAlign, m_strVAlign);
 }
 
-const DialogTemplate& CTableCellNetscapeDialog::TemplateData() {
-    static const DialogTemplate t = MakeDialogTemplate(
+DialogTemplate CTableCellNetscapeDialog::MakeTemplate() {
+    return MakeDialogTemplate(
         IDD, "Table Heading/Data (Netscape)", 196, 120, false,
         "A table cell start tag in front of the selection: <TH> for a heading, <TD> for data, by the "
         "command chosen.",
-        {Alignment("Horizontal alignment of cell:", {"left", "center", "right"},
+        {Alignment(IdAlign, "Horizontal alignment of cell:", {"left", "center", "right"},
                    "How the cell's text is aligned across."),
-         VerticalAlignment("Vertical alignment of cell:", {"top", "middle", "bottom", "baseline"},
-                           "How the cell's text is aligned from top to bottom."),
+         Alignment(IdVAlign, "Vertical alignment of cell:", {"top", "middle", "bottom", "baseline"},
+                   "How the cell's text is aligned from top to bottom."),
          NoWrap("Nowrap"),
          Number(IdWidth, "Cell width:", "The cell's width in pixels, or in percent of the table."), Percent(),
          Number(IdColSpan, "# of columns spanned:", "How many columns the cell takes up."),
          Number(IdRowSpan, "# of rows spanned:", "How many rows the cell takes up.")});
-    return t;
 }
 
 void CTableCellNetscapeDialog::DoDataExchange(CDataExchange& dx) {
@@ -256,29 +247,13 @@ void CTableCellNetscapeDialog::DoDataExchange(CDataExchange& dx) {
     DDX_OptionalNumber(dx, IdWidth, m_strWidth);
 }
 
-const DialogTemplate& CTableMicrosoftDialog::TemplateData() {
-    static const DialogTemplate t = [] {
-        auto made = MakeDialogTemplate(
-            IDD, "Table (Microsoft)", 250, 220, false,
-            "A table: <TABLE> and a caption in front of the selection, </TABLE> after it.",
-            Join({{Alignment("Alignment:", {"left", "right"}, "Where the table sits; text flows round it."),
-                   VerticalAlignment("Vert. align of text:", {"top", "bottom"},
-                                     "How the text of the cells is aligned from top to bottom."),
-                   Number(IdWidth, "Table width:", "The table's width in pixels, or in percent of the page."),
-                   Percent(),
-                   Number(IdCellPadding,
-                          "Cell padding (in pixels):", "Room between a cell's border and its text."),
-                   Number(IdCellSpacing, "Cell spacing (in pixels):", "Room between neighbouring cells.")},
-                  BorderRow(),
-                  {Edit(IdCaption, "Caption:")
-                       .Width(150)
-                       .Help("A caption for the table; leave it empty for none."),
-                   ListCombo(IdCaptionAlign, "Caption alignment:", {"top", "bottom"})
-                       .Sorted()
-                       .Help("Where the caption goes; only with a caption.")}}));
-        return CTableColours::AddTo(made);
-    }();
-    return t;
+DialogTemplate CTableMicrosoftDialog::MakeTemplate() {
+    auto made = MakeDialogTemplate(
+        IDD, "Table (Microsoft)", 250, 220, false, TableInserts,
+        TableFields({Alignment(IdVAlign, "Vert. align of text:", {"top", "bottom"},
+                               "How the text of the cells is aligned from top to bottom.")},
+                    {"top", "bottom"}));
+    return CTableColours::AddTo(made);
 }
 
 void CTableMicrosoftDialog::DoDataExchange(CDataExchange& dx) {
@@ -295,19 +270,16 @@ void CTableMicrosoftDialog::DoDataExchange(CDataExchange& dx) {
     m_colours.DoDataExchange(dx);
 }
 
-const DialogTemplate& CTableRowMicrosoftDialog::TemplateData() {
-    static const DialogTemplate t = [] {
-        auto made = MakeDialogTemplate(
-            IDD, "Table Row (Microsoft)", 250, 140, false,
-            "A table row start tag <TR> in front of the selection.",
-            {Alignment("Horizontal alignment of row:", {"left", "right"},
-                       "How the text of the row's cells is aligned across."),
-             VerticalAlignment("Vertical alignment of row:", {"top", "bottom"},
-                               "How the text of the row's cells is aligned from top to bottom."),
-             Number(IdBorderWidth, "Border width:", "The width of the row's border in pixels.")});
-        return CTableColours::AddTo(made);
-    }();
-    return t;
+DialogTemplate CTableRowMicrosoftDialog::MakeTemplate() {
+    auto made = MakeDialogTemplate(
+        IDD, "Table Row (Microsoft)", 250, 140, false,
+        "A table row start tag <TR> in front of the selection.",
+        {Alignment(IdAlign, "Horizontal alignment of row:", {"left", "right"},
+                   "How the text of the row's cells is aligned across."),
+         Alignment(IdVAlign, "Vertical alignment of row:", {"top", "bottom"},
+                   "How the text of the row's cells is aligned from top to bottom."),
+         Number(IdBorderWidth, "Border width:", "The width of the row's border in pixels.")});
+    return CTableColours::AddTo(made);
 }
 
 void CTableRowMicrosoftDialog::DoDataExchange(CDataExchange& dx) {
@@ -317,23 +289,20 @@ void CTableRowMicrosoftDialog::DoDataExchange(CDataExchange& dx) {
     m_colours.DoDataExchange(dx);
 }
 
-const DialogTemplate& CTableCellMicrosoftDialog::TemplateData() {
-    static const DialogTemplate t = [] {
-        auto made = MakeDialogTemplate(
-            IDD, "Table Heading/Data (Microsoft)", 250, 180, false,
-            "A table cell start tag in front of the selection: <TH> for a heading, <TD> for data, by the "
-            "command chosen.",
-            {Alignment("Horizontal alignment of cell:", {"left", "right"},
-                       "How the cell's text is aligned across."),
-             VerticalAlignment("Vertical alignment of cell:", {"top", "bottom"},
-                               "How the cell's text is aligned from top to bottom."),
-             NoWrap("NoWrap:").TextOnLeft(),
-             Number(IdRowSpan, "# of rows spanned:", "How many rows the cell takes up, 1 to 1000."),
-             Number(IdColSpan, "# of columns spanned:", "How many columns the cell takes up, 1 to 1000."),
-             Number(IdBorderWidth, "Border width:", "The width of the cell's border in pixels.")});
-        return CTableColours::AddTo(made);
-    }();
-    return t;
+DialogTemplate CTableCellMicrosoftDialog::MakeTemplate() {
+    auto made = MakeDialogTemplate(
+        IDD, "Table Heading/Data (Microsoft)", 250, 180, false,
+        "A table cell start tag in front of the selection: <TH> for a heading, <TD> for data, by the "
+        "command chosen.",
+        {Alignment(IdAlign, "Horizontal alignment of cell:", {"left", "right"},
+                   "How the cell's text is aligned across."),
+         Alignment(IdVAlign, "Vertical alignment of cell:", {"top", "bottom"},
+                   "How the cell's text is aligned from top to bottom."),
+         NoWrap("NoWrap:").TextOnLeft(),
+         Number(IdRowSpan, "# of rows spanned:", "How many rows the cell takes up, 1 to 1000."),
+         Number(IdColSpan, "# of columns spanned:", "How many columns the cell takes up, 1 to 1000."),
+         Number(IdBorderWidth, "Border width:", "The width of the cell's border in pixels.")});
+    return CTableColours::AddTo(made);
 }
 
 void CTableCellMicrosoftDialog::DoDataExchange(CDataExchange& dx) {

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "core/dialogs/Dialog.h"
+#include "core/dialogs/DialogBase.h"
 #include "core/elements/ElementServices.h"
 
 namespace razo {
@@ -64,11 +64,10 @@ public:
     std::string m_strNumber[RowCount];
 };
 
-class CTableDialog : public CDialog {
+class CTableDialog : public DialogBase<CTableDialog> {
 public:
     enum { IDD = 175 };
-    static const DialogTemplate& TemplateData();
-    CTableDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strAlign;
@@ -82,11 +81,10 @@ public:
     std::string m_strCaptionAlign;
 };
 
-class CTableRowDialog : public CDialog {
+class CTableRowDialog : public DialogBase<CTableRowDialog> {
 public:
     enum { IDD = 176 };
-    static const DialogTemplate& TemplateData();
-    CTableRowDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strAlign;
@@ -94,12 +92,11 @@ public:
 };
 
 // TH and TD share each cell dialog; `element` is the tag name the command writes.
-class CTableCellDialog : public CDialog {
+class CTableCellDialog : public DialogBase<CTableCellDialog> {
 public:
     enum { IDD = 177 };
-    static const DialogTemplate& TemplateData();
-    explicit CTableCellDialog(std::string element)
-        : CDialog(TemplateData()), m_strElement(std::move(element)) {}
+    static DialogTemplate MakeTemplate();
+    explicit CTableCellDialog(std::string element) : m_strElement(std::move(element)) {}
     void DoDataExchange(CDataExchange& dx) override;
 
     const std::string m_strElement;
@@ -110,12 +107,11 @@ public:
     std::string m_strVAlign;
 };
 
-class CTableCellNetscapeDialog : public CDialog {
+class CTableCellNetscapeDialog : public DialogBase<CTableCellNetscapeDialog> {
 public:
     enum { IDD = 180 };
-    static const DialogTemplate& TemplateData();
-    explicit CTableCellNetscapeDialog(std::string element)
-        : CDialog(TemplateData()), m_strElement(std::move(element)) {}
+    static DialogTemplate MakeTemplate();
+    explicit CTableCellNetscapeDialog(std::string element) : m_strElement(std::move(element)) {}
     void DoDataExchange(CDataExchange& dx) override;
 
     const std::string m_strElement;
@@ -128,11 +124,10 @@ public:
     std::string m_strWidth;
 };
 
-class CTableMicrosoftDialog : public CDialog {
+class CTableMicrosoftDialog : public DialogBase<CTableMicrosoftDialog> {
 public:
     enum { IDD = 191 };
-    static const DialogTemplate& TemplateData();
-    CTableMicrosoftDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strAlign;
@@ -148,11 +143,10 @@ public:
     CTableColours m_colours;
 };
 
-class CTableRowMicrosoftDialog : public CDialog {
+class CTableRowMicrosoftDialog : public DialogBase<CTableRowMicrosoftDialog> {
 public:
     enum { IDD = 223 };
-    static const DialogTemplate& TemplateData();
-    CTableRowMicrosoftDialog() : CDialog(TemplateData()) {}
+    static DialogTemplate MakeTemplate();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strAlign;
@@ -161,12 +155,11 @@ public:
     CTableColours m_colours;
 };
 
-class CTableCellMicrosoftDialog : public CDialog {
+class CTableCellMicrosoftDialog : public DialogBase<CTableCellMicrosoftDialog> {
 public:
     enum { IDD = 192 };
-    static const DialogTemplate& TemplateData();
-    explicit CTableCellMicrosoftDialog(std::string element)
-        : CDialog(TemplateData()), m_strElement(std::move(element)) {}
+    static DialogTemplate MakeTemplate();
+    explicit CTableCellMicrosoftDialog(std::string element) : m_strElement(std::move(element)) {}
     void DoDataExchange(CDataExchange& dx) override;
 
     const std::string m_strElement;

@@ -38,39 +38,35 @@ ControlTemplate ProgramBrowseButton(int id, int fieldId) {
 
 } // namespace
 
-const DialogTemplate& CPreferencesDialog::TemplateData() {
-    static const DialogTemplate data = [] {
-        DialogTemplate made = MakeDialogTemplate(
-            IDD, "Preferences", 260, 150, false,
-            "Sets the preview browsers, the default file extension, how file references are written and how "
-            "many URLs are remembered.",
-            {
-                Edit(IdBrowser, "Primary browser path:")
-                    .Width(150)
-                    .Help("The program that \"Browser1 Test\" starts on the saved document."),
-                ProgramBrowseButton(IdBrowseBrowser, IdBrowser),
-                Edit(IdBrowser2, "Secondary browser path:")
-                    .Width(150)
-                    .Help("The program that \"Browser2 Test\" starts on the saved document."),
-                ProgramBrowseButton(IdBrowseBrowser2, IdBrowser2),
-                ListCombo(IdExtension, "Default file extension:", {kHtm, kHtml})
-                    .Sorted()
-                    .Help("The file type of new documents, from the next start on."),
-                CheckBox(IdRelativePath, "Relative pathnames")
-                    .Help(
-                        "File references chosen with Browse are written relative to the document's folder."),
-                CheckBox(IdUnixSlashes, "Convert \\'s to /'s")
-                    .Help("File references are written with forward slashes."),
-                Edit(IdUrlNumber, "Number of items in URL list history:")
-                    .Width(30)
-                    .Help("How many URLs the URL lists remember, from 1 to 100."),
-                CheckBox(IdRememberLayout, "Remember HTML 2/HTML 3.2 selection")
-                    .Help("Element dialogs open in the layout last used."),
-            });
-        made.confirms = "OK stores every setting at once.";
-        return made;
-    }();
-    return data;
+DialogTemplate CPreferencesDialog::MakeTemplate() {
+    DialogTemplate made = MakeDialogTemplate(
+        IDD, "Preferences", 260, 150, false,
+        "Sets the preview browsers, the default file extension, how file references are written and how "
+        "many URLs are remembered.",
+        {
+            Edit(IdBrowser, "Primary browser path:")
+                .Width(150)
+                .Help("The program that \"Browser1 Test\" starts on the saved document."),
+            ProgramBrowseButton(IdBrowseBrowser, IdBrowser),
+            Edit(IdBrowser2, "Secondary browser path:")
+                .Width(150)
+                .Help("The program that \"Browser2 Test\" starts on the saved document."),
+            ProgramBrowseButton(IdBrowseBrowser2, IdBrowser2),
+            ListCombo(IdExtension, "Default file extension:", {kHtm, kHtml})
+                .Sorted()
+                .Help("The file type of new documents, from the next start on."),
+            CheckBox(IdRelativePath, "Relative pathnames")
+                .Help("File references chosen with Browse are written relative to the document's folder."),
+            CheckBox(IdUnixSlashes, "Convert \\'s to /'s")
+                .Help("File references are written with forward slashes."),
+            Edit(IdUrlNumber, "Number of items in URL list history:")
+                .Width(30)
+                .Help("How many URLs the URL lists remember, from 1 to 100."),
+            CheckBox(IdRememberLayout, "Remember HTML 2/HTML 3.2 selection")
+                .Help("Element dialogs open in the layout last used."),
+        });
+    made.confirms = "OK stores every setting at once.";
+    return made;
 }
 
 void CPreferencesDialog::DoDataExchange(CDataExchange& dx) {

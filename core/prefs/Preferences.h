@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "core/dialogs/Dialog.h"
+#include "core/dialogs/DialogBase.h"
 
 namespace razo {
 
@@ -11,7 +11,7 @@ class IniProfile;
 // The Preferences dialog: the two preview browsers, the default document type, how file
 // references are written, whether the expandable dialogs remember their layout and how long the
 // URL history is.
-class CPreferencesDialog : public CDialog {
+class CPreferencesDialog : public DialogBase<CPreferencesDialog> {
 public:
     static constexpr int IDD = 185;
     static constexpr int IdBrowser = 1113;
@@ -26,10 +26,10 @@ public:
     static constexpr int MinUrlNumber = 1;
     static constexpr int MaxUrlNumber = 100;
 
-    static const DialogTemplate& TemplateData();
+    static DialogTemplate MakeTemplate();
 
     // `profile` gives OnInitDialog the stored extension.
-    explicit CPreferencesDialog(const IniProfile& profile) : CDialog(TemplateData()), m_profile(profile) {}
+    explicit CPreferencesDialog(const IniProfile& profile) : m_profile(profile) {}
 
     void DoDataExchange(CDataExchange& dx) override;
     void OnInitDialog(DialogHost& host) override;

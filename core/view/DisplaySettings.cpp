@@ -115,18 +115,15 @@ bool OnToggleWordWrap(IniProfile& profile, bool wrapsNow, DisplaySettings& setti
     return wraps;
 }
 
-const DialogTemplate& CTabStopsDialog::TemplateData() {
-    static const DialogTemplate data = [] {
-        DialogTemplate made = MakeDialogTemplate(
-            IDD, "Tabstop setting", 160, 44, false,
-            "Sets how wide a tab is shown in every window. The text itself does not change.",
-            {Edit(IdTabWidth, "Tapstop width:")
-                 .Width(30)
-                 .Help("How many character widths one tab advances, from 1 to 100.")});
-        made.confirms = "OK applies the width to every window and keeps it for the next start.";
-        return made;
-    }();
-    return data;
+DialogTemplate CTabStopsDialog::MakeTemplate() {
+    DialogTemplate made =
+        MakeDialogTemplate(IDD, "Tabstop setting", 160, 44, false,
+                           "Sets how wide a tab is shown in every window. The text itself does not change.",
+                           {Edit(IdTabWidth, "Tapstop width:")
+                                .Width(30)
+                                .Help("How many character widths one tab advances, from 1 to 100.")});
+    made.confirms = "OK applies the width to every window and keeps it for the next start.";
+    return made;
 }
 
 void CTabStopsDialog::DoDataExchange(CDataExchange& dx) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/dialogs/Dialog.h"
+#include "core/dialogs/DialogBase.h"
 
 namespace razo {
 
@@ -82,13 +82,12 @@ bool OnToggleWordWrap(IniProfile& profile, bool wrapsNow,
                       DisplaySettings& settings = ProgramDisplaySettings());
 
 // The tab stop dialog.
-class CTabStopsDialog : public CDialog {
+class CTabStopsDialog : public DialogBase<CTabStopsDialog> {
 public:
     static constexpr int IDD = 228;
     static constexpr int IdTabWidth = 1214;
-    static const DialogTemplate& TemplateData();
+    static DialogTemplate MakeTemplate();
 
-    CTabStopsDialog() : CDialog(TemplateData()) {}
     void DoDataExchange(CDataExchange& dx) override;
 
     int m_nTabWidth = 0; // characters

@@ -6,7 +6,7 @@
 #include <set>
 
 #include "core/dialogs/DataExchange.h"
-#include "core/dialogs/Dialog.h"
+#include "core/dialogs/DialogBase.h"
 #include "core/dialogs/DialogHost.h"
 #include "core/dialogs/FieldAccess.h"
 #include "core/elements/Blocks.h"
@@ -34,30 +34,24 @@ constexpr const char* NoKindMessage = "Choose a kind first.";
 constexpr const char* NameMessage = "Give it a name.";
 
 // A one-field dialog that another dialog opens.
-class ValueDialog : public CDialog {
+class ValueDialog : public DialogBase<ValueDialog> {
 public:
-    static const DialogTemplate& TemplateData() {
-        static const DialogTemplate t =
-            MakeDialogTemplate(2100, "Value", 120, 30, false, "", {Edit(IdValue, "Value:")});
-        return t;
+    static DialogTemplate MakeTemplate() {
+        return MakeDialogTemplate(2100, "Value", 120, 30, false, "", {Edit(IdValue, "Value:")});
     }
-    ValueDialog() : CDialog(TemplateData()) {}
     void DoDataExchange(CDataExchange& dx) override { DDX_RequiredNumber(dx, IdValue, m_strValue); }
     std::string m_strValue;
 };
 
 // The kind decides which fields can be used; "Pick" fills the size from a sub-dialog.
-class KindDialog : public CDialog {
+class KindDialog : public DialogBase<KindDialog> {
 public:
-    static const DialogTemplate& TemplateData() {
-        static const DialogTemplate t =
-            MakeDialogTemplate(2000, "Kind", 200, 80, false, "",
-                               {ListCombo(IdKind, "Kind:", {"text", "image"}),
-                                Edit(IdName, "Name:").Disabled(), Edit(IdSize, "Size:").Disabled(),
-                                UrlCombo(IdSource, "Source:").Disabled(), PushButton(IdPick, "Pick...")});
-        return t;
+    static DialogTemplate MakeTemplate() {
+        return MakeDialogTemplate(2000, "Kind", 200, 80, false, "",
+                                  {ListCombo(IdKind, "Kind:", {"text", "image"}),
+                                   Edit(IdName, "Name:").Disabled(), Edit(IdSize, "Size:").Disabled(),
+                                   UrlCombo(IdSource, "Source:").Disabled(), PushButton(IdPick, "Pick...")});
     }
-    KindDialog() : CDialog(TemplateData()) {}
 
     void OnFieldChanged(int id, DialogHost& host) override {
         FieldAccess& fields = host.Fields();

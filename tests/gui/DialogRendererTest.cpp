@@ -12,6 +12,7 @@
 
 #include "core/dialogs/Colours.h"
 #include "core/dialogs/DataExchange.h"
+#include "core/dialogs/DialogBase.h"
 #include "core/dialogs/DialogHost.h"
 #include "core/dialogs/DialogTemplate.h"
 #include "core/dialogs/UrlHistory.h"
@@ -47,23 +48,19 @@ enum : int {
 };
 
 // A colour field as the body and font dialogs have it.
-class ColourDialog : public CDialog {
+class ColourDialog : public DialogBase<ColourDialog> {
 public:
-    static const DialogTemplate& TemplateData() {
-        static const DialogTemplate t = [] {
-            DialogTemplate made;
-            made.idd = 901;
-            made.title = "Colour";
-            made.width = 200;
-            made.height = 40;
-            made.colourFields = {
-                {"TEXT", "Text", IdColourName, IdColourNumber, IdColourSelect, {IdColourSample}}};
-            made.controls = ColourFieldControls(made.colourFields.front());
-            return made;
-        }();
-        return t;
+    static DialogTemplate MakeTemplate() {
+        DialogTemplate made;
+        made.idd = 901;
+        made.title = "Colour";
+        made.width = 200;
+        made.height = 40;
+        made.colourFields = {
+            {"TEXT", "Text", IdColourName, IdColourNumber, IdColourSelect, {IdColourSample}}};
+        made.controls = ColourFieldControls(made.colourFields.front());
+        return made;
     }
-    ColourDialog() : CDialog(TemplateData()) {}
     void DoDataExchange(CDataExchange& dx) override {
         DDX_CBString(dx, IdColourName, m_strName);
         DDX_ColourNumber(dx, IdColourNumber, m_strNumber);
@@ -72,21 +69,18 @@ public:
 };
 
 // A sorted list given out of order and a URL field filled from the remembered URLs.
-class ListsDialog : public CDialog {
+class ListsDialog : public DialogBase<ListsDialog> {
 public:
-    static const DialogTemplate& TemplateData() {
-        static const DialogTemplate t = [] {
-            DialogTemplate made;
-            made.idd = 902;
-            made.title = "Lists";
-            made.controls = {ListCombo(IdOrder, "Order:", {"right", "Left", "center"}).Sorted(),
-                             UrlCombo(IdUrl, "URL:"),
-                             BrowseButton(IdBrowse, IdUrl, browse::LinkTitle, browse::ImageFilter)};
-            return made;
-        }();
-        return t;
+    static DialogTemplate MakeTemplate() {
+        DialogTemplate made;
+        made.idd = 902;
+        made.title = "Lists";
+        made.controls = {ListCombo(IdOrder, "Order:", {"right", "Left", "center"}).Sorted(),
+                         UrlCombo(IdUrl, "URL:"),
+                         BrowseButton(IdBrowse, IdUrl, browse::LinkTitle, browse::ImageFilter)};
+        return made;
     }
-    explicit ListsDialog(IniProfile& profile) : CDialog(TemplateData()), m_profile(profile) {}
+    explicit ListsDialog(IniProfile& profile) : m_profile(profile) {}
     void DoDataExchange(CDataExchange& dx) override {
         DDX_CBString(dx, IdOrder, m_strOrder);
         DDX_Text(dx, IdUrl, m_strUrl);
@@ -96,54 +90,44 @@ public:
 };
 
 // Two radio groups, a list and an edit; records what it is told of.
-class FieldsDialog : public CDialog {
+class FieldsDialog : public DialogBase<FieldsDialog> {
 public:
     enum { IdFirstA = 2001, IdSecondA, IdFirstB, IdSecondB, IdList, IdText };
-    static const DialogTemplate& TemplateData() {
-        static const DialogTemplate t = [] {
-            DialogTemplate made;
-            made.idd = 903;
-            made.title = "Fields";
-            made.controls = {GroupBox("Size", 2),
-                             RadioButton(IdFirstA, "Small").GroupStart(),
-                             RadioButton(IdSecondA, "Large"),
-                             RadioButton(IdFirstB, "Left").GroupStart(),
-                             RadioButton(IdSecondB, "Right").Beside(),
-                             ListCombo(IdList, "Kind:", {"disc", "circle"}),
-                             Edit(IdText, "Text:")};
-            return made;
-        }();
-        return t;
+    static DialogTemplate MakeTemplate() {
+        DialogTemplate made;
+        made.idd = 903;
+        made.title = "Fields";
+        made.controls = {GroupBox("Size", 2),
+                         RadioButton(IdFirstA, "Small").GroupStart(),
+                         RadioButton(IdSecondA, "Large"),
+                         RadioButton(IdFirstB, "Left").GroupStart(),
+                         RadioButton(IdSecondB, "Right").Beside(),
+                         ListCombo(IdList, "Kind:", {"disc", "circle"}),
+                         Edit(IdText, "Text:")};
+        return made;
     }
-    FieldsDialog() : CDialog(TemplateData()) {}
     void OnFieldChanged(int id, DialogHost&) override { changed.push_back(id); }
     std::vector<int> changed;
 };
 
 // A kind list that enables a labelled field, and a button that opens a sub-dialog whose OK
 // fills that field.
-class SwitchDialog : public CDialog {
+class SwitchDialog : public DialogBase<SwitchDialog> {
 public:
     enum { IdKind = 2101, IdSize, IdPick, IdValue };
-    class Value : public CDialog {
+    class Value : public DialogBase<Value> {
     public:
-        static const DialogTemplate& TemplateData() {
-            static const DialogTemplate t =
-                MakeDialogTemplate(905, "Value", 120, 30, false, "", {Edit(IdValue, "Value:")});
-            return t;
+        static DialogTemplate MakeTemplate() {
+            return MakeDialogTemplate(905, "Value", 120, 30, false, "", {Edit(IdValue, "Value:")});
         }
-        Value() : CDialog(TemplateData()) {}
         void DoDataExchange(CDataExchange& dx) override { DDX_RequiredNumber(dx, IdValue, m_strValue); }
         std::string m_strValue;
     };
-    static const DialogTemplate& TemplateData() {
-        static const DialogTemplate t =
-            MakeDialogTemplate(904, "Switch", 180, 50, false, "",
-                               {ListCombo(IdKind, "Kind:", {"text", "image"}),
-                                Edit(IdSize, "Size:").Disabled(), PushButton(IdPick, "Pick...")});
-        return t;
+    static DialogTemplate MakeTemplate() {
+        return MakeDialogTemplate(904, "Switch", 180, 50, false, "",
+                                  {ListCombo(IdKind, "Kind:", {"text", "image"}),
+                                   Edit(IdSize, "Size:").Disabled(), PushButton(IdPick, "Pick...")});
     }
-    SwitchDialog() : CDialog(TemplateData()) {}
     void OnFieldChanged(int id, DialogHost& host) override {
         if (id == IdKind)
             host.Fields().EnableControl(IdSize, host.Fields().GetText(IdKind) == "text");
