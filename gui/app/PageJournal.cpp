@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "core/app/DocumentTypes.h"
+#include "core/app/CopyEdits.h"
 #include "core/app/RecoveryJournal.h"
 #include "gui/app/DocumentWindow.h"
 #include "gui/app/GuiDocument.h"

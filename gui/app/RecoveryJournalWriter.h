@@ -7,6 +7,7 @@
 #include <thread>
 #include <vector>
 
+#include "core/app/CopyEdits.h"
 #include "core/app/RecoveryJournal.h"
 
 namespace razo {

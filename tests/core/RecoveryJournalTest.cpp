@@ -11,6 +11,9 @@
 #include <optional>
 #include <sys/stat.h>
 
+#include "core/app/CopyEdits.h"
+#include "core/app/Crc32.h"
+#include "core/app/ProcessIdentity.h"
 #include "core/app/RecoveryJournal.h"
 #include "core/app/RecoveryStore.h"
 #include "tests/support/TempDir.h"
