@@ -3,7 +3,7 @@
 #include "core/elements/SoundMarquee.h"
 #include "core/resources/CommandIds.h"
 #include "core/settings/SettingsKeys.h"
-#include "tests/core/TablesFontsFixture.h"
+#include "tests/core/ElementCommandFixture.h"
 
 using namespace razo;
 using namespace razo::test;
@@ -11,8 +11,10 @@ using namespace razo::applets;
 
 namespace {
 
-class AppletCommands : public TablesFontsFixture {
+class AppletCommands : public ElementCommandTest {
 protected:
+    AppletCommands() : ElementCommandTest("E:\\web\\site\\index.html") {}
+
     // What the class file and code base lists offer when an applet dialog opens.
     struct Offered {
         std::vector<std::string> classFiles, codeBases;

@@ -1,52 +1,27 @@
-// The command help pages: every command a menu, a toolbar or a key can send has an entry that
-// names it with its keys, toolbars, prompt and what it inserts; the contents reach every page.
+// The command help pages: every command a menu, a toolbar or a key sends has an entry under its
+// own anchor that names it, says what it inserts or which dialog it opens, and gives its keys,
+// toolbars, dialect and prompt, all escaped; the contents reach every page.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "core/help/CommandHelp.h"
-#include "core/help/HelpTopics.h"
 #include "core/help/TemplateRegistry.h"
 #include "core/resources/Accelerators.h"
 #include "core/resources/CommandIds.h"
 #include "core/resources/CommandTable.h"
-#include "core/resources/EntityTable.h"
 #include "core/resources/Menus.h"
+#include "core/resources/SentCommands.h"
 #include "core/resources/Toolbars.h"
-#include "core/view/FixedTags.h"
 #include "tests/support/RowName.h"
 
 using namespace razo;
 
 namespace {
 
-void Walk(const std::vector<MenuEntry>& entries, const std::function<void(const MenuEntry&)>& visit) {
-    for (const MenuEntry& entry : entries) {
-        visit(entry);
-        Walk(entry.children, visit);
-    }
-}
-
-std::vector<int> SentIds() {
-    std::set<int> ids;
-    for (const auto* bar : {&NoDocumentMenuBar(), &DocumentMenuBar()})
-        Walk(*bar, [&](const MenuEntry& e) {
-            if (e.kind == MenuEntryKind::Command || e.kind == MenuEntryKind::RecentFiles)
-                ids.insert(e.id);
-        });
-    for (const ToolbarInfo& bar : Toolbars())
-        for (int id : bar.buttons)
-            if (id != ToolbarSeparator)
-                ids.insert(id);
-    for (const Accelerator& row : AcceleratorTable())
-        ids.insert(row.id);
-    return {ids.begin(), ids.end()};
-}
-
-// The entry a link points at: from its anchor to the next heading.
+// The entry a link points at: from its heading to the next heading or the end of the page.
 std::string EntryAt(const std::string& link) {
     const size_t hash = link.find('#');
     if (hash == std::string::npos)
@@ -54,94 +29,103 @@ std::string EntryAt(const std::string& link) {
     const GeneratedHelpPage* page = FindCommandHelpPage(link.substr(0, hash));
     if (page == nullptr)
         return {};
-    const size_t start = page->html.find("<a name=\"" + link.substr(hash + 1) + "\">");
-    if (start == std::string::npos)
+    const size_t anchor = page->html.find("<a name=\"" + link.substr(hash + 1) + "\">");
+    if (anchor == std::string::npos)
         return {};
-    const size_t end = std::min(page->html.find("<h3>", start), page->html.find("<h2>", start));
-    return page->html.substr(start, end == std::string::npos ? std::string::npos : end - start);
-}
-
-std::string CaptionWords(const char* caption) {
-    std::string text = WithoutMnemonic(caption);
-    text.erase(0, text.find_first_not_of(' '));
-    while (!text.empty() && (text.back() == ' ' || text.back() == '.'))
-        text.pop_back();
-    return HtmlEscape(text);
-}
-
-// Inserted text as an entry shows it: escaped, each line break written out.
-std::string Shown(const std::string& text) {
-    std::string shown;
-    for (size_t start = 0;;) {
-        const size_t end = text.find("\r\n", start);
-        shown += HtmlEscape(text.substr(start, end - start));
-        if (end == std::string::npos)
-            break;
-        shown += "<i>(line break)</i>";
-        start = end + 2;
-    }
-    return "<code>" + shown + "</code>";
+    const size_t start = page->html.rfind("<h3>", anchor);
+    size_t end = page->html.find("<p><a href=\"index.html\">", anchor);
+    for (const char* heading : {"<h3>", "<h2>"})
+        end = std::min(end, page->html.find(heading, anchor));
+    return page->html.substr(start, end - start);
 }
 
 class CommandEntryTest : public ::testing::TestWithParam<int> {};
 
-TEST_P(CommandEntryTest, NamesTheCommandAndSaysWhatItDoes) {
+TEST_P(CommandEntryTest, HasItsOwnAnchorAHeadingAndItsKeysAndToolbars) {
     const CommandInfo* info = FindCommand(GetParam());
     ASSERT_NE(info, nullptr);
     const std::string link = CommandHelpLink(info->id);
     ASSERT_EQ(link.substr(link.find('#') + 1), info->key) << link;
     const std::string entry = EntryAt(link);
     ASSERT_FALSE(entry.empty()) << link << " has no entry";
-
-    if (*info->caption) {
-        EXPECT_NE(entry.find(CaptionWords(info->caption)), std::string::npos) << entry;
-    }
-    if (*info->prompt) {
-        EXPECT_NE(entry.find(HtmlEscape(info->prompt)), std::string::npos) << entry;
-    }
-    for (const Accelerator& row : AcceleratorTable()) {
+    EXPECT_EQ(entry.find("\"></a></h3>"), std::string::npos) << "no heading: " << entry;
+    // Keys and toolbar titles hold nothing that needs escaping.
+    for (const Accelerator& row : AcceleratorTable())
         if (row.id == info->id) {
-            EXPECT_NE(entry.find("<b>" + HtmlEscape(row.keys) + "</b>"), std::string::npos) << row.keys;
+            EXPECT_NE(entry.find("<b>" + std::string(row.keys) + "</b>"), std::string::npos) << row.keys;
         }
-    }
-    for (const ToolbarInfo& bar : Toolbars()) {
+    for (const ToolbarInfo& bar : Toolbars())
         if (std::find(bar.buttons.begin(), bar.buttons.end(), info->id) != bar.buttons.end()) {
-            EXPECT_NE(entry.find(HtmlEscape(bar.title)), std::string::npos) << bar.title;
+            EXPECT_NE(entry.find(bar.title), std::string::npos) << bar.title;
         }
-    }
-    for (const FixedTag& tag : FixedTags()) {
-        if (tag.id != info->id)
-            continue;
-        for (const char* text : {tag.start, tag.end}) {
-            if (*text) {
-                EXPECT_NE(entry.find(Shown(text)), std::string::npos) << Shown(text) << " in " << entry;
-            }
-        }
-    }
-    for (const EntityInfo& entity : EntityTable()) {
-        if (entity.id == info->id) {
-            EXPECT_NE(entry.find("<code>" + HtmlEscape(entity.text) + "</code>"), std::string::npos) << entry;
-        }
-    }
 }
 
-INSTANTIATE_TEST_SUITE_P(SentByMenuToolbarOrKey, CommandEntryTest, ::testing::ValuesIn(SentIds()),
+INSTANTIATE_TEST_SUITE_P(SentByMenuToolbarOrKey, CommandEntryTest, ::testing::ValuesIn(SentCommandIds()),
                          [](const ::testing::TestParamInfo<int>& row) {
                              const CommandInfo* info = FindCommand(row.param);
                              return razo::test::RowName(info ? info->key : std::to_string(row.param));
                          });
 
-TEST(CommandHelpTest, AFixedTagWithLineBreaksShowsThemAndTheFullTagName) {
-    const std::string entry = EntryAt(CommandHelpLink(cmd::Head));
-    EXPECT_NE(entry.find("<code>&lt;HEAD&gt;<i>(line break)</i></code>"), std::string::npos) << entry;
-    EXPECT_NE(entry.find("<code><i>(line break)</i>&lt;/HEAD&gt;</code>"), std::string::npos) << entry;
-    // The status bar abbreviates; the page says what really goes in.
-    EXPECT_NE(EntryAt(CommandHelpLink(cmd::Blockquote)).find("&lt;BLOCKQUOTE&gt;"), std::string::npos);
-}
+struct EntryRow {
+    const char* name;
+    int command;
+    std::string entry;
+};
 
-TEST(CommandHelpTest, AnEntityShowsTheCharacterABrowserShows) {
-    EXPECT_NE(EntryAt(CommandHelpLink(cmd::CapitalAacute)).find("shows it as \xC3\x81."), std::string::npos);
-    EXPECT_NE(EntryAt(CommandHelpLink(cmd::SymbolLt)).find("shows it as &lt;."), std::string::npos);
+// Whole entries, written out: captions without mnemonic, indent and dots; inserted text and
+// prompts escaped, with their line breaks shown; the dialog a command opens.
+TEST(CommandHelpTest, EntriesSayWhatTheCommandDoesInEscapedText) {
+    const EntryRow rows[] = {
+        {"fixed tag with key and toolbar", cmd::Bold,
+         "<h3><a name=\"font.bold\">Bold</a></h3>\n<p>Puts <code>&lt;B&gt;</code> before the selection and "
+         "<code>&lt;/B&gt;</code> after it; what you selected stays selected between them.</p>\n<p>Key: "
+         "<b>Ctrl+B</b> &nbsp;&middot;&nbsp; Toolbar: Font Elements<br>Status bar: "
+         "&ldquo;&lt;B&gt;..&lt;/B&gt;&rdquo;</p>\n"},
+        {"fixed tag with line breaks", cmd::Head,
+         "<h3><a name=\"element.head\">Head</a></h3>\n<p>Puts <code>&lt;HEAD&gt;<i>(line break)</i></code> "
+         "before the selection and <code><i>(line break)</i>&lt;/HEAD&gt;</code> after it; what you selected "
+         "stays selected between them.</p>\n<p>Status bar: &ldquo;&lt;HEAD&gt;..&lt;/HEAD&gt;&rdquo;</p>\n"},
+        {"caption with indent and dots, dialect", cmd::Division,
+         "<h3><a name=\"element.division\">Division</a></h3>\n<p>Opens the <a "
+         "href=\"dialog-131235.html\">Divison (HTML 3.2)</a> dialog; <b>OK</b> puts the markup built from "
+         "its fields around the selection.</p>\n<p>Toolbar: Structure Elements &nbsp;&middot;&nbsp; Dialect: "
+         "HTML3.2<br>Status bar: &ldquo;&lt;DIV&gt;..&lt;/DIV&gt;&rdquo;</p>\n"},
+        {"one dialog for six commands", cmd::Heading2,
+         "<h3><a name=\"element.heading2\">Heading 2</a></h3>\n<p>Opens the <a "
+         "href=\"dialog-131211.html\">Heading</a> dialog; <b>OK</b> puts the markup built from its fields "
+         "around the selection.</p>\n<p>Key: <b>Ctrl+2</b> &nbsp;&middot;&nbsp; Toolbar: Heading "
+         "Elements<br>Status bar: &ldquo;&lt;H2&gt;..&lt;/H2&gt;&rdquo;</p>\n"},
+        {"program dialog", cmd::Preferences,
+         "<h3><a name=\"file.preferences\">Preferences</a></h3>\n<p>Opens the <a "
+         "href=\"dialog-131257.html\">Preferences</a> dialog.</p>\n<p>Toolbar: Standard<br>Status bar: "
+         "&ldquo;Change the program's preferences&rdquo;</p>\n"},
+        {"letter entity", cmd::CapitalAacute,
+         "<h3><a name=\"entity.Aacute\">\xC3\x81"
+         " \xE2\x80\x93"
+         " Capital A, acute accent</a></h3>\n<p>Puts the character reference <code>&amp;#193;</code> "
+         "(Aacute) at the caret, before the selection if there is one; a browser shows it as \xC3\x81"
+         ".</p>\n<p>Toolbar: Capital Latin Symbols<br>Status bar: &ldquo;Capital A, acute "
+         "accent&rdquo;</p>\n"},
+        {"markup entity", cmd::SymbolLt,
+         "<h3><a name=\"entity.lt\">&lt; \xE2\x80\x93"
+         " lt</a></h3>\n<p>Puts the character reference <code>&amp;lt;</code> (lt) at the caret, before the "
+         "selection if there is one; a browser shows it as &lt;.</p>\n<p>Toolbar: Other Symbols</p>\n"},
+        {"note and long prompt", cmd::InsertStandardTags,
+         "<h3><a name=\"element.standardTags\">Insert standard tags</a></h3>\n<p>Runs Insert document type "
+         "definition, HTML, a head block with a title to fill in, and Body, in that order. Every new "
+         "document gets these tags when it opens.</p>\n<p>Toolbar: Structure Elements<br>Status bar: "
+         "&ldquo;&lt;HTML&gt;&lt;HEAD&gt;&lt;TITLE&gt;&lt;/TITLE&gt;&lt;/HEAD&gt;&lt;BODY&gt;...&lt;/"
+         "BODY&gt;&lt;/HTML&gt;&rdquo;</p>\n"},
+        {"quotes in the inserted text", cmd::HomePageButton,
+         "<h3><a name=\"element.homePageButton\">Razo, Get It Now! Button</a></h3>\n<p>Puts <code>&lt;A "
+         "HREF=&quot;https://razo.example.org/&quot;&gt;&lt;IMG "
+         "SRC=&quot;https://razo.example.org/images/razo-button.gif&quot; ALT=&quot;Razo 32-bit HTML editor "
+         "home page&quot; WIDTH=96 HEIGHT=31&gt;&lt;/A&gt;<i>(line break)</i></code> at the caret: a link to "
+         "Razo's home page with its button.</p>\n<p>Toolbar: Link/Image Elements<br>Status bar: "
+         "&ldquo;Inserts the Razo, Get It Now! Button&rdquo;</p>\n"},
+    };
+    for (const EntryRow& row : rows)
+        EXPECT_EQ(EntryAt(CommandHelpLink(row.command)), row.entry) << row.name;
 }
 
 // A caption with dots opens a dialog: an element's page links to that dialog's page, which the
@@ -149,7 +133,7 @@ TEST(CommandHelpTest, AnEntityShowsTheCharacterABrowserShows) {
 TEST(CommandHelpTest, EveryDialogCommandLinksToItsDialogPage) {
     const std::set<int> systemDialogs = {cmd::FileOpen,       cmd::FileSaveAs,        cmd::FilePrint,
                                          cmd::FilePrintSetup, cmd::ChooseDisplayFont, cmd::AppAbout};
-    for (int id : SentIds()) {
+    for (int id : SentCommandIds()) {
         const CommandInfo* info = FindCommand(id);
         if (std::string(info->caption).find("..") == std::string::npos || systemDialogs.count(id))
             continue;
@@ -157,23 +141,24 @@ TEST(CommandHelpTest, EveryDialogCommandLinksToItsDialogPage) {
         const size_t at = entry.find("<a href=\"dialog-");
         ASSERT_NE(at, std::string::npos) << info->key << ": " << entry;
         const std::string file = entry.substr(at + 9, entry.find('"', at + 9) - at - 9);
-        EXPECT_NE(FindTemplateByHelpContext(DialogHelpContext(file)), nullptr) << info->key << ": " << file;
+        EXPECT_EQ(FindTemplateByHelpContext(DialogHelpContext(file)), CommandDialog(id))
+            << info->key << ": " << file;
     }
 }
 
 TEST(CommandHelpTest, EveryMenuOfBothMenuBarsHasItsPage) {
     for (const auto* bar : {&NoDocumentMenuBar(), &DocumentMenuBar()})
         for (const MenuEntry& menu : *bar) {
-            const std::string file = MenuHelpLink(menu.caption);
-            const GeneratedHelpPage* page = FindCommandHelpPage(file);
+            const GeneratedHelpPage* page = FindCommandHelpPage(MenuHelpLink(menu.caption));
             ASSERT_NE(page, nullptr) << menu.caption;
-            EXPECT_EQ(page->title, WithoutMnemonic(menu.caption) + " menu");
+            EXPECT_TRUE(page->title.ends_with(" menu")) << page->title;
         }
-    EXPECT_EQ(MenuHelpLink("F&ont"), MenuHelpLink("Font"));
+    EXPECT_EQ(MenuHelpLink("F&ont"), "menu-font.html");
+    EXPECT_EQ(FindCommandHelpPage("menu-font.html")->title, "Font menu");
+    EXPECT_EQ(MenuHelpLink("Font"), "menu-font.html");
     EXPECT_EQ(MenuHelpLink("Tools"), "");
     EXPECT_EQ(MenuHelpLink(""), "");
 }
-
 TEST(CommandHelpTest, ContentsLinkEveryCommandPageAndEveryDialogOnce) {
     const std::string html = HelpContentsHtml();
     std::set<std::string> files;

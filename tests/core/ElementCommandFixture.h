@@ -1,6 +1,7 @@
 #pragma once
-// A view with every element command on its route, a scripted dialog runner that fills URL lists
-// from the profile, and a saved document in /home/site, for whole-command tests.
+// The one fixture of the whole-command tests: a view with every element command on its route, a
+// scripted dialog runner that fills URL lists from the profile, and a saved document (in
+// /home/site unless a family's test names another folder).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -22,6 +23,7 @@
 namespace razo::test {
 
 struct CommandRow;
+struct ScriptRow;
 struct RefusalRow;
 
 class ElementCommandTest : public ::testing::Test {
@@ -63,10 +65,12 @@ protected:
         ASSERT_NE(handler, nullptr) << id;
         (*handler)();
     }
-    // Runs a command with its dialog answered by `presses`; returns the text afterwards.
+    // Runs a command with its dialog answered by `presses`, every one of them used; returns the
+    // text afterwards.
     std::string Wrap(int id, std::vector<Press> presses) {
         runner.Script(std::move(presses));
         Run(id);
+        EXPECT_EQ(runner.PressesLeft(), 0u) << "presses left over";
         return control.Text();
     }
     std::vector<std::string> Urls() const { return LoadUrlHistory(profile, settings::UrlHistorySection); }
@@ -94,6 +98,7 @@ protected:
     }
     // Each row on "Intro" selected: the exact text, no message.
     void ExpectTexts(const std::vector<CommandRow>& rows);
+    void ExpectScripts(const std::vector<ScriptRow>& rows);
     // Each row refused once, then given up: nothing inserted, nothing remembered.
     void ExpectRefusals(const std::vector<RefusalRow>& rows);
 
@@ -108,6 +113,15 @@ struct CommandRow {
     Press press;
     std::string text;
     bool rememberExpanded = false;
+};
+
+// A command whose dialog opens sub-dialogs: the first press is the dialog's, the next ones go to
+// the sub-dialogs in the order they open.
+struct ScriptRow {
+    const char* name;
+    int command;
+    std::vector<Press> presses;
+    std::string text;
 };
 
 // One refused OK: the message, its icon and the field the user is sent back to.
@@ -131,6 +145,20 @@ inline void ElementCommandTest::ExpectTexts(const std::vector<CommandRow>& rows)
         EXPECT_EQ(prompts.Texts(), std::vector<std::string>{});
         ASSERT_FALSE(runner.runs.empty());
         EXPECT_TRUE(runner.runs.back().ok);
+        EXPECT_TRUE(runner.runs.back().blocked.empty());
+    }
+}
+
+inline void ElementCommandTest::ExpectScripts(const std::vector<ScriptRow>& rows) {
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Reset();
+        EXPECT_EQ(Wrap(row.command, row.presses), row.text);
+        EXPECT_EQ(prompts.Texts(), std::vector<std::string>{});
+        ASSERT_FALSE(runner.runs.empty());
+        EXPECT_TRUE(runner.runs.front().ok);
+        for (const auto& run : runner.runs)
+            EXPECT_TRUE(run.blocked.empty()) << run.idd;
     }
 }
 

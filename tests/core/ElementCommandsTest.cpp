@@ -6,15 +6,8 @@
 #include "core/help/HelpTopics.h"
 #include "core/resources/CommandIds.h"
 #include "core/resources/CommandTable.h"
-#include "core/settings/IniProfile.h"
-#include "core/view/RazoView.h"
-#include "core/view/ViewCommands.h"
-#include "tests/support/FakeDocument.h"
-#include "tests/support/FakeUserPrompts.h"
-#include "tests/support/MemoryTextControl.h"
+#include "tests/core/ElementCommandFixture.h"
 #include "tests/support/RowName.h"
-#include "tests/support/ScriptedDialogRunner.h"
-#include "tests/support/TempDir.h"
 
 using namespace razo;
 using namespace razo::test;
@@ -28,36 +21,8 @@ constexpr int Align = IdAlign, Clear = IdClear, Width = IdWidth, NoShade = IdNoS
               StartNumber = IdStartNumber, ItemNumber = IdItemNumberType, ItemBullet = IdItemBulletType,
               ItemValue = IdItemValue;
 
-class ElementCommands : public ::testing::Test {
+class ElementCommands : public ElementCommandTest {
 protected:
-    TempDir dir;
-    IniProfile profile{dir.File("RAZO.INI")};
-    FakeUserPrompts prompts;
-    ScriptedDialogRunner runner{prompts};
-    FakeDocument document;
-    MemoryTextControl control{"Intro"};
-    CRazoView view{control, document};
-    ElementServices services{profile, runner, prompts};
-
-    void SetUp() override {
-        RegisterViewCommands(view, services);
-        control.SetSel(0, 5);
-    }
-    void Remember(bool expanded) {
-        profile.WriteProfileInt("Editing", "HTML2/HTML32", 1);
-        profile.WriteProfileInt("Settings", "HTML3.2", expanded ? 1 : 0);
-    }
-    void Run(int id) {
-        const auto* handler = view.Target().FindCommand(id);
-        ASSERT_NE(handler, nullptr) << id;
-        (*handler)();
-    }
-    // Runs a command on "Intro" (selected) and returns the text around it.
-    std::string Wrap(int id, std::vector<Press> presses) {
-        runner.Script(std::move(presses));
-        Run(id);
-        return control.Text();
-    }
     int StoredLayout() { return profile.GetProfileInt("Settings", "HTML3.2", -1); }
 };
 

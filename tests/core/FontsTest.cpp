@@ -3,7 +3,7 @@
 #include "core/dialogs/Colours.h"
 #include "core/elements/Fonts.h"
 #include "core/resources/CommandIds.h"
-#include "tests/core/TablesFontsFixture.h"
+#include "tests/core/ElementCommandFixture.h"
 
 using namespace razo;
 using namespace razo::test;
@@ -11,7 +11,10 @@ using namespace razo::fonts;
 
 namespace {
 
-class FontCommands : public TablesFontsFixture {};
+class FontCommands : public ElementCommandTest {
+protected:
+    FontCommands() : ElementCommandTest("E:\\web\\site\\index.html") {}
+};
 
 } // namespace
 

@@ -5,16 +5,18 @@
 #include "core/elements/ElementCommand.h"
 #include "core/elements/Forms.h"
 #include "core/resources/CommandIds.h"
-#include "tests/core/FormMapFrameFixture.h"
+#include "tests/core/ElementCommandFixture.h"
 
 using namespace razo;
 using namespace razo::test;
-using namespace razo::test::formmapframe;
 using namespace razo::forms;
 
 namespace {
 
-class FormsTest : public FormMapFrameFixture {};
+class FormsTest : public ElementCommandTest {
+protected:
+    FormsTest() : ElementCommandTest("/web/site/index.html") {}
+};
 
 // Chooses the input type first, as a user must before the other fields open.
 Press Input(const char* type, std::vector<Action> then = {}) {
@@ -26,7 +28,7 @@ Press Input(const char* type, std::vector<Action> then = {}) {
 } // namespace
 
 TEST_F(FormsTest, BuildTheDocumentedTexts) {
-    const std::vector<TextCase> rows = {
+    const std::vector<ScriptRow> rows = {
         {"form with the URL alone",
          cmd::Form,
          {{.texts = {{IdFormUrl, "http://x.org/cgi"}}}},
@@ -109,14 +111,7 @@ TEST_F(FormsTest, BuildTheDocumentedTexts) {
          {{.texts = {{IdRows, "1"}, {IdColumns, "99999"}, {IdName, "m"}}}},
          "<TEXTAREA NAME=\"m\" ROWS=1 COLS=99999>\r\nIntro</TEXTAREA>"},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        Reset();
-        EXPECT_EQ(Wrap(row.command, row.presses), row.text);
-        EXPECT_EQ(prompts.Texts(), std::vector<std::string>{});
-        ASSERT_FALSE(runner.runs.empty());
-        EXPECT_TRUE(runner.runs.back().blocked.empty());
-    }
+    ExpectScripts(rows);
 }
 
 // The image source is passed on even when empty, but an empty path is neither recorded nor
@@ -183,7 +178,7 @@ TEST_F(FormsTest, InputTypeEnablesItsFields) {
 
 TEST_F(FormsTest, RefusalsKeepTheDialogOpenOnTheField) {
     const std::string longUrl(1025, 'u');
-    const std::vector<Refusal> rows = {
+    const std::vector<RefusalRow> rows = {
         {"form without URL", cmd::Form, {}, messages::MustEnterValue, IdFormUrl},
         {"form URL too long",
          cmd::Form,
@@ -239,17 +234,7 @@ TEST_F(FormsTest, RefusalsKeepTheDialogOpenOnTheField) {
          messages::MustEnterValue,
          IdName},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        Reset();
-        // The user gives up after the refusal: nothing is inserted.
-        Press cancel{.cancel = true};
-        EXPECT_EQ(Wrap(row.command, {row.press, cancel}), "Intro");
-        ASSERT_EQ(prompts.messages.size(), 1u);
-        EXPECT_EQ(prompts.messages[0].text, row.message);
-        EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Exclamation);
-        EXPECT_EQ(runner.runs.back().refusedAt, std::vector<int>{row.field});
-    }
+    ExpectRefusals(rows);
 }
 
 // A value left in a field that the chosen type greys out neither blocks OK nor reaches the tag.

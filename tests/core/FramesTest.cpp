@@ -1,16 +1,18 @@
 #include "core/elements/Frames.h"
 #include "core/dialogs/DataExchange.h"
 #include "core/resources/CommandIds.h"
-#include "tests/core/FormMapFrameFixture.h"
+#include "tests/core/ElementCommandFixture.h"
 
 using namespace razo;
 using namespace razo::test;
-using namespace razo::test::formmapframe;
 using namespace razo::frames;
 
 namespace {
 
-class FramesTest : public FormMapFrameFixture {};
+class FramesTest : public ElementCommandTest {
+protected:
+    FramesTest() : ElementCommandTest("/web/site/index.html") {}
+};
 
 // One press of the size sub-dialog: a value and the index of a size type.
 Press Size(std::string value, int type) {
@@ -23,7 +25,7 @@ constexpr int Percentage = CAddFrameSizeDialog::Percentage, Relative = CAddFrame
 } // namespace
 
 TEST_F(FramesTest, BuildTheDocumentedTexts) {
-    const std::vector<TextCase> rows = {
+    const std::vector<ScriptRow> rows = {
         {"bare frameset", cmd::Frameset, {{}}, "<FRAMESET>\r\nIntro</FRAMESET>"},
         {"typed lists, not checked",
          cmd::Frameset,
@@ -60,12 +62,7 @@ TEST_F(FramesTest, BuildTheDocumentedTexts) {
          "<FRAME SRC=\"main.html\" NAME=\"main\" MARGINWIDTH=10 MARGINHEIGHT=5 SCROLLING=\"auto\" "
          "NORESIZE>\r\nIntro"},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        Reset();
-        EXPECT_EQ(Wrap(row.command, row.presses), row.text);
-        EXPECT_EQ(prompts.Texts(), std::vector<std::string>{});
-    }
+    ExpectScripts(rows);
 }
 
 TEST_F(FramesTest, SizeEntriesAndTheirChecks) {

@@ -1,16 +1,18 @@
 #include "core/elements/ImageMaps.h"
 #include "core/dialogs/DataExchange.h"
 #include "core/resources/CommandIds.h"
-#include "tests/core/FormMapFrameFixture.h"
+#include "tests/core/ElementCommandFixture.h"
 
 using namespace razo;
 using namespace razo::test;
-using namespace razo::test::formmapframe;
 using namespace razo::maps;
 
 namespace {
 
-class ImageMapsTest : public FormMapFrameFixture {};
+class ImageMapsTest : public ElementCommandTest {
+protected:
+    ImageMapsTest() : ElementCommandTest("/web/site/index.html") {}
+};
 
 // The area dialog: a shape chosen, then Enter Coords clicked.
 Press EnterCoordsFor(const char* shape, std::map<int, std::string> texts = {}) {
@@ -23,7 +25,7 @@ const Press Rectangle{.texts = {{IdLeft, "0"}, {IdTop, "0"}, {IdRight, "50"}, {I
 } // namespace
 
 TEST_F(ImageMapsTest, BuildTheDocumentedTexts) {
-    const std::vector<TextCase> rows = {
+    const std::vector<ScriptRow> rows = {
         {"map",
          cmd::ImageMap,
          {{.texts = {{IdName, "nav bar"}}}},
@@ -65,12 +67,7 @@ TEST_F(ImageMapsTest, BuildTheDocumentedTexts) {
          {EnterCoordsFor("circle"), {.texts = {{IdCentreX, "010"}, {IdCentreY, " 2"}, {IdRadius, "0"}}}},
          "<AREA SHAPE=\"circle\" COORDS=\"10,2,0\">\r\nIntro"},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        Reset();
-        EXPECT_EQ(Wrap(row.command, row.presses), row.text);
-        EXPECT_EQ(prompts.Texts(), std::vector<std::string>{});
-    }
+    ExpectScripts(rows);
 }
 
 TEST_F(ImageMapsTest, SubDialogOfTheShapeOpensAboveTheAreaDialog) {
@@ -102,7 +99,7 @@ TEST_F(ImageMapsTest, EnterCoordsWithoutShapeAsksForOneAndOpensNothing) {
 }
 
 TEST_F(ImageMapsTest, RefusalsKeepTheDialogOpenOnTheField) {
-    const std::vector<Refusal> rows = {
+    const std::vector<RefusalRow> rows = {
         {"map without name", cmd::ImageMap, {}, messages::MustEnterValue, IdName},
         {"area without coords",
          cmd::ImageMapArea,
@@ -125,15 +122,7 @@ TEST_F(ImageMapsTest, RefusalsKeepTheDialogOpenOnTheField) {
          "Please enter no more than 1024 characters.",
          IdUrl},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        Reset();
-        EXPECT_EQ(Wrap(row.command, {row.press, {.cancel = true}}), "Intro");
-        ASSERT_EQ(prompts.messages.size(), 1u);
-        EXPECT_EQ(prompts.messages[0].text, row.message);
-        EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Exclamation);
-        EXPECT_EQ(runner.runs.back().refusedAt, std::vector<int>{row.field});
-    }
+    ExpectRefusals(rows);
 }
 
 TEST_F(ImageMapsTest, CoordinateSubDialogsRefuseUntilCorrected) {

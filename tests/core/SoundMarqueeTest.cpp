@@ -2,7 +2,7 @@
 #include "core/dialogs/Colours.h"
 #include "core/resources/CommandIds.h"
 #include "core/settings/SettingsKeys.h"
-#include "tests/core/TablesFontsFixture.h"
+#include "tests/core/ElementCommandFixture.h"
 
 using namespace razo;
 using namespace razo::test;
@@ -10,7 +10,10 @@ using namespace razo::media;
 
 namespace {
 
-class SoundMarqueeCommands : public TablesFontsFixture {};
+class SoundMarqueeCommands : public ElementCommandTest {
+protected:
+    SoundMarqueeCommands() : ElementCommandTest("E:\\web\\site\\index.html") {}
+};
 
 const std::string MarqueeEnd = "Intro</MARQUEE>\r\n";
 

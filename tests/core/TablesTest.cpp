@@ -1,7 +1,7 @@
 #include "core/elements/Tables.h"
 #include "core/dialogs/Colours.h"
 #include "core/resources/CommandIds.h"
-#include "tests/core/TablesFontsFixture.h"
+#include "tests/core/ElementCommandFixture.h"
 
 using namespace razo;
 using namespace razo::test;
@@ -9,7 +9,10 @@ using namespace razo::tables;
 
 namespace {
 
-class TableCommands : public TablesFontsFixture {};
+class TableCommands : public ElementCommandTest {
+protected:
+    TableCommands() : ElementCommandTest("E:\\web\\site\\index.html") {}
+};
 
 const std::string T = "<TABLE";
 const std::string TableEnd = "Intro</TABLE>\r\n";

@@ -11,6 +11,7 @@
 #include "core/resources/CommandIds.h"
 #include "core/resources/CommandTable.h"
 #include "core/resources/Menus.h"
+#include "core/resources/SentCommands.h"
 #include "core/resources/StatusBar.h"
 #include "core/resources/Toolbars.h"
 
@@ -23,23 +24,6 @@ void Walk(const std::vector<MenuEntry>& entries, const std::function<void(const 
         visit(entry);
         Walk(entry.children, visit);
     }
-}
-
-// Every id a menu, toolbar or key can send.
-std::set<int> ReachableIds() {
-    std::set<int> ids;
-    for (const auto* bar : {&NoDocumentMenuBar(), &DocumentMenuBar()})
-        Walk(*bar, [&](const MenuEntry& e) {
-            if (e.kind == MenuEntryKind::Command || e.kind == MenuEntryKind::RecentFiles)
-                ids.insert(e.id);
-        });
-    for (const ToolbarInfo& bar : Toolbars())
-        for (int id : bar.buttons)
-            if (id != ToolbarSeparator)
-                ids.insert(id);
-    for (const Accelerator& acc : AcceleratorTable())
-        ids.insert(acc.id);
-    return ids;
 }
 
 const MenuEntry& TopMenu(const std::vector<MenuEntry>& bar, const std::string& caption) {
@@ -108,12 +92,13 @@ TEST(VocabularyCommands, FindCommandFindsEveryRowAndNothingElse) {
 }
 
 TEST(VocabularyCommands, EveryIdSentByAMenuToolbarOrKeyIsInTheTable) {
-    for (int id : ReachableIds())
+    for (int id : SentCommandIds())
         EXPECT_NE(FindCommand(id), nullptr) << "no command " << id;
 }
 
 TEST(VocabularyCommands, EveryCommandIsReachableExceptStyle) {
-    std::set<int> reachable = ReachableIds();
+    const std::vector<int> sent = SentCommandIds();
+    const std::set<int> reachable(sent.begin(), sent.end());
     for (const CommandInfo& info : Commands())
         if (info.id != cmd::Style) {
             EXPECT_TRUE(reachable.count(info.id)) << info.key << " can never be sent";

@@ -4,42 +4,15 @@
 #include <QClipboard>
 #include <QtTest>
 #include <map>
-#include <set>
 
-#include "core/resources/Accelerators.h"
 #include "core/resources/CommandIds.h"
 #include "core/resources/CommandTable.h"
-#include "core/resources/Menus.h"
-#include "core/resources/Toolbars.h"
+#include "core/resources/SentCommands.h"
 #include "gui/app/CommandDispatcher.h"
 #include "gui/view/ScintillaTextControl.h"
 #include "tests/support/RunningApp.h"
 
 using namespace razo;
-
-namespace {
-
-void Collect(const std::vector<MenuEntry>& entries, std::set<int>& ids) {
-    for (const MenuEntry& entry : entries) {
-        if (entry.kind == MenuEntryKind::Command)
-            ids.insert(entry.id);
-        Collect(entry.children, ids);
-    }
-}
-
-std::set<int> SentByMenusToolbarsAndKeys() {
-    std::set<int> ids;
-    Collect(DocumentMenuBar(), ids);
-    for (const ToolbarInfo& bar : Toolbars())
-        for (int id : bar.buttons)
-            if (id != ToolbarSeparator)
-                ids.insert(id);
-    for (const Accelerator& key : AcceleratorTable())
-        ids.insert(key.id);
-    return ids;
-}
-
-} // namespace
 
 class CommandTableWalkTest : public QObject {
     Q_OBJECT
@@ -67,7 +40,7 @@ private slots:
             {cmd::FileSave, "the page is unchanged"},
         };
         QStringList disabled;
-        for (int id : SentByMenusToolbarsAndKeys()) {
+        for (int id : SentCommandIds()) {
             if (id > cmd::FileMruFirst && id <= cmd::FileMruLast)
                 continue;
             const CommandInfo* info = FindCommand(id);

@@ -1,7 +1,6 @@
 #include "tests/support/ScriptedDialogRunner.h"
 
 #include <algorithm>
-#include <cctype>
 #include <memory>
 
 #include "core/dialogs/Dialog.h"
@@ -12,12 +11,57 @@ namespace razo::test {
 
 namespace {
 
-// A sorted list orders its entries as the real one does: alphabetically, letter case ignored,
+// The next code point of UTF-8 `text` at `at`; a byte that starts no valid sequence counts as
+// itself.
+char32_t NextCodePoint(const std::string& text, size_t& at) {
+    const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    const size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    if (length == 1 || at + length > text.size()) {
+        ++at;
+        return lead;
+    }
+    char32_t code = lead & (0x7F >> length);
+    for (size_t i = 1; i < length; ++i)
+        code = (code << 6) | (byte(at + i) & 0x3F);
+    at += length;
+    return code;
+}
+
+// Letter case folded as Qt folds it, for the scripts a page or a file name is likely to use:
+// Latin, Greek and Cyrillic.
+char32_t FoldCase(char32_t c) {
+    const auto inRange = [c](char32_t first, char32_t last) { return c >= first && c <= last; };
+    if (inRange('A', 'Z') || (inRange(0xC0, 0xDE) && c != 0xD7) || (inRange(0x391, 0x3AB) && c != 0x3A2) ||
+        inRange(0x410, 0x42F))
+        return c + 0x20;
+    if (inRange(0x400, 0x40F))
+        return c + 0x50;
+    if (c == 0x3C2) // final sigma
+        return 0x3C3;
+    if (c == 0x178)
+        return 0xFF;
+    if (c == 0x17F) // long s
+        return 's';
+    // Latin Extended-A: capital and small letters in pairs, the capital first.
+    const bool oddCapitals = inRange(0x139, 0x148) || inRange(0x179, 0x17E);
+    if (inRange(0x100, 0x17E) && c != 0x130 && c != 0x131 && c != 0x138 && c != 0x149 &&
+        (c % 2 == 1) == oddCapitals)
+        return c + 1;
+    return c;
+}
+
+// A sorted list orders its entries as the real one does: by code point with letter case folded,
 // a new entry after those equal to it.
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
-    });
+    size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        const char32_t x = FoldCase(NextCodePoint(a, i));
+        const char32_t y = FoldCase(NextCodePoint(b, j));
+        if (x != y)
+            return x < y;
+    }
+    return i == a.size() && j < b.size();
 }
 
 void Insert(std::vector<std::string>& entries, const std::string& text, bool sorted) {
