@@ -2,8 +2,8 @@
 
 #include <ctime>
 
-#include "core/app/DocumentTypes.h"
 #include "core/app/CopyEdits.h"
+#include "core/app/DocumentTypes.h"
 #include "core/app/RecoveryJournal.h"
 #include "gui/app/DocumentWindow.h"
 #include "gui/app/GuiDocument.h"
