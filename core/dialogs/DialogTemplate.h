@@ -33,13 +33,13 @@ namespace razo {
 //   entries in alphabetical order (also the entries added later, e.g. from the URL history).
 //   Every list opens with no entry selected and editable parts start empty.
 // * `history` names the remembered list that fills a URL combo box. The runner fills it right
-//   after the dialog's OnInitDialog (FillHistoryLists in dialogs/UrlHistory.h); the renderer
+//   after the dialog's OnInitDialog (FillHistoryLists in core/dialogs/UrlHistory.h); the renderer
 //   keeps it sorted.
 // * A PushButton with `browse` is a Browse button: on click the renderer calls BrowseForFile
-//   (dialogs/UrlHistory.h) with it.
+//   (core/dialogs/UrlHistory.h) with it.
 // * Colour fields (`colourFields`): the name list, number edit, Select button and swatches are
 //   ordinary controls in `controls`; the entry here says how they work together. The renderer
-//   keeps one ColourFieldGroup (dialogs/Colours.h) per dialog, forwards name-list selection
+//   keeps one ColourFieldGroup (core/dialogs/Colours.h) per dialog, forwards name-list selection
 //   changes, number edits and Select clicks to it and repaints the swatches it names.
 // * Every other change or click is forwarded to CDialog::OnFieldChanged.
 // * A control marked `disabled` opens disabled, with its label; the dialog's handlers enable it

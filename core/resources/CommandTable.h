@@ -4,7 +4,7 @@
 
 namespace razo {
 
-// One command of the program: its id (a name of resources/CommandIds.h), a stable key, the menu
+// One command of the program: its id (a name of core/resources/CommandIds.h), a stable key, the menu
 // caption (before the tab), the dialect hint after the tab (the key, when the command has one,
 // comes from the accelerator table), and its string resource split into the status-bar prompt
 // and the tooltip. Empty texts mean "none".
