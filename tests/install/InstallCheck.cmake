@@ -51,11 +51,12 @@ if(launchable EQUAL -1 OR screenshot EQUAL -1)
   message(FATAL_ERROR "the AppStream file launches no razo.desktop or shows no screenshot")
 endif()
 
-# The manual page is a sound archive that names the settings file and says the command line
-# has no options.
+# The manual page is a sound archive that names the settings file and the recovery folder and
+# says the command line has no options.
 run(${found_gzip} -t "${manual}")
 execute_process(COMMAND ${found_gzip} -dc "${manual}" OUTPUT_VARIABLE page)
-foreach(text ".TH RAZO 1" "RAZO.INI" "opens a file named" "XDG_CONFIG_HOME")
+foreach(text ".TH RAZO 1" "RAZO.INI" "opens a file named" "XDG_CONFIG_HOME" "XDG_STATE_HOME/razo/recovery"
+             "~/.local/state/razo/recovery")
   string(FIND "${page}" "${text}" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "the manual page lacks \"${text}\"")
