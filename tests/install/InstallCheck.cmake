@@ -1,6 +1,7 @@
 # Installs the build into a fresh prefix as `cmake --install` would for a package, and checks the
 # tree a desktop needs: the program, the desktop entry and the AppStream file that name it (both
-# valid to their validators), the icon the entry names in every size and the manual page.
+# valid to their validators), the icon the entry names in every size, the manual page, and the
+# copyright and changelog files of the package.
 # Run with -DBUILD_DIR=... -DPREFIX=... -DAPPSTREAM_ID=...
 cmake_minimum_required(VERSION 3.25)
 
@@ -26,7 +27,9 @@ set(desktop "${PREFIX}/share/applications/razo.desktop")
 set(metainfo "${PREFIX}/share/metainfo/${APPSTREAM_ID}.metainfo.xml")
 set(manual "${PREFIX}/share/man/man1/razo.1.gz")
 set(icons "${PREFIX}/share/icons/hicolor")
-foreach(file "${PREFIX}/bin/razo" "${desktop}" "${icons}/scalable/apps/razo.svg" "${metainfo}" "${manual}")
+set(doc "${PREFIX}/share/doc/razo")
+foreach(file "${PREFIX}/bin/razo" "${desktop}" "${icons}/scalable/apps/razo.svg"
+             "${metainfo}" "${manual}" "${doc}/copyright" "${doc}/changelog.gz")
   if(NOT EXISTS "${file}" OR IS_DIRECTORY "${file}")
     message(FATAL_ERROR "not installed: ${file}")
   endif()
@@ -76,6 +79,7 @@ endif()
 # The manual page is a sound archive that names the settings file and the recovery folder and
 # says the command line has no options.
 run(${found_gzip} -t "${manual}")
+run(${found_gzip} -t "${doc}/changelog.gz")
 execute_process(COMMAND ${found_gzip} -dc "${manual}" OUTPUT_VARIABLE page)
 foreach(text ".TH RAZO 1" "RAZO.INI" "opens a file named" "XDG_CONFIG_HOME" "XDG_STATE_HOME/razo/recovery"
              "~/.local/state/razo/recovery")
