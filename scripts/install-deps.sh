@@ -9,7 +9,7 @@ packages=(
   libqscintilla2-qt6-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick fonts-dejavu-core
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream dpkg-dev librsvg2-bin lintian
   opensp w3c-sgml-lib
 )
 

@@ -175,8 +175,11 @@ SaveOutcome WriteIntoFile(const std::string& target, const std::vector<std::stri
     if (newSize > oldSize) {
         const int error = calls.allocate(fd.Get(), 0, newSize);
         if (error != 0 && error != EOPNOTSUPP && error != EINVAL) {
-            ::ftruncate(fd.Get(), oldSize);
-            ::unlink(backup.c_str());
+            // The file is its old text again only once what the allocation added is cut off.
+            if (::ftruncate(fd.Get(), oldSize) == 0)
+                ::unlink(backup.c_str());
+            else
+                outcome.keptBackup = backup;
             return fail(error);
         }
     }
