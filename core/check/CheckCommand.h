@@ -8,8 +8,8 @@
 namespace razo {
 
 // Exit statuses of `razo --check`.
-inline constexpr int CheckExitClean = 0;     // no page has errors (warnings may be written)
-inline constexpr int CheckExitErrors = 1;    // some page has errors, or could not be checked
+inline constexpr int CheckExitClean = 0;      // no page has errors (warnings may be written)
+inline constexpr int CheckExitErrors = 1;     // some page has errors, or could not be checked
 inline constexpr int CheckExitUnreadable = 2; // some file could not be read (or no file was named)
 
 // `razo --check FILE...`: checks each file as it is on the disk, in the order given, and writes

@@ -12,9 +12,8 @@ const char* SeverityName(Severity severity) {
 }
 
 std::size_t CheckReport::Count(Severity severity) const {
-    return static_cast<std::size_t>(std::count_if(problems.begin(), problems.end(), [severity](const Problem& p) {
-        return p.severity == severity;
-    }));
+    return static_cast<std::size_t>(std::count_if(
+        problems.begin(), problems.end(), [severity](const Problem& p) { return p.severity == severity; }));
 }
 
 namespace {

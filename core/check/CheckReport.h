@@ -29,7 +29,7 @@ enum class CheckOutcome {
 
 struct CheckReport {
     CheckOutcome outcome = CheckOutcome::Checked;
-    std::vector<Problem> problems; // in the order of the page
+    std::vector<Problem> problems;  // in the order of the page
     std::vector<std::string> notes; // which rules were used, and any limit that was reached
 
     std::size_t Count(Severity severity) const;

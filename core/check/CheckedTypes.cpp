@@ -37,8 +37,8 @@ constexpr CheckedType Rows[] = {
      false},
     {"-//W3C//DTD XHTML 1.0 Transitional//EN", "XHTML 1.0 Transitional",
      "REC-xhtml1-20020801/xhtml1-transitional.dtd", true, false},
-    {"-//W3C//DTD XHTML 1.0 Frameset//EN", "XHTML 1.0 Frameset", "REC-xhtml1-20020801/xhtml1-frameset.dtd", true,
-     false},
+    {"-//W3C//DTD XHTML 1.0 Frameset//EN", "XHTML 1.0 Frameset", "REC-xhtml1-20020801/xhtml1-frameset.dtd",
+     true, false},
     {"-//W3C//DTD XHTML 1.1//EN", "XHTML 1.1", "REC-xhtml11-20101123/xhtml11.dtd", true, false},
 };
 

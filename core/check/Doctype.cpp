@@ -54,8 +54,9 @@ public:
             return Malformed();
         SkipBlanks();
         if (m_at < m_text.size() && (m_text[m_at] == '>' || m_text[m_at] == '['))
-            return AfterIdentifiers(SameLetters(name, "html") ? Made(DoctypeDeclaration::Html, "")
-                                                              : Made(DoctypeDeclaration::Other, std::string(name)));
+            return AfterIdentifiers(SameLetters(name, "html")
+                                        ? Made(DoctypeDeclaration::Html, "")
+                                        : Made(DoctypeDeclaration::Other, std::string(name)));
         const std::string_view keyword = Name();
         const bool isPublic = SameLetters(keyword, "PUBLIC");
         if (!isPublic && !SameLetters(keyword, "SYSTEM"))

@@ -111,7 +111,8 @@ bool ReadNumber(std::string_view text, std::size_t& at, long& value) {
 
 MessageLine ReadMessageLine(std::string_view text) {
     MessageLine read;
-    for (std::size_t colon = text.find(':'); colon != std::string_view::npos; colon = text.find(':', colon + 1)) {
+    for (std::size_t colon = text.find(':'); colon != std::string_view::npos;
+         colon = text.find(':', colon + 1)) {
         std::size_t at = colon + 1;
         long line = 0;
         long column = 0;
@@ -206,7 +207,8 @@ private:
             problem.column = std::max(1, ClampedNumber(place.columnNumber));
         } else if (place.filename.len > 0) {
             // Found in a DTD or an entity set rather than in the page: said where, listed at its top.
-            problem.message += " (" + Utf8(place.filename) + ", line " + std::to_string(place.lineNumber) + ")";
+            problem.message +=
+                " (" + Utf8(place.filename) + ", line " + std::to_string(place.lineNumber) + ")";
         }
         return problem;
     }
@@ -249,8 +251,8 @@ void CheckAgainstDtd(std::string_view text, bool utf8, const CheckedType& type, 
     if (type.xml)
         kit.setOption(ParserEventGeneratorKit::enableWarning, "xml");
 
-    std::string systemId = std::string("<OSFD BCTF=") + (utf8 ? "UTF-8" : "IDENTITY") + ">" +
-                           std::to_string(page.Get());
+    std::string systemId =
+        std::string("<OSFD BCTF=") + (utf8 ? "UTF-8" : "IDENTITY") + ">" + std::to_string(page.Get());
     char* files[] = {systemId.data()};
     const std::unique_ptr<EventGenerator> generator(kit.makeEventGenerator(1, files));
     generator->inhibitMessages(true);

@@ -114,13 +114,15 @@ CheckReport CheckPage(std::string_view text, const CheckOptions& options) {
         report.outcome = CheckOutcome::Cancelled;
         return report;
     }
+    const bool full = run.Full();
     report.problems = std::move(run.Problems());
     std::stable_sort(report.problems.begin(), report.problems.end(), [](const Problem& a, const Problem& b) {
         return a.line != b.line ? a.line < b.line : a.column < b.column;
     });
     report.notes.push_back(RulesNote(type, doctype));
-    if (run.Full())
-        report.notes.push_back(FillMessage(strings::CheckProblemLimit, {std::to_string(options.maxProblems)}));
+    if (full)
+        report.notes.push_back(
+            FillMessage(strings::CheckProblemLimit, {std::to_string(options.maxProblems)}));
     if (options.progress)
         options.progress(page.text.size(), page.text.size());
     return report;
