@@ -29,6 +29,8 @@ inline constexpr const char* CheckBinary =
     "the page holds a NUL character, as binary files do: it was not checked";
 inline constexpr const char* CheckTooLarge =
     "the page is %1 MB, and pages of up to %2 MB are checked: it was not checked";
+inline constexpr const char* CheckTooDeep =
+    "the page nests its elements too deeply for HTML Tidy to follow: the check stopped here";
 inline constexpr const char* CheckFailed = "the check could not run: %1";
 
 // Notes: which rules were used, and limits reached.

@@ -100,12 +100,13 @@ CheckReport CheckPage(std::string_view text, const CheckOptions& options) {
     CheckRun run(options, page.text.size());
     const CheckedType* type =
         doctype.kind == DoctypeDeclaration::Public ? FindCheckedType(doctype.identifier) : nullptr;
+    std::optional<std::size_t> tooDeep;
     try {
         if (!run.CancelRequested()) {
             if (type != nullptr)
                 CheckAgainstDtd(page.text, page.utf8, *type, options.dtdFolder, run);
             else
-                CheckWithTidy(page.text, page.utf8, run);
+                tooDeep = CheckWithTidy(page.text, page.utf8, run);
         }
     } catch (const std::exception& failure) {
         return NotChecked({}, FillMessage(strings::CheckFailed, {failure.what()}));
@@ -114,6 +115,8 @@ CheckReport CheckPage(std::string_view text, const CheckOptions& options) {
         report.outcome = CheckOutcome::Cancelled;
         return report;
     }
+    if (tooDeep)
+        return NotChecked(PlaceOfOffset(page.text, *tooDeep, page.utf8), strings::CheckTooDeep);
     const bool full = run.Full();
     report.problems = std::move(run.Problems());
     std::stable_sort(report.problems.begin(), report.problems.end(), [](const Problem& a, const Problem& b) {

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <filesystem>
 #include <ostream>
+#include <pthread.h>
 #include <string>
 #include <vector>
 
@@ -254,6 +255,49 @@ TEST(PageCheckLimits, StopsAtTheProblemLimitAndSaysSo) {
         EXPECT_EQ(report.problems.size(), 3u) << doctype;
         EXPECT_EQ(report.notes.back(), "The check stopped after the first 3 problems.");
     }
+}
+
+// Checks `page` on a thread with a stack of `bytes`, as a worker thread might have.
+CheckReport CheckOnSmallStack(const std::string& page, std::size_t bytes) {
+    struct Work {
+        const std::string& page;
+        CheckReport report;
+    } work{page, {}};
+    pthread_attr_t attributes;
+    pthread_attr_init(&attributes);
+    pthread_attr_setstacksize(&attributes, bytes);
+    pthread_t thread;
+    const auto run = [](void* data) -> void* {
+        auto& w = *static_cast<Work*>(data);
+        w.report = CheckPage(w.page);
+        return nullptr;
+    };
+    EXPECT_EQ(pthread_create(&thread, &attributes, run, &work), 0);
+    pthread_join(thread, nullptr);
+    pthread_attr_destroy(&attributes);
+    return work.report;
+}
+
+// Tidy follows nesting by recursion: too deep a page stops the check instead of the program.
+TEST(PageCheckLimits, NestingTooDeepForTheStackIsNotChecked) {
+    std::string open;
+    std::string close;
+    for (int i = 0; i < 20000; ++i) {
+        open += "<div>";
+        close += "</div>";
+    }
+    const std::string nested = open + "x" + close;
+    const CheckReport tidy =
+        CheckOnSmallStack(Html("<!DOCTYPE html>", "<body>" + nested + "</body>"), 512 * 1024);
+    EXPECT_EQ(tidy.outcome, CheckOutcome::NotChecked);
+    ASSERT_EQ(tidy.problems.size(), 1u);
+    EXPECT_EQ(tidy.problems[0].line, 3);
+    EXPECT_EQ(tidy.problems[0].message,
+              "the page nests its elements too deeply for HTML Tidy to follow: the check stopped here");
+    // The SGML parser keeps its own list of open elements, and the SGML declaration a limit.
+    const CheckReport dtd = CheckOnSmallStack(Html(Strict, "<body>" + nested + "</body>"), 512 * 1024);
+    EXPECT_EQ(dtd.problems,
+              (std::vector<Problem>{{3, 501, E, "number of open elements exceeds TAGLVL (100)"}}));
 }
 
 // A page of a few MiB, checked by each checker, cancelled from the progress it reports.
