@@ -1,8 +1,8 @@
 #include "core/check/DtdCheck.h"
 
 #include <OpenSP/ParserEventGeneratorKit.h>
+#include <algorithm>
 #include <cerrno>
-#include <clocale>
 #include <limits>
 #include <locale.h>
 #include <memory>

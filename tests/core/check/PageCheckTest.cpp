@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/check/PageCheck.h"
+#include "core/check/TidyCheck.h"
 #include "support/RowName.h"
 #include "support/TempDir.h"
 
@@ -64,7 +65,7 @@ TEST_P(CheckedPage, HasExactlyTheseProblems) {
     EXPECT_EQ(report.notes.front(), row.note);
 }
 
-const char* Tidy = "Checked with HTML Tidy 5.6.0.";
+const std::string Tidy = "Checked with HTML Tidy " + TidyVersion() + ".";
 
 INSTANTIATE_TEST_SUITE_P(
     Types, CheckedPage,
