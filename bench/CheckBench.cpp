@@ -7,7 +7,7 @@
 #include <chrono>
 #include <string>
 
-#include "Memory.h"
+#include "bench/Memory.h"
 #include "core/check/PageCheck.h"
 
 namespace {

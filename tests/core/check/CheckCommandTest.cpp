@@ -8,8 +8,8 @@
 
 #include "core/check/CheckCommand.h"
 #include "core/check/TidyCheck.h"
-#include "support/RowName.h"
-#include "support/TempDir.h"
+#include "tests/support/RowName.h"
+#include "tests/support/TempDir.h"
 
 namespace razo {
 namespace {
@@ -66,7 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {"warning.html", "clean.html"},
                    0,
                    "@warning.html:2:45: warning: <img> lacks \"alt\" attribute\n"
-                   "@warning.html: note: Checked with HTML Tidy " + TidyVersion() + ".\n",
+                   "@warning.html: note: Checked with HTML Tidy " +
+                       TidyVersion() + ".\n",
                    ""},
         CommandRow{"an error in any page", {"clean.html", "error.html"}, 1, ErrorLines, ""},
         CommandRow{"a missing file outweighs errors, the others still checked",

@@ -6,7 +6,7 @@
 
 #include "core/check/CheckedTypes.h"
 #include "core/check/Doctype.h"
-#include "support/RowName.h"
+#include "tests/support/RowName.h"
 
 namespace razo {
 namespace {

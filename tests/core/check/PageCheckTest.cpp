@@ -11,8 +11,8 @@
 
 #include "core/check/PageCheck.h"
 #include "core/check/TidyCheck.h"
-#include "support/RowName.h"
-#include "support/TempDir.h"
+#include "tests/support/RowName.h"
+#include "tests/support/TempDir.h"
 
 namespace razo {
 
