@@ -12,7 +12,8 @@ const char* SeverityName(Severity severity);
 
 // One problem in a checked page. The place is that of the checked text: `line` counts from 1
 // (a line ends at LF, CR LF or a lone CR), `column` counts characters from 1 (a UTF-8 sequence
-// or, in an 8-bit page, a byte is one character; a tab is one).
+// or, in an 8-bit page, a byte is one character; a tab is one). The caret belongs before that
+// character: the SGML parser names the place just after what it found wrong, Tidy the tag's start.
 struct Problem {
     int line = 1;
     int column = 1;
