@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev librsvg2-bin lintian
-  opensp w3c-sgml-lib
+  opensp w3c-sgml-lib libosp-dev libtidy-dev
 )
 
 missing=()
