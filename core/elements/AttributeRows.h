@@ -212,18 +212,23 @@ AttributeRow<D> Custom(std::string name, std::function<void(const D&, const Buil
 
 } // namespace rows
 
-// The start tag the rows write for `dialog`, without its closing '>'. Rows of the expanded part
-// are written only when `expanded`.
-template <class D> Tag WriteStartTag(const D& dialog, const BuildContext* context, bool expanded) {
-    const TagRows<D>& table = D::Rows();
-    Tag tag(table.element(dialog));
-    for (const AttributeRow<D>& row : table.rows) {
+// The rows' attributes for `dialog`, added to `tag`. Rows of the expanded part are written only
+// when `expanded`.
+template <class D> Tag& WriteRows(const D& dialog, const BuildContext* context, bool expanded, Tag& tag) {
+    for (const AttributeRow<D>& row : D::Rows().rows) {
         if (!row.Applies(dialog))
             continue;
         if (!expanded && rows::InExpandedPart(D::TemplateData(), row.control))
             continue;
         row.write(dialog, context, tag);
     }
+    return tag;
+}
+
+// The start tag the rows write for `dialog`, without its closing '>'.
+template <class D> Tag WriteStartTag(const D& dialog, const BuildContext* context, bool expanded) {
+    Tag tag(D::Rows().element(dialog));
+    WriteRows(dialog, context, expanded, tag);
     return tag;
 }
 template <class D> Tag WriteStartTag(const D& dialog, const BuildContext& context) {

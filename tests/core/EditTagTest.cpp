@@ -109,6 +109,18 @@ TEST_F(EditTag, CancelChangesNothingAndUndoTakesTheEditBack) {
     EXPECT_EQ(control.Text(), before);
 }
 
+// An attribute of the long layout opens the dialog expanded, one of neither layout short, and
+// neither changes the layout the next insertion opens in.
+TEST_F(EditTag, OpensTheLayoutTheTagNeedsWithoutStoringIt) {
+    Remember(false);
+    EXPECT_EQ(Edit("<h3 align=center|>Title</h3>"), "<H3 ALIGN=center>Title</h3>");
+    EXPECT_TRUE(runner.runs.back().openedExpanded);
+    Remember(true);
+    EXPECT_EQ(Edit("<H3|>Title</H3>"), "<H3>Title</H3>");
+    EXPECT_FALSE(runner.runs.back().openedExpanded);
+    EXPECT_EQ(Read(profile, settings::LastLayoutExpanded), 1);
+}
+
 TEST_F(EditTag, RepeatStillRepeatsTheLastInsertion) {
     Wrap(cmd::TableRow, {Press{.texts = {{tables::IdAlign, "left"}}}});
     Edit("<TR|>x", {Press{.texts = {{tables::IdAlign, "right"}}}});
