@@ -172,8 +172,11 @@ void DDV_MinMaxInt(CDataExchange& dx, int value, int minValue, int maxValue) {
 namespace {
 
 // Prepares the control of a saving routine; true when the routine should go on (saving, nothing
-// failed, the control enabled). A disabled control's member is emptied.
+// failed, the control enabled). A disabled control's member is emptied. When the dialog opens, a
+// value the member already holds (read from a tag of the page) goes into the control.
 bool PrepareSave(CDataExchange& dx, int id, std::string& value) {
+    if (!dx.m_bSaveAndValidate && !dx.Failed() && !value.empty())
+        dx.Fields().SetText(id, value);
     if (!dx.Saving())
         return false;
     dx.PrepareEditCtrl(id);

@@ -13,7 +13,7 @@ void CExpandDialog::OnInitDialog(DialogHost& host) {
     m_strBaseTitle = Template().title;
     bool remember = Read(m_profile, settings::RememberLayout) != 0;
     bool lastExpanded = Read(m_profile, settings::LastLayoutExpanded) != 0;
-    m_bExpanded = remember && lastExpanded ? 1 : 0;
+    m_bExpanded = m_openIn >= 0 ? m_openIn : remember && lastExpanded ? 1 : 0;
 }
 
 std::string CExpandDialog::WindowTitle() const {

@@ -22,6 +22,10 @@ public:
     void OnInitDialog(DialogHost& host) override;
     CExpandDialog* Expandable() override { return this; }
 
+    // Opens in this layout whatever the settings say, and leaves them alone (a dialog filled from
+    // a tag of the page).
+    void OpenIn(bool expanded) { m_openIn = expanded ? 1 : 0; }
+
     void OnToggleLayout() { m_bExpanded = m_bExpanded ? 0 : 1; }
     bool IsExpanded() const { return m_bExpanded != 0; }
     // "Heading (HTML 2.0)" or "Heading (HTML 3.2)".
@@ -37,6 +41,7 @@ public:
 
 private:
     IniProfile& m_profile;
+    int m_openIn = -1; // -1: as the settings say
 };
 
 namespace captions {

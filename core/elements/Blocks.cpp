@@ -1,5 +1,7 @@
 #include "core/elements/Blocks.h"
 
+#include "core/elements/AttributeRows.h"
+
 #include "core/dialogs/DataExchange.h"
 #include "core/elements/ElementFields.h"
 #include "core/elements/ElementRegistry.h"
@@ -125,47 +127,71 @@ void CDocumentTypeDialog::DoDataExchange(CDataExchange& dx) {
     DDX_CBString(dx, IdDocType, m_strDocType);
 }
 
+const TagRows<CHeadingDialog>& CHeadingDialog::Rows() {
+    static const TagRows<CHeadingDialog> rows{
+        [](const CHeadingDialog& d) { return "H" + std::to_string(d.m_nLevel); },
+        {rows::Bare("ALIGN", &CHeadingDialog::m_strAlign, IdAlign)}};
+    return rows;
+}
+
+const TagRows<CParagraphDialog>& CParagraphDialog::Rows() {
+    static const TagRows<CParagraphDialog> rows{
+        "P", {rows::Bare("ALIGN", &CParagraphDialog::m_strAlign, IdAlign)}};
+    return rows;
+}
+
+const TagRows<CPreformattedDialog>& CPreformattedDialog::Rows() {
+    static const TagRows<CPreformattedDialog> rows{
+        "PRE", {rows::Bare("WIDTH", &CPreformattedDialog::m_strWidth, IdWidth)}};
+    return rows;
+}
+
+const TagRows<CLineBreakDialog>& CLineBreakDialog::Rows() {
+    static const TagRows<CLineBreakDialog> rows{
+        "BR", {rows::Bare("CLEAR", &CLineBreakDialog::m_strClear, IdClear)}};
+    return rows;
+}
+
+const TagRows<CHorizontalRuleDialog>& CHorizontalRuleDialog::Rows() {
+    using D = CHorizontalRuleDialog;
+    static const TagRows<D> rows{"HR",
+                                 {rows::Bare("ALIGN", &D::m_strAlign, IdAlign),
+                                  rows::WithPercent("WIDTH", &D::m_strWidth, &D::m_bPercent, IdWidth),
+                                  rows::Bare("SIZE", &D::m_strSize, IdSize),
+                                  rows::Flag("NOSHADE", &D::m_bNoShade, IdNoShade)}};
+    return rows;
+}
+
+const TagRows<CDivisionDialog>& CDivisionDialog::Rows() {
+    static const TagRows<CDivisionDialog> rows{"DIV",
+                                               {rows::Bare("ALIGN", &CDivisionDialog::m_strAlign, IdAlign)}};
+    return rows;
+}
+
 TagPair BuildHeading(int level, const CHeadingDialog& dialog, bool expanded) {
-    std::string digit = std::to_string(level);
-    std::string start = "<H" + digit;
-    if (expanded)
-        start += Attribute("ALIGN", dialog.m_strAlign);
-    return {start + ">", "</H" + digit + ">"};
+    const std::string element = "H" + std::to_string(level);
+    Tag tag(element);
+    return {WriteRows(dialog, nullptr, expanded, tag).Close(), "</" + element + ">"};
 }
 
 TagPair BuildParagraph(const CParagraphDialog& dialog, bool expanded) {
-    std::string start = "<P";
-    if (expanded)
-        start += Attribute("ALIGN", dialog.m_strAlign);
-    return {start + ">", ""};
+    return {WriteStartTag(dialog, expanded).Close(), ""};
 }
 
 TagPair BuildPreformatted(const CPreformattedDialog& dialog) {
-    return {"<PRE" + Attribute("WIDTH", dialog.m_strWidth) + ">", "</PRE>"};
+    return {WriteStartTag(dialog).Close(), "</PRE>"};
 }
 
 TagPair BuildLineBreak(const CLineBreakDialog& dialog, bool expanded) {
-    std::string start = "<BR";
-    if (expanded)
-        start += Attribute("CLEAR", dialog.m_strClear);
-    return {start + ">", ""};
+    return {WriteStartTag(dialog, expanded).Close(), ""};
 }
 
 TagPair BuildHorizontalRule(const CHorizontalRuleDialog& dialog, bool expanded) {
-    std::string start = "<HR";
-    if (expanded) {
-        start += Attribute("ALIGN", dialog.m_strAlign);
-        if (!dialog.m_strWidth.empty())
-            start += Attribute("WIDTH", dialog.m_strWidth) + (dialog.m_bPercent ? "%" : "");
-        start += Attribute("SIZE", dialog.m_strSize);
-        if (dialog.m_bNoShade)
-            start += " NOSHADE";
-    }
-    return {start + ">\r\n", ""};
+    return {WriteStartTag(dialog, expanded).Close("\r\n"), ""};
 }
 
 TagPair BuildDivision(const CDivisionDialog& dialog) {
-    return {"<DIV" + Attribute("ALIGN", dialog.m_strAlign) + ">\r\n", "</DIV>"};
+    return {WriteStartTag(dialog).Close("\r\n"), "</DIV>"};
 }
 
 std::optional<TagPair> BuildDocumentType(const CDocumentTypeDialog& dialog) {
@@ -179,9 +205,10 @@ void RegisterBlockFamily(ElementRegistry& registry) {
     const int headings[] = {cmd::Heading1, cmd::Heading2, cmd::Heading3,
                             cmd::Heading4, cmd::Heading5, cmd::Heading6};
     for (int level = 1; level <= 6; ++level)
-        registry.Bind<CHeadingDialog>(headings[level - 1], [level](const CHeadingDialog& d, bool expanded) {
-            return BuildHeading(level, d, expanded);
-        });
+        registry.Bind<CHeadingDialog>(
+            headings[level - 1],
+            [level](const CHeadingDialog& d, bool expanded) { return BuildHeading(level, d, expanded); },
+            level);
     registry.Bind<CParagraphDialog>(cmd::Paragraph, BuildParagraph);
     registry.Bind<CPreformattedDialog>(cmd::Preformatted, BuildPreformatted);
     registry.Bind<CLineBreakDialog>(cmd::LineBreak, BuildLineBreak);

@@ -4,6 +4,7 @@
 
 #include "core/dialogs/DialogBase.h"
 #include "core/dialogs/ExpandDialog.h"
+#include "core/elements/AttributeRows.h"
 #include "core/elements/ElementServices.h"
 
 namespace razo {
@@ -28,16 +29,21 @@ class CHeadingDialog : public DialogBase<CHeadingDialog, CExpandDialog> {
 public:
     enum { IDD = 139 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CHeadingDialog>& Rows();
     using DialogBase::DialogBase;
+    // The command's level, 1 to 6: the H1 to H6 the dialog edits.
+    CHeadingDialog(IniProfile& profile, int level) : DialogBase(profile), m_nLevel(level) {}
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strAlign;
+    int m_nLevel = 1;
 };
 
 class CParagraphDialog : public DialogBase<CParagraphDialog, CExpandDialog> {
 public:
     enum { IDD = 140 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CParagraphDialog>& Rows();
     using DialogBase::DialogBase;
     void DoDataExchange(CDataExchange& dx) override;
 
@@ -48,6 +54,7 @@ class CPreformattedDialog : public DialogBase<CPreformattedDialog> {
 public:
     enum { IDD = 141 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CPreformattedDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strWidth;
@@ -57,6 +64,7 @@ class CLineBreakDialog : public DialogBase<CLineBreakDialog, CExpandDialog> {
 public:
     enum { IDD = 137 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CLineBreakDialog>& Rows();
     using DialogBase::DialogBase;
     void DoDataExchange(CDataExchange& dx) override;
 
@@ -67,6 +75,7 @@ class CHorizontalRuleDialog : public DialogBase<CHorizontalRuleDialog, CExpandDi
 public:
     enum { IDD = 158 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CHorizontalRuleDialog>& Rows();
     using DialogBase::DialogBase;
     void DoDataExchange(CDataExchange& dx) override;
 
@@ -81,6 +90,7 @@ class CDivisionDialog : public DialogBase<CDivisionDialog> {
 public:
     enum { IDD = 163 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CDivisionDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strAlign;

@@ -2,6 +2,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <utility>
 
@@ -13,6 +14,7 @@
 namespace razo {
 
 class Document;
+class TagReading;
 
 // What a builder may use besides its dialog's members.
 struct BuildContext {
@@ -20,10 +22,17 @@ struct BuildContext {
     IniProfile& profile;
     UserPrompts& prompts;
     const Document& document;
+    // The tag from the page the dialog was filled from, when it rewrites one (Edit Tag).
+    const TagReading* reading = nullptr;
 
     // MakeRelativePath for this document: records `value` in the remembered list `section`
     // ("" for the URLs) and returns it relative to the document's folder.
     std::string RelativePath(const std::string& value, const std::string& section = "") const;
+    // A URL attribute's value as the tag gets it: as the page had it when the dialog was filled
+    // from the page and the value was left alone; else made relative (or, when not `relative`,
+    // as entered), and remembered either way.
+    std::string UrlAsWritten(std::string_view attribute, const std::string& value, bool relative,
+                             const std::string& section) const;
 };
 
 // Where an element command runs.

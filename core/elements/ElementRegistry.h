@@ -4,6 +4,7 @@
 
 #include "core/dialogs/DialogTemplate.h"
 #include "core/dialogs/ExpandDialog.h"
+#include "core/elements/EditableElement.h"
 #include "core/elements/ElementCommand.h"
 
 namespace razo {
@@ -33,14 +34,21 @@ public:
     virtual void DialogCommand(int id, RegisteredDialog dialog, Handler handler) = 0;
     // A dialog that another dialog of the family opens, not a command.
     virtual void SubDialog(RegisteredDialog dialog) = 0;
+    // Command `id`'s dialog can also rewrite a start tag of the page (Edit Tag).
+    virtual void EditableCommand(int /*id*/, EditableFactory /*make*/) {}
 
     // One element command: `Dialog` runs (constructed from `args`, and the profile when it is
     // expandable); on OK `build` makes the texts that go into the view. The line names the
-    // dialog the command opens.
+    // dialog the command opens. A dialog with rows (TagRows) also edits its element's tags.
     template <class Dialog, class Build, class... Args> void Bind(int id, Build build, Args... args) {
         DialogCommand(id, DialogOf<Dialog>(), [build, args...](ElementContext& context) {
             RunElementCommand<Dialog>(context, build, args...);
         });
+        if constexpr (HasTagRows<Dialog>)
+            EditableCommand(id, [args...](ElementServices& services) -> std::unique_ptr<EditableElement> {
+                return std::make_unique<EditableDialog<Dialog>>(
+                    detail::MakeDialog<Dialog>(services, args...));
+            });
     }
     template <class Dialog> void Shows() { SubDialog(DialogOf<Dialog>()); }
 };

@@ -43,6 +43,8 @@ public:
     }
     // The tag with ">" and what follows it ("\r\n" for a tag on a line of its own).
     std::string Close(std::string_view after = "") const { return m_text + ">" + std::string(after); }
+    // The tag so far, without its '>'.
+    const std::string& Open() const { return m_text; }
 
 private:
     std::string m_text;

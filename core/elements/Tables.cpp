@@ -2,6 +2,7 @@
 
 #include "core/dialogs/Colours.h"
 #include "core/dialogs/DataExchange.h"
+#include "core/elements/AttributeRows.h"
 #include "core/elements/ElementFields.h"
 #include "core/elements/ElementRegistry.h"
 #include "core/elements/Markup.h"
@@ -62,57 +63,70 @@ std::vector<ControlTemplate> TableFields(std::vector<ControlTemplate> more,
                     "Where the caption goes; only with a caption.")}});
 }
 
-// The table start tag with everything both table dialogs write, the caption after it.
-struct TableAttributes {
-    const std::string& width;
-    int percent;
-    const std::string& align;
-    const std::string& valign;
-    int border;
-    const std::string& borderWidth;
-    const std::string& cellSpacing;
-    const std::string& cellPadding;
-    std::string colours;
-    const std::string& caption;
-    const std::string& captionAlign;
-};
-
-std::string Width(const std::string& width, int percent) {
-    if (width.empty())
-        return {};
-    return Attribute("WIDTH", width) + (percent ? "%" : "");
-}
-
 // Ticked with no width: the bare keyword; unticked: nothing, whatever the width says.
-std::string Border(int border, const std::string& width) {
-    if (!border)
-        return {};
-    return width.empty() ? " BORDER" : Attribute("BORDER", width);
+template <class D> AttributeRow<D> BorderBox() {
+    return rows::Custom<D>(
+        "BORDER",
+        [](const D& d, const BuildContext*, Tag& tag) {
+            if (d.m_bBorder)
+                tag.Raw(d.m_strBorderWidth.empty() ? " BORDER" : Attribute("BORDER", d.m_strBorderWidth));
+        },
+        [](D& d, const markup::WrittenAttribute& a) {
+            if (a.hasValue && !rows::IsNumber(a.value))
+                return false;
+            d.m_bBorder = 1;
+            d.m_strBorderWidth = a.value;
+            return true;
+        },
+        IdBorder);
 }
 
-TagPair WrapTable(const TableAttributes& a) {
-    std::string start = Tag("TABLE")
-                            .Raw(Width(a.width, a.percent))
-                            .Attr("ALIGN", a.align)
-                            .Attr("VALIGN", a.valign)
-                            .Raw(Border(a.border, a.borderWidth))
-                            .Attr("CELLSPACING", a.cellSpacing)
-                            .Attr("CELLPADDING", a.cellPadding)
-                            .Raw(a.colours)
-                            .Close("\r\n");
-    if (!a.caption.empty())
-        start += Tag("CAPTION").Attr("ALIGN", a.captionAlign).Close() + a.caption + "</CAPTION>\r\n";
+// The four colours of the Microsoft dialogs, in the order they are written.
+template <class D> std::vector<AttributeRow<D>> ColourRows() {
+    std::vector<AttributeRow<D>> list;
+    const auto& fields = CTableColours::Fields();
+    for (int row = 0; row < CTableColours::RowCount; ++row)
+        list.push_back(rows::Colour<D>(
+            fields[row].attribute, [row](auto& d) -> auto& { return d.m_colours.m_strName[row]; },
+            [row](auto& d) -> auto& { return d.m_colours.m_strNumber[row]; }, fields[row].nameListId));
+    return list;
+}
+
+// What both table dialogs write, `more` (the Microsoft one's VALIGN) after ALIGN and `colours`
+// at the end.
+template <class D>
+std::vector<AttributeRow<D>> TableRows(std::vector<AttributeRow<D>> more,
+                                       std::vector<AttributeRow<D>> colours) {
+    std::vector<AttributeRow<D>> list = {rows::WithPercent("WIDTH", &D::m_strWidth, &D::m_bPercent, IdWidth),
+                                         rows::Bare("ALIGN", &D::m_strAlign, IdAlign)};
+    list.insert(list.end(), more.begin(), more.end());
+    list.insert(list.end(), {BorderBox<D>(), rows::Bare("CELLSPACING", &D::m_strCellSpacing, IdCellSpacing),
+                             rows::Bare("CELLPADDING", &D::m_strCellPadding, IdCellPadding)});
+    list.insert(list.end(), colours.begin(), colours.end());
+    return list;
+}
+
+// The table start tag on a line of its own, the caption after it.
+template <class D> TagPair WrapTable(const D& d) {
+    std::string start = WriteStartTag(d).Close("\r\n");
+    if (!d.m_strCaption.empty())
+        start +=
+            Tag("CAPTION").Attr("ALIGN", d.m_strCaptionAlign).Close() + d.m_strCaption + "</CAPTION>\r\n";
     return {start, TableEnd};
 }
 
-// ALIGN, VALIGN, NOWRAP, ROWSPAN and COLSPAN, as every cell writes them.
-Tag& CellAttributes(Tag& tag, const std::string& align, const std::string& valign, int noWrap,
-                    const std::string& rowSpan, const std::string& colSpan) {
-    return tag.Attr("ALIGN", align)
-        .Attr("VALIGN", valign)
-        .Flag("NOWRAP", noWrap != 0)
-        .Attr("ROWSPAN", rowSpan)
-        .Attr("COLSPAN", colSpan);
+// ALIGN, VALIGN, NOWRAP, ROWSPAN and COLSPAN, as every cell writes them, `more` after them; the
+// element is the command's, TH or TD.
+template <class D>
+TagRows<D> CellRows(std::vector<AttributeRow<D>> first, std::vector<AttributeRow<D>> more) {
+    std::vector<AttributeRow<D>> list = std::move(first);
+    list.insert(list.end(), {rows::Bare("ALIGN", &D::m_strAlign, IdAlign),
+                             rows::Bare("VALIGN", &D::m_strVAlign, IdVAlign),
+                             rows::Flag("NOWRAP", &D::m_bNoWrap, IdNoWrap),
+                             rows::Bare("ROWSPAN", &D::m_strRowSpan, IdRowSpan),
+                             rows::Bare("COLSPAN", &D::m_strColSpan, IdColSpan)});
+    list.insert(list.end(), more.begin(), more.end());
+    return {[](const D& d) { return d.m_strElement; }, std::move(list)};
 }
 
 ColourFieldSpec TableColour(const char* attribute, const char* label, int name, int number, int select,
@@ -317,51 +331,88 @@ void CTableCellMicrosoftDialog::DoDataExchange(CDataExchange& dx) {
     m_colours.DoDataExchange(dx);
 }
 
+const TagRows<CTableDialog>& CTableDialog::Rows() {
+    static const TagRows<CTableDialog> rows{"TABLE", TableRows<CTableDialog>({}, {})};
+    return rows;
+}
+
+const TagRows<CTableMicrosoftDialog>& CTableMicrosoftDialog::Rows() {
+    using D = CTableMicrosoftDialog;
+    static const TagRows<D> rows{
+        "TABLE", TableRows<D>({rows::Bare("VALIGN", &D::m_strVAlign, IdVAlign)}, ColourRows<D>())};
+    return rows;
+}
+
+const TagRows<CTableRowDialog>& CTableRowDialog::Rows() {
+    using D = CTableRowDialog;
+    static const TagRows<D> rows{
+        "TR",
+        {rows::Bare("ALIGN", &D::m_strAlign, IdAlign), rows::Bare("VALIGN", &D::m_strVAlign, IdVAlign)}};
+    return rows;
+}
+
+const TagRows<CTableRowMicrosoftDialog>& CTableRowMicrosoftDialog::Rows() {
+    using D = CTableRowMicrosoftDialog;
+    static const TagRows<D> rows = [] {
+        std::vector<AttributeRow<D>> list = {rows::Bare("ALIGN", &D::m_strAlign, IdAlign),
+                                             rows::Bare("VALIGN", &D::m_strVAlign, IdVAlign),
+                                             rows::Bare("BORDER", &D::m_strBorderWidth, IdBorderWidth)};
+        for (auto& colour : ColourRows<D>())
+            list.push_back(colour);
+        return TagRows<D>{"TR", list};
+    }();
+    return rows;
+}
+
+const TagRows<CTableCellDialog>& CTableCellDialog::Rows() {
+    static const TagRows<CTableCellDialog> rows = CellRows<CTableCellDialog>({}, {});
+    return rows;
+}
+
+const TagRows<CTableCellNetscapeDialog>& CTableCellNetscapeDialog::Rows() {
+    using D = CTableCellNetscapeDialog;
+    static const TagRows<D> rows =
+        CellRows<D>({rows::WithPercent("WIDTH", &D::m_strWidth, &D::m_bPercent, IdWidth)}, {});
+    return rows;
+}
+
+const TagRows<CTableCellMicrosoftDialog>& CTableCellMicrosoftDialog::Rows() {
+    using D = CTableCellMicrosoftDialog;
+    static const TagRows<D> rows = [] {
+        std::vector<AttributeRow<D>> more = {rows::Bare("BORDER", &D::m_strBorderWidth, IdBorderWidth)};
+        for (auto& colour : ColourRows<D>())
+            more.push_back(colour);
+        return CellRows<D>({}, more);
+    }();
+    return rows;
+}
+
 TagPair BuildTable(const CTableDialog& d) {
-    static const std::string none;
-    return WrapTable({d.m_strWidth, d.m_bPercent, d.m_strAlign, none, d.m_bBorder, d.m_strBorderWidth,
-                      d.m_strCellSpacing, d.m_strCellPadding, "", d.m_strCaption, d.m_strCaptionAlign});
+    return WrapTable(d);
 }
 
 TagPair BuildTableMicrosoft(const CTableMicrosoftDialog& d) {
-    return WrapTable({d.m_strWidth, d.m_bPercent, d.m_strAlign, d.m_strVAlign, d.m_bBorder,
-                      d.m_strBorderWidth, d.m_strCellSpacing, d.m_strCellPadding, d.m_colours.Attributes(),
-                      d.m_strCaption, d.m_strCaptionAlign});
+    return WrapTable(d);
 }
 
 TagPair BuildTableRow(const CTableRowDialog& d) {
-    return {Tag("TR").Attr("ALIGN", d.m_strAlign).Attr("VALIGN", d.m_strVAlign).Close(), ""};
+    return {WriteStartTag(d).Close(), ""};
 }
 
 TagPair BuildTableRowMicrosoft(const CTableRowMicrosoftDialog& d) {
-    return {Tag("TR")
-                .Attr("ALIGN", d.m_strAlign)
-                .Attr("VALIGN", d.m_strVAlign)
-                .Attr("BORDER", d.m_strBorderWidth)
-                .Raw(d.m_colours.Attributes())
-                .Close(),
-            ""};
+    return {WriteStartTag(d).Close(), ""};
 }
 
 TagPair BuildTableCell(const CTableCellDialog& d) {
-    Tag tag(d.m_strElement);
-    CellAttributes(tag, d.m_strAlign, d.m_strVAlign, d.m_bNoWrap, d.m_strRowSpan, d.m_strColSpan);
-    return {tag.Close(), ""};
+    return {WriteStartTag(d).Close(), ""};
 }
 
 TagPair BuildTableCellNetscape(const CTableCellNetscapeDialog& d) {
-    Tag tag(d.m_strElement);
-    tag.Raw(Width(d.m_strWidth, d.m_bPercent));
-    CellAttributes(tag, d.m_strAlign, d.m_strVAlign, d.m_bNoWrap, d.m_strRowSpan, d.m_strColSpan);
-    return {tag.Close(), ""};
+    return {WriteStartTag(d).Close(), ""};
 }
 
 TagPair BuildTableCellMicrosoft(const CTableCellMicrosoftDialog& d) {
-    Tag tag(d.m_strElement);
-    CellAttributes(tag, d.m_strAlign, d.m_strVAlign, d.m_bNoWrap, d.m_strRowSpan, d.m_strColSpan)
-        .Attr("BORDER", d.m_strBorderWidth)
-        .Raw(d.m_colours.Attributes());
-    return {tag.Close(), ""};
+    return {WriteStartTag(d).Close(), ""};
 }
 
 void RegisterTableFamily(ElementRegistry& registry) {

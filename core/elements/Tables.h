@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/dialogs/DialogBase.h"
+#include "core/elements/AttributeRows.h"
 #include "core/elements/ElementServices.h"
 
 namespace razo {
@@ -68,6 +69,7 @@ class CTableDialog : public DialogBase<CTableDialog> {
 public:
     enum { IDD = 175 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CTableDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strAlign;
@@ -85,6 +87,7 @@ class CTableRowDialog : public DialogBase<CTableRowDialog> {
 public:
     enum { IDD = 176 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CTableRowDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strAlign;
@@ -96,6 +99,7 @@ class CTableCellDialog : public DialogBase<CTableCellDialog> {
 public:
     enum { IDD = 177 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CTableCellDialog>& Rows();
     explicit CTableCellDialog(std::string element) : m_strElement(std::move(element)) {}
     void DoDataExchange(CDataExchange& dx) override;
 
@@ -111,6 +115,7 @@ class CTableCellNetscapeDialog : public DialogBase<CTableCellNetscapeDialog> {
 public:
     enum { IDD = 180 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CTableCellNetscapeDialog>& Rows();
     explicit CTableCellNetscapeDialog(std::string element) : m_strElement(std::move(element)) {}
     void DoDataExchange(CDataExchange& dx) override;
 
@@ -128,6 +133,7 @@ class CTableMicrosoftDialog : public DialogBase<CTableMicrosoftDialog> {
 public:
     enum { IDD = 191 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CTableMicrosoftDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strAlign;
@@ -147,6 +153,7 @@ class CTableRowMicrosoftDialog : public DialogBase<CTableRowMicrosoftDialog> {
 public:
     enum { IDD = 223 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CTableRowMicrosoftDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strAlign;
@@ -159,6 +166,7 @@ class CTableCellMicrosoftDialog : public DialogBase<CTableCellMicrosoftDialog> {
 public:
     enum { IDD = 192 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CTableCellMicrosoftDialog>& Rows();
     explicit CTableCellMicrosoftDialog(std::string element) : m_strElement(std::move(element)) {}
     void DoDataExchange(CDataExchange& dx) override;
 

@@ -37,6 +37,12 @@ public:
     virtual std::optional<long> CaretPos() const { return std::nullopt; }
 
     virtual std::string GetBytes() const = 0;
+    // The bytes between two offsets, as the control holds them.
+    virtual std::string GetByteRange(long from, long to) const {
+        return GetBytes().substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from));
+    }
+    // True while the control holds UTF-8; otherwise each byte is one Latin-1 character.
+    virtual bool HoldsUtf8() const { return true; }
     virtual void SetBytes(std::string_view bytes) = 0;
 };
 

@@ -18,6 +18,8 @@ public:
                                                         const std::string& startFolder) = 0;
     // Colour chooser; colours as 0x00BBGGRR. nullopt on Cancel.
     virtual std::optional<unsigned> ChooseColour(unsigned initial) = 0;
+    // A short note in the status bar, for what needs no answer.
+    virtual void StatusNote(const std::string& /*text*/) {}
 };
 
 } // namespace razo

@@ -53,6 +53,7 @@ constexpr Accelerator kAccelerators[] = {
     {"Ctrl+Shift+Z", cmd::EditRedo},
     {"F1", cmd::Help},
     {"Shift+F1", cmd::ContextHelp},
+    {"F2", cmd::EditTag},
     {"F3", cmd::EditFindNext},
     {"F6", cmd::NextPane},
     {"Shift+F6", cmd::PrevPane},

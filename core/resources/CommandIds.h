@@ -33,6 +33,7 @@ inline constexpr int EditFind = 57636;
 inline constexpr int EditFindNext = 57640;
 inline constexpr int EditReplace = 57641;
 inline constexpr int EditSelectAll = 57642;
+inline constexpr int EditTag = 33200;
 
 // View: the toolbar toggles (each toolbar's control id is its toggle command) and the status bar
 inline constexpr int ToolbarStandard = 33073;

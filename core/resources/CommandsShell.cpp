@@ -42,6 +42,8 @@ constexpr CommandInfo kShellCommands[] = {
     {cmd::EditReplace, "edit.replace", "&Replace", "", "Replace specific text with different text",
      "Replace"},
     {cmd::EditSelectAll, "edit.selectAll", "Select &All", "", "Select the entire document", "Select All"},
+    {cmd::EditTag, "edit.tag", "Edit &Tag...", "", "Edit the tag at the caret in the dialog that builds it",
+     "Edit Tag"},
 
     // View: the toolbar toggles, in View menu order
     {cmd::ToolbarStandard, "view.toolbar.standard", "&Standard Toolbar", "",

@@ -102,9 +102,9 @@ std::vector<MenuEntry> BuildDocumentMenuBar() {
                 {cmd::FileNew, cmd::FileOpen, cmd::FileClose, cmd::FileSave, cmd::FileSaveAs, kSep,
                  cmd::BrowserTest, cmd::BrowserTest2, cmd::Preferences, kSep, cmd::FilePrint,
                  cmd::FilePrintPreview, cmd::FilePrintSetup, kSep, RecentFiles(), kSep, cmd::AppExit}),
-        Submenu("&Edit", {cmd::EditUndo, cmd::EditRedo, cmd::RepeatTags, kSep, cmd::EditCut, cmd::EditCopy,
-                          cmd::EditPaste, kSep, cmd::EditFind, cmd::EditFindNext, cmd::EditReplace, kSep,
-                          cmd::EditSelectAll}),
+        Submenu("&Edit", {cmd::EditUndo, cmd::EditRedo, cmd::RepeatTags, cmd::EditTag, kSep, cmd::EditCut,
+                          cmd::EditCopy, cmd::EditPaste, kSep, cmd::EditFind, cmd::EditFindNext,
+                          cmd::EditReplace, kSep, cmd::EditSelectAll}),
         ViewMenu(),
         Submenu("F&ont", {cmd::Bold, cmd::Italic, cmd::Teletype, cmd::Underline, cmd::Strike, cmd::Big,
                           cmd::Small, cmd::Subscript, cmd::Superscript, kSep, cmd::Font}),
@@ -156,6 +156,13 @@ const std::vector<MenuEntry>& NoDocumentMenuBar() {
 const std::vector<MenuEntry>& DocumentMenuBar() {
     static const std::vector<MenuEntry> bar = BuildDocumentMenuBar();
     return bar;
+}
+
+const std::vector<MenuEntry>& PageContextMenu() {
+    static const std::vector<MenuEntry> menu =
+        Items({cmd::EditUndo, cmd::EditRedo, cmd::RepeatTags, kSep, cmd::EditCut, cmd::EditCopy,
+               cmd::EditPaste, kSep, cmd::EditSelectAll, kSep, cmd::EditTag});
+    return menu;
 }
 
 } // namespace razo

@@ -25,5 +25,7 @@ struct MenuEntry {
 // (resources 129 and 130, which are identical). Top-level entries are submenus.
 const std::vector<MenuEntry>& NoDocumentMenuBar();
 const std::vector<MenuEntry>& DocumentMenuBar();
+// The menu of a page's text (its context menu): the program's own editing commands.
+const std::vector<MenuEntry>& PageContextMenu();
 
 } // namespace razo

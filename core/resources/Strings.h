@@ -35,6 +35,13 @@ inline constexpr const char* SettingsNotRegular = "The settings file %1 is not a
 inline constexpr const char* SettingsNotSaved =
     "\n\nRazo starts with the settings it could read, and changes to them will not be saved.";
 
+// Edit Tag's notes in the status bar; %1 is the tag ("<B>", "</TD>").
+inline constexpr const char* NoTagAtCaret = "No tag at the caret.";
+inline constexpr const char* TagHasNoDialog = "%1 has no dialog to edit it in.";
+inline constexpr const char* NoStartTag = "No start tag for %1 within reach.";
+inline constexpr const char* CommentHasNoDialog = "A comment has no dialog to edit it in.";
+inline constexpr const char* DeclarationHasNoDialog = "A declaration has no dialog to edit it in.";
+
 // Pages brought back after the program ended without saving them.
 inline constexpr const char* RecoveryTitle = "Recover Unsaved Pages";
 inline constexpr const char* RecoveryIntro =

@@ -16,7 +16,7 @@ class CRazoView : public ElementView {
 public:
     CRazoView(TextControl& control, Document& document);
 
-    TextControl& Control() { return m_control; }
+    TextControl& Control() override { return m_control; }
     Document& GetDocument() override { return m_document; }
     // The view's link of the command route; element families add their handlers to it.
     CommandTarget& Target() { return m_target; }

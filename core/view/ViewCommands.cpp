@@ -1,7 +1,9 @@
 #include "core/view/ViewCommands.h"
 
+#include "core/elements/EditTag.h"
 #include "core/elements/ElementRegistry.h"
 #include "core/elements/ElementServices.h"
+#include "core/resources/CommandIds.h"
 #include "core/view/Entities.h"
 #include "core/view/FixedTags.h"
 #include "core/view/RazoView.h"
@@ -37,6 +39,7 @@ void RegisterViewCommands(CRazoView& view, ElementServices& services) {
     ViewRegistry registry(view, services);
     RegisterElementFamilies(registry);
     RegisterStandardTags(view);
+    view.Target().OnCommand(cmd::EditTag, [&view, &services] { EditTagAtCaret(view, services); });
 }
 
 } // namespace razo

@@ -199,6 +199,13 @@ void MainWindow::AttachDocument(DocumentWindow& window) {
     connect(&window, &DocumentWindow::closing, this, &MainWindow::DocumentClosing);
     // The editor takes text drops itself; files dropped on it open as documents instead.
     editor->viewport()->installEventFilter(this);
+    // The page's context menu holds the program's own commands, so its Undo is the view's.
+    for (QWidget* area : {static_cast<QWidget*>(editor), editor->viewport()}) {
+        area->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(area, &QWidget::customContextMenuRequested, this, [this, area](const QPoint& at) {
+            m_menus->BuildMenu(PageContextMenu(), this)->popup(area->mapToGlobal(at));
+        });
+    }
 }
 
 void MainWindow::DocumentClosing(DocumentWindow* window) {

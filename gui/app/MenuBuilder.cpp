@@ -25,6 +25,13 @@ QMenuBar* MenuBuilder::Build(const std::vector<MenuEntry>& bar, QWidget* parent)
     return menuBar;
 }
 
+QMenu* MenuBuilder::BuildMenu(const std::vector<MenuEntry>& entries, QWidget* parent) const {
+    auto* menu = new QMenu(parent);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    Fill(menu, entries);
+    return menu;
+}
+
 void MenuBuilder::Fill(QMenu* menu, const std::vector<MenuEntry>& entries) const {
     for (const MenuEntry& entry : entries) {
         switch (entry.kind) {

@@ -31,6 +31,8 @@ public:
     MenuBuilder(const CommandActions& actions, Hooks hooks) : m_actions(actions), m_hooks(std::move(hooks)) {}
 
     QMenuBar* Build(const std::vector<MenuEntry>& bar, QWidget* parent) const;
+    // One menu of its own (a context menu), deleted when it closes.
+    QMenu* BuildMenu(const std::vector<MenuEntry>& entries, QWidget* parent) const;
 
 private:
     void Fill(QMenu* menu, const std::vector<MenuEntry>& entries) const;

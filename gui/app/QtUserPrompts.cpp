@@ -4,7 +4,9 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QStatusBar>
 
 #include "core/dialogs/FileFilter.h"
 #include "core/prefs/Preferences.h"
@@ -12,6 +14,14 @@
 #include "gui/prefs/ProgramChooser.h"
 
 namespace razo {
+
+void QtUserPrompts::StatusNote(const std::string& text) {
+    constexpr int NoteMs = 8000;
+    auto* window = m_parent ? qobject_cast<QMainWindow*>(m_parent->window()) : nullptr;
+    if (window)
+        window->statusBar()->showMessage(QString::fromStdString(text), NoteMs);
+    QApplication::beep();
+}
 
 QWidget* QtUserPrompts::Owner() const {
     if (QWidget* modal = QApplication::activeModalWidget())

@@ -16,6 +16,7 @@ public:
     std::optional<std::string> ChooseFileToOpen(const std::string& title, const std::string& filter,
                                                 const std::string& startFolder) override;
     std::optional<unsigned> ChooseColour(unsigned initial) override;
+    void StatusNote(const std::string& text) override;
 
 private:
     QWidget* Owner() const;

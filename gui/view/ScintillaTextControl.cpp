@@ -132,6 +132,14 @@ std::string ScintillaTextControl::GetBytes() const {
     return std::string(TextView());
 }
 
+std::string ScintillaTextControl::GetByteRange(long from, long to) const {
+    if (to <= from)
+        return {};
+    const auto* text = reinterpret_cast<const char*>(
+        m_editor.SendScintilla(Sci::SCI_GETRANGEPOINTER, static_cast<unsigned long>(from), to - from));
+    return text ? std::string(text, static_cast<size_t>(to - from)) : std::string();
+}
+
 std::string_view ScintillaTextControl::TextView() const {
     const long length = TextLength();
     const auto* text =

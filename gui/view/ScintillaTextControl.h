@@ -33,6 +33,8 @@ public:
     long CountCharacters(long from, long to) const override;
     std::optional<long> CaretPos() const override;
     std::string GetBytes() const override;
+    std::string GetByteRange(long from, long to) const override;
+    bool HoldsUtf8() const override { return IsUtf8(); }
     void SetBytes(std::string_view bytes) override;
 
     // The whole text where the control keeps it, without a copy; valid until the next change.

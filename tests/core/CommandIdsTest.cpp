@@ -41,6 +41,7 @@ constexpr Pinned kPinned[] = {
     {cmd::EditFindNext, 57640, "EditFindNext"},
     {cmd::EditReplace, 57641, "EditReplace"},
     {cmd::EditSelectAll, 57642, "EditSelectAll"},
+    {cmd::EditTag, 33200, "EditTag"},
     {cmd::ToolbarStandard, 33073, "ToolbarStandard"},
     {cmd::ToolbarHeading, 33074, "ToolbarHeading"},
     {cmd::ToolbarFont, 33098, "ToolbarFont"},

@@ -25,6 +25,8 @@ public:
     std::vector<unsigned> colourRequests;
 
     void Message(const std::string& text, MessageIcon icon) override { messages.push_back({text, icon}); }
+    std::vector<std::string> notes;
+    void StatusNote(const std::string& text) override { notes.push_back(text); }
     std::optional<std::string> ChooseFileToOpen(const std::string& title, const std::string& filter,
                                                 const std::string& startFolder) override {
         fileRequests.push_back({title, filter, startFolder});
