@@ -35,6 +35,8 @@ public:
 
     // Shows the window as the stored placement says (maximised or normal).
     void ShowAtStart();
+    // Back in front of the user's other windows, restored if it was minimised.
+    void BringToFront();
 
     CommandDispatcher& Dispatcher() { return *m_dispatcher; }
     const CommandActions& Actions() const { return m_actions; }

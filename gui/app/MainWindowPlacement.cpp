@@ -75,4 +75,12 @@ void MainWindow::ShowAtStart() {
             MessageIcon::Exclamation);
 }
 
+void MainWindow::BringToFront() {
+    if (isMinimized())
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+}
+
 } // namespace razo

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include "core/app/RecentFiles.h"
 #include "core/prefs/Preferences.h"
@@ -19,9 +20,17 @@
 #include "gui/app/DocumentRecovery.h"
 #include "gui/app/EditCommands.h"
 #include "gui/app/MainWindow.h"
+#include "gui/app/SingleInstance.h"
 #include "gui/app/StatusPanes.h"
 
 namespace razo {
+
+namespace {
+
+// How often a handed-over page looks again whether the user's dialog has closed.
+constexpr int HandOverRetryMs = 250;
+
+} // namespace
 
 QString RazoApplication::DefaultProfilePath() {
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
@@ -62,6 +71,23 @@ void RazoApplication::Start(const QString& commandLinePath) {
     m_recovery->OfferLeftPages();
     if (!commandLinePath.isEmpty())
         m_window->Files().OpenPath(commandLinePath);
+}
+
+void RazoApplication::ListenForLaterStarts() {
+    m_instanceServer =
+        std::make_unique<InstanceServer>([this](const std::string& path) { OpenHandedOver(path); });
+    m_instanceServer->Listen();
+}
+
+void RazoApplication::OpenHandedOver(const std::string& path) {
+    // A dialog the user is in keeps the focus; the page comes once it is closed.
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(HandOverRetryMs, this, [this, path] { OpenHandedOver(path); });
+        return;
+    }
+    m_window->BringToFront();
+    if (!path.empty())
+        m_window->Files().OpenPath(path);
 }
 
 void RazoApplication::RegisterCommands() {

@@ -18,6 +18,7 @@ namespace razo {
 
 class DiskChangeWatcher;
 class DocumentRecovery;
+class InstanceServer;
 class MainWindow;
 class RecentFiles;
 
@@ -36,6 +37,11 @@ public:
 
     // Creates the main window (restoring its placement) and shows it; opens `path` when given.
     void Start(const QString& commandLinePath);
+
+    // Takes the documents of later starts on this display from now on (see SingleInstance).
+    void ListenForLaterStarts();
+    // A document a later start handed over (empty: none): brought in front, in this window.
+    void OpenHandedOver(const std::string& path);
 
     IniProfile& Profile() { return m_profile; }
     UserPrompts& Prompts() { return m_prompts; }
@@ -70,6 +76,7 @@ private:
     // Ends before the window does, taking this run's recovery files with it.
     std::unique_ptr<DocumentRecovery> m_recovery;
     DiskChangeWatcher* m_diskWatcher = nullptr;
+    std::unique_ptr<InstanceServer> m_instanceServer;
 };
 
 } // namespace razo
