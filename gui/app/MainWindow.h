@@ -67,6 +67,7 @@ private:
 
     void RestorePlacement();
     void SavePlacement();
+    void KeepFrameOnScreen();
     void RegisterFrameCommands();
     void AttachDocument(DocumentWindow& window);
     void DocumentClosing(DocumentWindow* window);
