@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make ccache pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libqt6network6 libgl-dev
+  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev
   libqscintilla2-qt6-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick fonts-dejavu-core

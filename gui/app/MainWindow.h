@@ -46,6 +46,8 @@ public:
     CommandTarget& FrameTarget() { return m_frameTarget; }
     // The document window whose commands the route reaches, null when none is open.
     DocumentWindow* ActiveDocument() const;
+    // Find and Replace, made when first asked for.
+    FindReplaceDialog& Find();
 
     // Help for a context (dialog template 0x20000 + id, or a command): its page, else the index.
     void ShowHelpTopic(int contextId);
@@ -91,7 +93,7 @@ private:
     StatusPanes* m_status = nullptr;
     MainToolbars* m_toolbars = nullptr;
     DocumentFiles* m_files;
-    FindReplaceDialog* m_find;
+    FindReplaceDialog* m_find = nullptr; // made when first asked for
     HelpWindow* m_help = nullptr;
     ContextHelp* m_contextHelp = nullptr;
     std::unique_ptr<EditServices> m_editServices;

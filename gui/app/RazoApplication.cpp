@@ -45,8 +45,7 @@ RazoApplication::RazoApplication(const QString& profilePath)
     : m_profile((profilePath.isEmpty() ? DefaultProfilePath() : profilePath).toStdString()),
       m_dialogs(m_profile, m_prompts), m_elements{m_profile, m_dialogs, m_prompts},
       m_documentServices{m_profile, m_prompts, m_launcher, {}}, m_templates(RegisteredTemplates(m_profile)),
-      m_recent(std::make_unique<RecentFiles>(m_profile)),
-      m_printer(std::make_unique<QsciPrinter>(QPrinter::HighResolution)) {
+      m_recent(std::make_unique<RecentFiles>(m_profile)) {
     m_documentServices.registerViewCommands = [this](CRazoView& view) {
         RegisterViewCommands(view, m_elements);
     };
@@ -73,6 +72,12 @@ void RazoApplication::Start(const QString& commandLinePath) {
         m_window->Files().OpenPath(commandLinePath);
 }
 
+QsciPrinter& RazoApplication::Printer() {
+    if (!m_printer)
+        m_printer = std::make_unique<QsciPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
 void RazoApplication::ListenForLaterStarts() {
     m_instanceServer =
         std::make_unique<InstanceServer>([this](const std::string& path) { OpenHandedOver(path); });
@@ -94,7 +99,7 @@ void RazoApplication::RegisterCommands() {
     m_target.OnCommand(cmd::AppAbout, [this] { About(); });
     m_target.OnCommand(cmd::FileNew, [this] { m_window->Files().New(); });
     m_target.OnCommand(cmd::FileOpen, [this] { m_window->Files().Open(); });
-    m_target.OnCommand(cmd::FilePrintSetup, [this] { RunPrintSetup(*m_printer, m_window.get()); });
+    m_target.OnCommand(cmd::FilePrintSetup, [this] { RunPrintSetup(Printer(), m_window.get()); });
     m_target.OnCommand(cmd::AppExit, [this] { m_window->close(); });
     for (int i = 0; i < settings::RecentFileCount; ++i) {
         const int id = cmd::FileMruFirst + i;

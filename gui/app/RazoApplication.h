@@ -52,7 +52,8 @@ public:
     DocumentServices& Documents() { return m_documentServices; }
     const TemplateList& Templates() const { return m_templates; }
     RecentFiles& Recent() { return *m_recent; }
-    QsciPrinter& Printer() { return *m_printer; }
+    // Made when first asked for: setting up printing costs a start that never prints.
+    QsciPrinter& Printer();
     CommandTarget& Target() { return m_target; }
     MainWindow& Window() { return *m_window; }
     DocumentRecovery& Recovery() { return *m_recovery; }

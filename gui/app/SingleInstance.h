@@ -1,11 +1,14 @@
 #pragma once
 // One window per user and display: a later start hands its document to the run already open
-// through a local socket in the user's runtime folder, and ends.
-#include <QLocalServer>
+// through a local socket in the user's runtime folder, and ends. Plain system sockets: the
+// network library would cost every start more than this whole exchange.
 #include <QObject>
 #include <QString>
 #include <functional>
 #include <string>
+#include <sys/types.h>
+
+class QSocketNotifier;
 
 namespace razo {
 
@@ -22,6 +25,8 @@ class InstanceServer : public QObject {
 public:
     using OpenHandler = std::function<void(const std::string& path)>;
     explicit InstanceServer(OpenHandler open, QObject* parent = nullptr);
+    // Removes the socket, unless a later run has taken its name over.
+    ~InstanceServer() override;
 
     // Listens on InstanceSocketPath(), taking the name over from a run that left it behind or did
     // not answer. False when the socket cannot be made (later starts then open windows of their own).
@@ -29,9 +34,13 @@ public:
 
 private:
     void Accept();
+    void Read(int connection);
 
-    QLocalServer m_server;
     OpenHandler m_open;
+    std::string m_path;
+    int m_socket = -1;
+    ino_t m_inode = 0;
+    QSocketNotifier* m_notifier = nullptr;
 };
 
 } // namespace razo

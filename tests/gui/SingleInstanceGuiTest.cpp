@@ -1,6 +1,9 @@
 // The program as the desktop starts it, a second time: the window already open takes the page and
 // the later start ends; one that does not answer is not waited for; options answer on the terminal.
-#include <QLocalServer>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <QMdiArea>
 #include <QProcess>
 #include <QSignalSpy>
@@ -89,12 +92,44 @@ private slots:
         QCOMPARE(OpenWindows().size(), 2);
     }
 
+    // Strangers on the socket (one silent, one with bytes that are no request) are dropped and hold
+    // nothing up; the window lets go of the socket when it closes.
+    void strangersAreDroppedAndTheSocketGoesWithTheWindow() {
+        m_run.Start();
+        m_run.App().ListenForLaterStarts();
+        const QByteArray name = QFile::encodeName(InstanceSocketPath());
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path, name.constData(), size_t(name.size()) + 1);
+        int strangers[2];
+        for (int& stranger : strangers) {
+            stranger = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+            QVERIFY(::connect(stranger, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0);
+        }
+        QVERIFY(::send(strangers[1], "GET / HTTP/1.0\r\n\r\n", 18, MSG_NOSIGNAL) == 18);
+        const QString page = WritePage("after.html");
+        QCOMPARE(Run({page}).status, 0);
+        QTRY_COMPARE(OpenWindows(), QStringList{page});
+        char byte = 0;
+        QTRY_COMPARE(::recv(strangers[1], &byte, 1, MSG_DONTWAIT), ssize_t(0));
+        for (const int stranger : strangers)
+            ::close(stranger);
+        m_run.Stop();
+        QVERIFY(!QFile::exists(InstanceSocketPath()));
+    }
+
     // Held by a run that is stuck: the new start gives up after a second and opens its own window,
     // which then takes the later starts.
     void aRunThatDoesNotAnswerIsNotWaitedFor() {
-        QLocalServer stuck;
-        QLocalServer::removeServer(InstanceSocketPath());
-        QVERIFY(stuck.listen(InstanceSocketPath()));
+        // Listening, never answering.
+        const QByteArray name = QFile::encodeName(InstanceSocketPath());
+        QFile::remove(InstanceSocketPath());
+        const int stuck = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path, name.constData(), size_t(name.size()) + 1);
+        QVERIFY(::bind(stuck, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0);
+        QVERIFY(::listen(stuck, 8) == 0);
         QProcess process;
         process.start(QStringLiteral(RAZO_PROGRAM), {});
         QVERIFY(process.waitForStarted());
@@ -109,6 +144,7 @@ private slots:
         QCOMPARE(process.state(), QProcess::Running);
         process.kill();
         process.waitForFinished();
+        ::close(stuck);
     }
 
     void optionsAnswerOnTheTerminal_data() {
