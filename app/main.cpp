@@ -9,6 +9,7 @@
 #include "gui/app/DocumentFiles.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/RazoApplication.h"
+#include "gui/app/SharedIconStyle.h"
 #include "gui/app/SingleInstance.h"
 #include "gui/resources/CommandIcons.h"
 
@@ -52,6 +53,8 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(razo::ProgramIcon());
     // The desktop entry the window belongs to, so the desktop shows its name and icon for it.
     QGuiApplication::setDesktopFileName(QStringLiteral("razo"));
+
+    QApplication::setStyle(new razo::SharedIconStyle);
 
     razo::RazoApplication app;
     app.Start(QString());
