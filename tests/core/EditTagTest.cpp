@@ -154,6 +154,16 @@ TEST_F(EditTag, OpensTheLayoutTheTagNeedsWithoutStoringIt) {
     EXPECT_EQ(Read(profile, settings::LastLayoutExpanded), 1);
 }
 
+// The samples show the colours read from the tag, by name and by number, as the dialog opens.
+TEST_F(EditTag, PaintsTheColoursReadFromTheTag) {
+    Edit("<BODY BGCOLOR=navy TEXT=\"#FF0000\"|>", {Press{.cancel = true}});
+    const auto& swatches = runner.runs.back().swatches;
+    ASSERT_TRUE(swatches.count(body::IdTextSample));
+    EXPECT_EQ(swatches.at(body::IdBackgroundSample).m_crBack, MakeRgb(0, 0, 0x80));
+    EXPECT_EQ(swatches.at(body::IdTextSample).m_crBack, MakeRgb(0, 0, 0x80));
+    EXPECT_EQ(swatches.at(body::IdTextSample).m_crText, MakeRgb(0xFF, 0, 0));
+}
+
 TEST_F(EditTag, RepeatStillRepeatsTheLastInsertion) {
     Wrap(cmd::TableRow, {Press{.texts = {{tables::IdAlign, "left"}}}});
     Edit("<TR|>x", {Press{.texts = {{tables::IdAlign, "right"}}}});
