@@ -40,6 +40,14 @@ void DialogSession::Open() {
     CDataExchange load(false, m_fields, m_prompts);
     m_dialog.DoDataExchange(load);
     m_dialog.OnInitDialog(*this);
+    // A colour the fields already hold (read from a tag of the page) shows in its samples.
+    for (const auto& field : m_dialog.Template().colourFields) {
+        const std::string name = m_fields.GetText(field.nameListId);
+        if (!name.empty() && name != NoColourName)
+            Repaint(m_colours.OnNameChanged(field.nameListId, m_fields));
+        else if (IsColourNumber(m_fields.GetText(field.numberId)))
+            Repaint(m_colours.OnNumberChanged(field.numberId, m_fields));
+    }
     FillHistoryLists(m_dialog.Template(), m_fields, m_profile);
     if (m_dialog.Expandable())
         ApplyLayout();
