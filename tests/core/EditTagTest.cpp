@@ -7,6 +7,7 @@
 #include <random>
 
 #include "core/elements/EditTag.h"
+#include "core/elements/Lists.h"
 #include "core/elements/Tables.h"
 #include "core/markup/TagFinder.h"
 #include "core/resources/CommandIds.h"
@@ -74,7 +75,15 @@ INSTANTIATE_TEST_SUITE_P(
         HandWrittenRow{"a colour chooses the Microsoft cell", "<TD BGCOLOR=\"#ff0000\" ALIGN=left|>",
                        "<TD ALIGN=left BGCOLOR=\"#ff0000\">", CTableCellMicrosoftDialog::IDD},
         HandWrittenRow{"a self-closed tag stays self-closed", "<TR ALIGN=left /|>", "<TR ALIGN=left />",
-                       CTableRowDialog::IDD}),
+                       CTableRowDialog::IDD},
+        HandWrittenRow{"an item's type from the bullet list", "<li type=SQUARE|>x", "<LI TYPE=square>x",
+                       CListItemDialog::IDD},
+        HandWrittenRow{"an item's type from the number list, letter case kept", "<LI Type=I value=3|>",
+                       "<LI TYPE=I VALUE=3>", CListItemDialog::IDD},
+        HandWrittenRow{"an item's type neither list has is kept", "<LI TYPE=x VALUE=2|>",
+                       "<LI VALUE=2 TYPE=x>", CListItemDialog::IDD},
+        HandWrittenRow{"a menu list stays a menu list", "<menu compact|>\r\n</menu>",
+                       "<MENU COMPACT>\r\n</menu>", CDirectoryMenuDialog::IDD}),
     [](const auto& info) { return RowName(info.param.name); });
 
 TEST_F(EditTag, NotesWhatHasNoDialog) {
