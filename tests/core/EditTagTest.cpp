@@ -7,6 +7,7 @@
 #include <random>
 
 #include "core/elements/EditTag.h"
+#include "core/elements/Forms.h"
 #include "core/elements/Lists.h"
 #include "core/elements/Tables.h"
 #include "core/markup/TagFinder.h"
@@ -83,7 +84,18 @@ INSTANTIATE_TEST_SUITE_P(
         HandWrittenRow{"an item's type neither list has is kept", "<LI TYPE=x VALUE=2|>",
                        "<LI VALUE=2 TYPE=x>", CListItemDialog::IDD},
         HandWrittenRow{"a menu list stays a menu list", "<menu compact|>\r\n</menu>",
-                       "<MENU COMPACT>\r\n</menu>", CDirectoryMenuDialog::IDD}),
+                       "<MENU COMPACT>\r\n</menu>", CDirectoryMenuDialog::IDD},
+        HandWrittenRow{"a checkbox opens with its name and check enabled",
+                       "<input type=checkbox name=milk checked|>",
+                       "<INPUT TYPE=checkbox NAME=\"milk\" CHECKED>", CFormInputDialog::IDD},
+        HandWrittenRow{"a field the input type has no use for is kept as written",
+                       "<INPUT TYPE=submit NAME=go VALUE=Send|>",
+                       "<INPUT TYPE=submit VALUE=\"Send\" NAME=go>", CFormInputDialog::IDD},
+        HandWrittenRow{"a form's URL stays as written, its method in any case",
+                       "<FORM method=POST action=/home/site/cgi/a.pl|>",
+                       "<FORM METHOD=post ACTION=\"/home/site/cgi/a.pl\">", CFormDialog::IDD},
+        HandWrittenRow{"a target chooses the Netscape form", "<FORM ACTION=q TARGET=_top|>",
+                       "<FORM ACTION=\"q\" TARGET=\"_top\">", CFormNetscapeDialog::IDD}),
     [](const auto& info) { return RowName(info.param.name); });
 
 TEST_F(EditTag, NotesWhatHasNoDialog) {
@@ -180,7 +192,8 @@ TEST_F(EditTag, EveryEditableCommandRoundTripsItsTag) {
         const DialogTemplate& t = command.make(services)->Dialog().Template();
         for (int round = 0; round < 30; ++round) {
             Press press = RandomFilling(t, random);
-            // A refused value is emptied (or made a number) and OK pressed again, until it passes.
+            // A refused value is emptied (or made a number, or a list's first entry) and OK pressed
+            // again, until it passes.
             bool inserted = false;
             for (int attempt = 0; attempt < 20 && !inserted; ++attempt) {
                 Select("", 0, 0);
@@ -190,7 +203,11 @@ TEST_F(EditTag, EveryEditableCommandRoundTripsItsTag) {
                 inserted = runner.runs.front().ok;
                 if (!inserted) {
                     const int refused = runner.runs.front().refusedAt.back();
-                    press.texts[refused] = press.texts[refused].empty() ? "1" : "";
+                    const ControlTemplate* list = t.Find(refused);
+                    if (list && list->kind == ControlKind::ListCombo && !list->entries.empty())
+                        press.texts[refused] = list->entries.front();
+                    else
+                        press.texts[refused] = press.texts[refused].empty() ? "1" : "";
                 }
             }
             ASSERT_TRUE(inserted) << t.title;
