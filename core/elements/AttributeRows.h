@@ -254,16 +254,12 @@ template <class D> void ReadStartTag(D& dialog, TagReading& reading) {
     }
 }
 
-// How many of the tag's attributes the dialog has a row for.
-template <class D> int RowsCovering(const markup::StartTag& tag) {
-    int covered = 0;
-    for (const auto& attribute : tag.attributes)
-        for (const AttributeRow<D>& row : D::Rows().rows)
-            if (markup::SameName(attribute.name, row.name)) {
-                ++covered;
-                break;
-            }
-    return covered;
+// How many of the tag's attributes the dialog's fields take: a value no field can hold (a colour
+// name another variant's list has) does not count. Reads the tag into `dialog` to find out.
+template <class D> int RowsCovering(D& dialog, const markup::StartTag& tag) {
+    TagReading trial(tag);
+    ReadStartTag(dialog, trial);
+    return trial.TakenCount();
 }
 
 } // namespace razo

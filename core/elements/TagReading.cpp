@@ -1,5 +1,7 @@
 #include "core/elements/TagReading.h"
 
+#include <algorithm>
+
 #include "core/markup/TagSyntax.h"
 
 namespace razo {
@@ -13,6 +15,10 @@ const markup::WrittenAttribute* TagReading::Find(std::string_view name) const {
 
 void TagReading::Take(const markup::WrittenAttribute& attribute) {
     m_taken[&attribute - m_tag.attributes.data()] = true;
+}
+
+int TagReading::TakenCount() const {
+    return static_cast<int>(std::count(m_taken.begin(), m_taken.end(), true));
 }
 
 const std::string* TagReading::TakenValue(std::string_view name) const {

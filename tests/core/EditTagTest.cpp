@@ -7,6 +7,7 @@
 #include <random>
 
 #include "core/elements/EditTag.h"
+#include "core/elements/Fonts.h"
 #include "core/elements/Forms.h"
 #include "core/elements/Lists.h"
 #include "core/elements/Tables.h"
@@ -95,7 +96,14 @@ INSTANTIATE_TEST_SUITE_P(
                        "<FORM method=POST action=/home/site/cgi/a.pl|>",
                        "<FORM METHOD=post ACTION=\"/home/site/cgi/a.pl\">", CFormDialog::IDD},
         HandWrittenRow{"a target chooses the Netscape form", "<FORM ACTION=q TARGET=_top|>",
-                       "<FORM ACTION=\"q\" TARGET=\"_top\">", CFormNetscapeDialog::IDD}),
+                       "<FORM ACTION=\"q\" TARGET=\"_top\">", CFormNetscapeDialog::IDD},
+        HandWrittenRow{"a colour name only the longer list has chooses the Netscape font",
+                       "<font color=Orange size=+2|>x</font>", "<FONT SIZE=\"+2\" COLOR=orange>x</font>",
+                       CFontNetscapeDialog::IDD},
+        HandWrittenRow{"a colour by number, a size without a sign", "<FONT COLOR=#00ff00 SIZE=3|>",
+                       "<FONT SIZE=3 COLOR=\"#00ff00\">", CFontSizeDialog::IDD},
+        HandWrittenRow{"faces choose the Microsoft font", "<FONT FACE=\"Arial,Impact\" SIZE=-1|>",
+                       "<FONT SIZE=\"-1\" FACE=\"Arial,Impact\">", CFontMicrosoftDialog::IDD}),
     [](const auto& info) { return RowName(info.param.name); });
 
 TEST_F(EditTag, NotesWhatHasNoDialog) {
