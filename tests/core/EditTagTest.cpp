@@ -6,6 +6,7 @@
 
 #include <random>
 
+#include "core/elements/Applets.h"
 #include "core/elements/EditTag.h"
 #include "core/elements/Fonts.h"
 #include "core/elements/Forms.h"
@@ -14,6 +15,7 @@
 #include "core/markup/TagFinder.h"
 #include "core/resources/CommandIds.h"
 #include "core/resources/Strings.h"
+#include "core/settings/SettingsKeys.h"
 #include "tests/core/ElementCommandFixture.h"
 #include "tests/support/RowName.h"
 
@@ -103,7 +105,10 @@ INSTANTIATE_TEST_SUITE_P(
         HandWrittenRow{"a colour by number, a size without a sign", "<FONT COLOR=#00ff00 SIZE=3|>",
                        "<FONT SIZE=3 COLOR=\"#00ff00\">", CFontSizeDialog::IDD},
         HandWrittenRow{"faces choose the Microsoft font", "<FONT FACE=\"Arial,Impact\" SIZE=-1|>",
-                       "<FONT SIZE=\"-1\" FACE=\"Arial,Impact\">", CFontMicrosoftDialog::IDD}),
+                       "<FONT SIZE=\"-1\" FACE=\"Arial,Impact\">", CFontMicrosoftDialog::IDD},
+        HandWrittenRow{"an applet's parameter is a tag of its own",
+                       "<APPLET CODE=a.class>\r\n<PARAM value=1 name=n|>",
+                       "<APPLET CODE=a.class>\r\n<PARAM NAME=\"n\" VALUE=\"1\">", CAppletParamDialog::IDD}),
     [](const auto& info) { return RowName(info.param.name); });
 
 TEST_F(EditTag, NotesWhatHasNoDialog) {
@@ -148,6 +153,20 @@ TEST_F(EditTag, OpensTheLayoutTheTagNeedsWithoutStoringIt) {
     EXPECT_EQ(Edit("<H3|>Title</H3>"), "<H3>Title</H3>");
     EXPECT_FALSE(runner.runs.back().openedExpanded);
     EXPECT_EQ(Read(profile, settings::LastLayoutExpanded), 1);
+}
+
+// A class file left as the page has it is neither remembered nor made relative; one typed anew
+// goes into the Java classes, not the URLs.
+TEST_F(EditTag, AClassFileTypedAnewIsRememberedWithTheJavaClasses) {
+    const std::string page = "<APPLET CODE=/home/site/Old.class WIDTH=10|>";
+    EXPECT_EQ(Edit(page), "<APPLET CODE=\"/home/site/Old.class\" WIDTH=10>");
+    EXPECT_TRUE(History(settings::JavaClassHistorySection).empty());
+
+    EXPECT_EQ(Edit(page, {Press{.texts = {{applets::IdClassFile, "/home/site/lib/New.class"}}}}),
+              "<APPLET CODE=\"lib/New.class\" WIDTH=10>");
+    EXPECT_EQ(History(settings::JavaClassHistorySection),
+              std::vector<std::string>{"/home/site/lib/New.class"});
+    EXPECT_TRUE(History(settings::UrlHistorySection).empty());
 }
 
 TEST_F(EditTag, RepeatStillRepeatsTheLastInsertion) {
