@@ -11,6 +11,7 @@
 #include "core/elements/Fonts.h"
 #include "core/elements/Forms.h"
 #include "core/elements/Lists.h"
+#include "core/elements/SoundMarquee.h"
 #include "core/elements/Tables.h"
 #include "core/markup/TagFinder.h"
 #include "core/resources/CommandIds.h"
@@ -108,7 +109,12 @@ INSTANTIATE_TEST_SUITE_P(
                        "<FONT SIZE=\"-1\" FACE=\"Arial,Impact\">", CFontMicrosoftDialog::IDD},
         HandWrittenRow{"an applet's parameter is a tag of its own",
                        "<APPLET CODE=a.class>\r\n<PARAM value=1 name=n|>",
-                       "<APPLET CODE=a.class>\r\n<PARAM NAME=\"n\" VALUE=\"1\">", CAppletParamDialog::IDD}),
+                       "<APPLET CODE=a.class>\r\n<PARAM NAME=\"n\" VALUE=\"1\">", CAppletParamDialog::IDD},
+        HandWrittenRow{"LOOP=infinite ticks the box, a width in percent its box",
+                       "<marquee loop=INFINITE width=50%|>x</marquee>",
+                       "<MARQUEE WIDTH=50% LOOP=infinite>x</marquee>", CMarqueeDialog::IDD},
+        HandWrittenRow{"a loop no field holds is kept", "<BGSOUND LOOP=-1 SRC=a.wav|>",
+                       "<BGSOUND SRC=\"a.wav\" LOOP=-1>", CBackgroundSoundDialog::IDD}),
     [](const auto& info) { return RowName(info.param.name); });
 
 TEST_F(EditTag, NotesWhatHasNoDialog) {
