@@ -6,6 +6,7 @@
 
 #include <random>
 
+#include "core/dialogs/Colours.h"
 #include "core/elements/Applets.h"
 #include "core/elements/EditTag.h"
 #include "core/elements/Fonts.h"
@@ -173,6 +174,14 @@ TEST_F(EditTag, AClassFileTypedAnewIsRememberedWithTheJavaClasses) {
     EXPECT_EQ(History(settings::JavaClassHistorySection),
               std::vector<std::string>{"/home/site/lib/New.class"});
     EXPECT_TRUE(History(settings::UrlHistorySection).empty());
+}
+
+// The sample beside a colour read from the page shows that colour when the dialog opens.
+TEST_F(EditTag, ColoursReadFromThePageShowInTheirSamples) {
+    Edit("<FONT COLOR=red|>");
+    EXPECT_EQ(runner.runs.back().swatches.at(fonts::IdColourSample).m_crText, LookupNamedColour("red"));
+    Edit("<MARQUEE BGCOLOR=\"#123456\"|>");
+    EXPECT_EQ(runner.runs.back().swatches.at(media::IdColourSample).m_crBack, MakeRgb(0x12, 0x34, 0x56));
 }
 
 TEST_F(EditTag, RepeatStillRepeatsTheLastInsertion) {
