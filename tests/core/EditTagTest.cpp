@@ -6,16 +6,23 @@
 
 #include <random>
 
+#include "core/dialogs/Colours.h"
+#include "core/elements/Applets.h"
 #include "core/elements/Body.h"
 #include "core/elements/EditTag.h"
+#include "core/elements/Fonts.h"
+#include "core/elements/Forms.h"
 #include "core/elements/Frames.h"
 #include "core/elements/ImageMaps.h"
 #include "core/elements/Images.h"
 #include "core/elements/Links.h"
+#include "core/elements/Lists.h"
+#include "core/elements/SoundMarquee.h"
 #include "core/elements/Tables.h"
 #include "core/markup/TagFinder.h"
 #include "core/resources/CommandIds.h"
 #include "core/resources/Strings.h"
+#include "core/settings/SettingsKeys.h"
 #include "tests/core/ElementCommandFixture.h"
 #include "tests/support/RowName.h"
 
@@ -107,7 +114,41 @@ INSTANTIATE_TEST_SUITE_P(
         HandWrittenRow{"one area of a map",
                        "<MAP NAME=\"m\">\r\n<area coords=1,2,3 shape=circle target=_top|>",
                        "<MAP NAME=\"m\">\r\n<AREA SHAPE=\"circle\" COORDS=\"1,2,3\" TARGET=\"_top\">",
-                       CAreaNetscapeDialog::IDD}),
+                       CAreaNetscapeDialog::IDD},
+        HandWrittenRow{"an item's type from the bullet list", "<li type=SQUARE|>x", "<LI TYPE=square>x",
+                       CListItemDialog::IDD},
+        HandWrittenRow{"an item's type from the number list, letter case kept", "<LI Type=I value=3|>",
+                       "<LI TYPE=I VALUE=3>", CListItemDialog::IDD},
+        HandWrittenRow{"an item's type neither list has is kept", "<LI TYPE=x VALUE=2|>",
+                       "<LI VALUE=2 TYPE=x>", CListItemDialog::IDD},
+        HandWrittenRow{"a menu list stays a menu list", "<menu compact|>\r\n</menu>",
+                       "<MENU COMPACT>\r\n</menu>", CDirectoryMenuDialog::IDD},
+        HandWrittenRow{"a checkbox opens with its name and check enabled",
+                       "<input type=checkbox name=milk checked|>",
+                       "<INPUT TYPE=checkbox NAME=\"milk\" CHECKED>", CFormInputDialog::IDD},
+        HandWrittenRow{"a field the input type has no use for is kept as written",
+                       "<INPUT TYPE=submit NAME=go VALUE=Send|>",
+                       "<INPUT TYPE=submit VALUE=\"Send\" NAME=go>", CFormInputDialog::IDD},
+        HandWrittenRow{"a form's URL stays as written, its method in any case",
+                       "<FORM method=POST action=/home/site/cgi/a.pl|>",
+                       "<FORM METHOD=post ACTION=\"/home/site/cgi/a.pl\">", CFormDialog::IDD},
+        HandWrittenRow{"a target chooses the Netscape form", "<FORM ACTION=q TARGET=_top|>",
+                       "<FORM ACTION=\"q\" TARGET=\"_top\">", CFormNetscapeDialog::IDD},
+        HandWrittenRow{"a colour name only the longer list has chooses the Netscape font",
+                       "<font color=Orange size=+2|>x</font>", "<FONT SIZE=\"+2\" COLOR=orange>x</font>",
+                       CFontNetscapeDialog::IDD},
+        HandWrittenRow{"a colour by number, a size without a sign", "<FONT COLOR=#00ff00 SIZE=3|>",
+                       "<FONT SIZE=3 COLOR=\"#00ff00\">", CFontSizeDialog::IDD},
+        HandWrittenRow{"faces choose the Microsoft font", "<FONT FACE=\"Arial,Impact\" SIZE=-1|>",
+                       "<FONT SIZE=\"-1\" FACE=\"Arial,Impact\">", CFontMicrosoftDialog::IDD},
+        HandWrittenRow{"an applet's parameter is a tag of its own",
+                       "<APPLET CODE=a.class>\r\n<PARAM value=1 name=n|>",
+                       "<APPLET CODE=a.class>\r\n<PARAM NAME=\"n\" VALUE=\"1\">", CAppletParamDialog::IDD},
+        HandWrittenRow{"LOOP=infinite ticks the box, a width in percent its box",
+                       "<marquee loop=INFINITE width=50%|>x</marquee>",
+                       "<MARQUEE WIDTH=50% LOOP=infinite>x</marquee>", CMarqueeDialog::IDD},
+        HandWrittenRow{"a loop no field holds is kept", "<BGSOUND LOOP=-1 SRC=a.wav|>",
+                       "<BGSOUND SRC=\"a.wav\" LOOP=-1>", CBackgroundSoundDialog::IDD}),
     [](const auto& info) { return RowName(info.param.name); });
 
 TEST_F(EditTag, NotesWhatHasNoDialog) {
@@ -164,6 +205,28 @@ TEST_F(EditTag, PaintsTheColoursReadFromTheTag) {
     EXPECT_EQ(swatches.at(body::IdTextSample).m_crText, MakeRgb(0xFF, 0, 0));
 }
 
+// A class file left as the page has it is neither remembered nor made relative; one typed anew
+// goes into the Java classes, not the URLs.
+TEST_F(EditTag, AClassFileTypedAnewIsRememberedWithTheJavaClasses) {
+    const std::string page = "<APPLET CODE=/home/site/Old.class WIDTH=10|>";
+    EXPECT_EQ(Edit(page), "<APPLET CODE=\"/home/site/Old.class\" WIDTH=10>");
+    EXPECT_TRUE(History(settings::JavaClassHistorySection).empty());
+
+    EXPECT_EQ(Edit(page, {Press{.texts = {{applets::IdClassFile, "/home/site/lib/New.class"}}}}),
+              "<APPLET CODE=\"lib/New.class\" WIDTH=10>");
+    EXPECT_EQ(History(settings::JavaClassHistorySection),
+              std::vector<std::string>{"/home/site/lib/New.class"});
+    EXPECT_TRUE(History(settings::UrlHistorySection).empty());
+}
+
+// The sample beside a colour read from the page shows that colour when the dialog opens.
+TEST_F(EditTag, ColoursReadFromThePageShowInTheirSamples) {
+    Edit("<FONT COLOR=red|>");
+    EXPECT_EQ(runner.runs.back().swatches.at(fonts::IdColourSample).m_crText, LookupNamedColour("red"));
+    Edit("<MARQUEE BGCOLOR=\"#123456\"|>");
+    EXPECT_EQ(runner.runs.back().swatches.at(media::IdColourSample).m_crBack, MakeRgb(0x12, 0x34, 0x56));
+}
+
 TEST_F(EditTag, RepeatStillRepeatsTheLastInsertion) {
     Wrap(cmd::TableRow, {Press{.texts = {{tables::IdAlign, "left"}}}});
     Edit("<TR|>x", {Press{.texts = {{tables::IdAlign, "right"}}}});
@@ -214,7 +277,8 @@ TEST_F(EditTag, EveryEditableCommandRoundTripsItsTag) {
         const DialogTemplate& t = command.make(services)->Dialog().Template();
         for (int round = 0; round < 30; ++round) {
             Press press = RandomFilling(t, random);
-            // A refused value is emptied (or made a number) and OK pressed again, until it passes.
+            // A refused value is emptied (or made a number, or a list's first entry) and OK pressed
+            // again, until it passes.
             bool inserted = false;
             for (int attempt = 0; attempt < 20 && !inserted; ++attempt) {
                 Select("", 0, 0);
@@ -224,7 +288,11 @@ TEST_F(EditTag, EveryEditableCommandRoundTripsItsTag) {
                 inserted = runner.runs.front().ok;
                 if (!inserted) {
                     const int refused = runner.runs.front().refusedAt.back();
-                    press.texts[refused] = press.texts[refused].empty() ? "1" : "";
+                    const ControlTemplate* list = t.Find(refused);
+                    if (list && list->kind == ControlKind::ListCombo && !list->entries.empty())
+                        press.texts[refused] = list->entries.front();
+                    else
+                        press.texts[refused] = press.texts[refused].empty() ? "1" : "";
                 }
             }
             ASSERT_TRUE(inserted) << t.title;
