@@ -1,6 +1,7 @@
 #include "core/app/FileMessages.h"
 
 #include "core/app/DocumentReader.h"
+#include "core/app/FilePaths.h"
 #include "core/app/SafeSave.h"
 #include "core/settings/IniProfile.h"
 #include "core/text/MessageText.h"
@@ -24,6 +25,9 @@ std::string SettingsNotSavedMessage(const ProfileRefusal& refusal, const std::st
         break;
     case ProfileRefusal::NotRegular:
         why = FillMessage(strings::SettingsNotRegular, {path});
+        break;
+    case ProfileRefusal::FolderReadOnly:
+        why = FillMessage(strings::SettingsFolderReadOnly, {FolderOf(path)});
         break;
     }
     return why + strings::SettingsNotSaved;

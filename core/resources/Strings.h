@@ -86,4 +86,7 @@ inline constexpr const char* HelpFindPrevious = "&Previous";
 inline constexpr const char* HelpFindNext = "Ne&xt";
 inline constexpr const char* HelpNotFound = "Not found";
 
+// The settings folder; %1 is its path.
+inline constexpr const char* SettingsFolderReadOnly = "The settings folder %1 is read-only.";
+
 } // namespace razo::strings
