@@ -59,4 +59,30 @@ std::string SaveFailureMessage(const SaveOutcome& outcome, const std::string& sh
     return message;
 }
 
+std::string RecoveryFailureMessage(const std::vector<RecoveryFailure>& failures, std::int64_t limit) {
+    std::string lines;
+    bool kept = false;
+    for (const RecoveryFailure& failure : failures) {
+        std::string why;
+        switch (failure.reason) {
+        case RecoveryFailure::Damaged:
+            why = strings::RecoveryFileDamaged;
+            break;
+        case RecoveryFailure::TooLarge:
+            why = FillMessage(strings::RecoveryFileTooLarge,
+                              {std::to_string(failure.size / kMegabyte), std::to_string(limit / kMegabyte)});
+            break;
+        case RecoveryFailure::TakenElsewhere:
+            why = strings::RecoveryTakenElsewhere;
+            break;
+        case RecoveryFailure::Failed:
+            why = SystemErrorText(failure.error);
+            break;
+        }
+        kept = kept || failure.reason != RecoveryFailure::TakenElsewhere;
+        lines += FillMessage(strings::RecoveryFailedLine, {failure.page, why});
+    }
+    return FillMessage(strings::RecoveryFailed, {lines}) + (kept ? strings::RecoveryKeptNote : "");
+}
+
 } // namespace razo

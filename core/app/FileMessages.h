@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/resources/Strings.h"
 
@@ -19,5 +20,21 @@ std::string SettingsNotSavedMessage(const ProfileRefusal& refusal, const std::st
 std::string OpenFailureMessage(const ReadOutcome& outcome, const std::string& shownPath, std::int64_t limit);
 std::string SaveFailureMessage(const SaveOutcome& outcome, const std::string& shownPath,
                                const std::string& shownBackup);
+
+// A page that Recover could not bring back.
+struct RecoveryFailure {
+    enum Reason {
+        Damaged,        // its text is not what was written
+        TooLarge,       // more than the program opens; `size` says how much
+        TakenElsewhere, // another run claimed it first
+        Failed,         // the system refused; `error` is its errno
+    };
+    std::string page; // as the user sees it
+    Reason reason = Failed;
+    int error = 0;
+    std::int64_t size = 0;
+};
+// One message for all of them; `limit` is the largest page that opens, in bytes.
+std::string RecoveryFailureMessage(const std::vector<RecoveryFailure>& failures, std::int64_t limit);
 
 } // namespace razo

@@ -89,4 +89,22 @@ inline constexpr const char* HelpNotFound = "Not found";
 // The settings folder; %1 is its path.
 inline constexpr const char* SettingsFolderReadOnly = "The settings folder %1 is read-only.";
 
+// Recovery files that are damaged, too large, or could not be taken over; %1 is a page's name.
+inline constexpr const char* RecoverySizeColumn = "Size";
+inline constexpr const char* RecoveryDamaged = "%1 (damaged)";
+inline constexpr const char* RecoveryUnknownPage = "(unknown page)";
+inline constexpr const char* RecoveryDamagedNote = "Damaged files cannot be recovered; Discard removes them.";
+inline constexpr const char* RecoveryChecking = "Checking the recovered pages...";
+inline constexpr const char* RecoveryFailed = "Razo could not recover these pages:\n%1";
+inline constexpr const char* RecoveryFailedLine = "\n%1: %2";
+inline constexpr const char* RecoveryKeptNote =
+    "\n\nTheir recovery files are kept and offered again the next time Razo starts.";
+inline constexpr const char* RecoveryFileDamaged = "The recovery file is damaged.";
+inline constexpr const char* RecoveryFileTooLarge = "The page is %1 MB; Razo opens files of up to %2 MB.";
+inline constexpr const char* RecoveryTakenElsewhere = "Another Razo recovered it first.";
+// %1 is the recovery folder.
+inline constexpr const char* RecoveryFolderForeign =
+    "The recovery folder %1 belongs to another user or is not a folder.\n\nRazo will not keep recovery "
+    "copies of unsaved pages in this run.";
+
 } // namespace razo::strings

@@ -54,6 +54,20 @@ TEST(FileMessages, SaveFailuresSayWhyAndWhereTheOldTextIs) {
               "Cannot save /dev/null.\n\nIt is not a regular file but a pipe, a device or a socket.");
 }
 
+TEST(FileMessages, RecoveryFailuresSayWhyAndWhetherTheFilesAreKept) {
+    using razo::RecoveryFailure;
+    const std::int64_t large = 700LL * 1024 * 1024;
+    EXPECT_EQ(razo::RecoveryFailureMessage({{"a.html", RecoveryFailure::Damaged, 0, 0},
+                                            {"HTML2", RecoveryFailure::TooLarge, 0, large},
+                                            {"b.html", RecoveryFailure::Failed, ENOSPC, 0}},
+                                           kLimit),
+              "Razo could not recover these pages:\n\na.html: The recovery file is damaged.\nHTML2: The page is "
+              "700 MB; Razo opens files of up to 64 MB.\nb.html: No space left on device\n\nTheir recovery "
+              "files are kept and offered again the next time Razo starts.");
+    EXPECT_EQ(razo::RecoveryFailureMessage({{"c.html", RecoveryFailure::TakenElsewhere, 0, 0}}, kLimit),
+              "Razo could not recover these pages:\n\nc.html: Another Razo recovered it first.");
+}
+
 TEST(FileMessages, MarksAreFilledOnceAndInOnePass) {
     EXPECT_EQ(razo::FillMessage("%2 before %1", {"a%2", "b"}), "b before a%2");
     EXPECT_EQ(razo::FillMessage("100% sure, %3 left", {"x"}), "100% sure, %3 left");

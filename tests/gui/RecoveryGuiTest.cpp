@@ -1,7 +1,7 @@
 // Unsaved text outlives the program, and files changed by another program are never overwritten
 // unasked. A modified page leaves a recovery file within a few seconds, which Save and closing
 // without saving take away; a second run started after the first was killed offers the pages and
-// brings them back byte for byte. An unmodified page follows its file; a modified one asks, and
+// brings them back byte for byte, and says which it could not bring back. An unmodified page follows its file; a modified one asks, and
 // Save over a changed file asks first. With RAZO_SCREENSHOT_DIR set, the recovery dialog and both
 // questions are saved as PNGs there.
 #include <QDirIterator>
@@ -370,6 +370,77 @@ private slots:
             m_run.Stop();
             QCOMPARE(PageFiles().size(), button == "Discard" ? 0 : 1);
         }
+    }
+
+    // What Recover cannot bring back is said, and its file kept for the next start, where a
+    // damaged one is listed as damaged and Discard removes it with its run's folder.
+    void recoverSaysWhatItCouldNotBringBack_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("taken by another run") << "taken" << "Another Razo recovered it first." << QString();
+        QTest::newRow("text changed") << "damaged" << "The recovery file is damaged." << "1.damaged";
+        QTest::newRow("larger than a page may be")
+            << "large" << "The page is 513 MB; Razo opens files of up to 512 MB." << "1.page";
+    }
+    void recoverSaysWhatItCouldNotBringBack() {
+        QFETCH(QString, fault);
+        QFETCH(QString, said);
+        QFETCH(QString, kept);
+        const QString folder = RecoveryRoot() + "/99999999-1-x";
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(WriteAll(folder + "/lock", QByteArray::fromStdString(EncodeLock({99999999, 1, "x"}))));
+        JournalPage page;
+        page.path = m_run.FilePath("index.html").toStdString();
+        page.title = "index.html";
+        page.type = ".html";
+        QByteArray file = QByteArray::fromStdString(EncodeJournalHeader(page, "<P>text</P>")) + "<P>text</P>";
+        if (fault == "damaged")
+            file[file.size() - 2] = 'X';
+        if (fault == "large") {
+            const std::uint64_t length = 513ULL << 20;
+            file = QByteArray::fromStdString(EncodeJournalHeader(page, ""));
+            file.replace("length 0", "length " + QByteArray::number(length));
+        }
+        QVERIFY(WriteAll(folder + "/1.page", file));
+        if (fault == "large")
+            QVERIFY(QFile::resize(folder + "/1.page", file.size() + (513LL << 20)));
+
+        QString message;
+        OnNextModal(m_run.Pending(), [this, fault, folder, &message](QWidget* modal) {
+            // The other run's claim comes between the offer and the answer.
+            if (fault == "taken")
+                QVERIFY(QFile::rename(folder + "/1.page", m_state.filePath("elsewhere.page")));
+            OnNextModal(m_run.Pending(), [&message, fault](QWidget* box) {
+                if (auto* shown = qobject_cast<QMessageBox*>(box))
+                    message = shown->text();
+                SaveShot(box, "recovery-failed-" + fault + ".png");
+                box->close();
+            });
+            static_cast<RecoveryDialog*>(modal)->findChild<QPushButton*>()->click();
+        });
+        m_run.Start();
+        QVERIFY2(message.contains(said), qPrintable(message));
+        QVERIFY(Window().Files().Windows().isEmpty());
+        QFile::remove(m_state.filePath("elsewhere.page"));
+        if (kept.isEmpty())
+            return;
+        QVERIFY2(message.contains("kept and offered again"), qPrintable(message));
+        QVERIFY(QFile::exists(folder + "/" + kept));
+
+        m_run.Stop();
+        QString listed;
+        OnNextModal(m_run.Pending(), [&listed, fault](QWidget* modal) {
+            auto* dialog = static_cast<RecoveryDialog*>(modal);
+            listed = dialog->List()->topLevelItem(0)->text(0);
+            SaveShot(dialog, "recovery-dialog-" + fault + ".png");
+            for (QPushButton* push : dialog->findChildren<QPushButton*>())
+                if (push->text().remove('&') == "Discard")
+                    push->click();
+        });
+        m_run.Start();
+        QCOMPARE(listed, QString(fault == "damaged" ? "index.html (damaged)" : "index.html"));
+        QVERIFY(!QFileInfo::exists(folder));
     }
 
     void unmodifiedPageFollowsItsFileKeepingTheCaretLine() {
