@@ -1,5 +1,7 @@
 #include "core/app/FileMessages.h"
 
+#include <cerrno>
+
 #include "core/app/DocumentReader.h"
 #include "core/app/FilePaths.h"
 #include "core/app/SafeSave.h"
@@ -50,13 +52,24 @@ std::string OpenFailureMessage(const ReadOutcome& outcome, const std::string& sh
 }
 
 std::string SaveFailureMessage(const SaveOutcome& outcome, const std::string& shownPath,
-                               const std::string& shownBackup) {
+                               const std::string& shownBackup, const std::string& shownBackupFolder) {
+    if (outcome.foreignBackupFolder)
+        return FillMessage(strings::SavingFolderForeign, {shownPath, shownBackupFolder});
     std::string message = outcome.notRegular ? FillMessage(strings::CannotSaveNotRegular, {shownPath})
                                              : FillMessage(strings::CannotSaveFile,
                                                            {shownPath, SystemErrorText(outcome.error)});
     if (!outcome.keptBackup.empty())
         message += FillMessage(strings::PreviousTextKept, {shownBackup});
     return message;
+}
+
+std::string UnfinishedSaveQuestion(const std::string& shownPath) {
+    return FillMessage(strings::UnfinishedSaveQuestion, {shownPath});
+}
+
+std::string CannotRestoreMessage(const std::string& shownPath, int error) {
+    return FillMessage(strings::CannotRestore,
+                       {shownPath, error == EIO ? strings::SavingJournalDamaged : SystemErrorText(error)});
 }
 
 std::string RecoveryFailureMessage(const std::vector<RecoveryFailure>& failures, std::int64_t limit) {

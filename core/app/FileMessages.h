@@ -18,8 +18,15 @@ std::string SettingsNotSavedMessage(const ProfileRefusal& refusal, const std::st
 // Why a page was not opened (any outcome but Read) or not saved. Paths are given as the user sees
 // them; `limit` is the largest page that opens, in bytes.
 std::string OpenFailureMessage(const ReadOutcome& outcome, const std::string& shownPath, std::int64_t limit);
+// `shownBackup` is where a failed write left the old text, `shownBackupFolder` the folder
+// such copies are kept in.
 std::string SaveFailureMessage(const SaveOutcome& outcome, const std::string& shownPath,
-                               const std::string& shownBackup);
+                               const std::string& shownBackup, const std::string& shownBackupFolder = {});
+
+// The question about a save into an existing file that was cut short, and why its old text could
+// not be put back (an errno of RestoreUnfinishedSave).
+std::string UnfinishedSaveQuestion(const std::string& shownPath);
+std::string CannotRestoreMessage(const std::string& shownPath, int error);
 
 // A page that Recover could not bring back.
 struct RecoveryFailure {
