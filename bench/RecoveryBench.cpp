@@ -1,5 +1,6 @@
 // The offer at start of a 1 GB recovery file left by an ended run, whole or damaged: the time until
-// the pages to offer are known, and the memory it takes.
+// the pages to offer are known, and the memory it takes; and the check of that page's text when
+// it is recovered.
 //
 // Journaling a 50 MB page while the user types: the longest the window goes without handling
 // its events, from the start of the journal until its file is on the disk, and the longest a
@@ -198,6 +199,35 @@ void BM_RecoveryOffer(benchmark::State& state) {
     state.counters["offered"] = double(offered);
 }
 
+// The check of a page's length and checksum when it is recovered (on a thread of its own).
+void BM_RecoveryCheck(benchmark::State& state) {
+    QTemporaryDir folder;
+    const QString root = folder.filePath("recovery");
+    if (!WriteEndedRun(root, false)) {
+        state.SkipWithError("cannot write the recovery file");
+        return;
+    }
+    razo::RecoveryStore store(root.toStdString());
+    const auto orphans = store.FindOrphans();
+    double peak = 0;
+    int result = -1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const double before = razo::bench::ResidentMiB();
+        razo::bench::ResetPeak();
+        state.ResumeTiming();
+        result = orphans.size() == 1 ? razo::RecoveryStore::Verify(orphans[0]) : -1;
+        state.PauseTiming();
+        peak = std::max(peak, razo::bench::PeakMiB() - before);
+        state.ResumeTiming();
+    }
+    if (result != 0)
+        state.SkipWithError("the page did not check out");
+    state.SetBytesProcessed(state.iterations() * kRecoveryFileBytes);
+    state.counters["peak_MiB"] = peak;
+}
+
+BENCHMARK(BM_RecoveryCheck)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_RecoveryOffer)->ArgName("damaged")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
