@@ -2,7 +2,8 @@
 // the next start, or the opening of the page, asks whether to put the previous text back (the
 // default) or to keep the file as it is, and the cache is empty afterwards. With RAZO_KILL_ROUNDS
 // set, killsAtRandomMomentsOfALargeSave kills a second program that many times at random moments
-// of Ctrl+S on a 50 MB page and counts what the next start found (scripts/save-kill-stress.sh).
+// of Ctrl+S on a 50 MB page, half of them while the page itself is written, and counts what the
+// next start found (scripts/save-kill-stress.sh).
 #include <QDir>
 #include <QMessageBox>
 #include <QProcess>
@@ -12,6 +13,9 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <poll.h>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 #include "core/app/SafeSave.h"
 #include "core/resources/CommandIds.h"
@@ -106,6 +110,26 @@ int RunVictim(const QString& page) {
     std::printf("saved %lld\n", static_cast<long long>(clock.elapsed()));
     std::fflush(stdout);
     return QApplication::exec();
+}
+
+// Waits, at most `ms`, for a journal to be given its whole name in the cache folder `watch` watches.
+bool WaitForWholeJournal(int watch, int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    alignas(inotify_event) char events[4096];
+    while (clock.elapsed() < ms) {
+        pollfd ready{watch, POLLIN, 0};
+        if (::poll(&ready, 1, 100) <= 0)
+            continue;
+        const ssize_t got = ::read(watch, events, sizeof events);
+        for (ssize_t at = 0; got > 0 && at < got;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+            if (event->len > 0 && QByteArray(event->name).endsWith(".save"))
+                return true;
+            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -210,6 +234,8 @@ private slots:
         QVERIFY(window->Control().GetBytes() == old);
     }
 
+    // Every other round waits for the journal to be whole, which is when the file itself starts to
+    // be written, and kills within the next 40 ms; the others kill anywhere in the save.
     void killsAtRandomMomentsOfALargeSave() {
         const int rounds = qEnvironmentVariableIntValue("RAZO_KILL_ROUNDS");
         if (rounds <= 0)
@@ -219,9 +245,14 @@ private slots:
         const std::string fresh = "<!-- changed -->\r\n" + old;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(kVictimPage, QString::fromStdString(page));
+        QVERIFY(QDir().mkpath(QString::fromStdString(DocumentBackupFolder())));
+        const int watch = ::inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
+        QVERIFY(::inotify_add_watch(watch, DocumentBackupFolder().c_str(), IN_MOVED_TO) >= 0);
         qint64 saveMs = 0;
-        int restored = 0, oldWhole = 0, newWhole = 0, mixed = 0, leftovers = 0;
+        // [targeted][outcome]: asked and restored, old text untouched, new text, mixed, cache not empty
+        int counts[2][5] = {};
         for (int round = 0; round <= rounds; ++round) {
+            const bool targeted = round % 2 == 1;
             PageWithTwoNames(page, old);
             QProcess victim;
             victim.setProcessEnvironment(environment);
@@ -230,11 +261,14 @@ private slots:
             QVERIFY(victim.waitForStarted());
             QTRY_VERIFY_WITH_TIMEOUT(victim.canReadLine() || victim.state() == QProcess::NotRunning, 60000);
             QCOMPARE(victim.readLine(), QByteArray("saving\n"));
-            // Round 0 only measures how long the save takes; the others kill within 1.2 times that.
+            // Round 0 only measures how long the save takes.
             if (round == 0) {
                 QTRY_VERIFY_WITH_TIMEOUT(victim.canReadLine(), 60000);
                 saveMs = victim.readLine().mid(6).trimmed().toLongLong();
                 QVERIFY(saveMs > 0);
+            } else if (targeted) {
+                QVERIFY(WaitForWholeJournal(watch, 20000));
+                QThread::usleep(QRandomGenerator::global()->bounded(40000));
             } else {
                 QThread::usleep(QRandomGenerator::global()->bounded(saveMs * 1200));
             }
@@ -248,17 +282,28 @@ private slots:
             m_run.Start();
             m_run.Stop();
             const std::string now = ReadAll(page);
-            restored += asked;
-            oldWhole += !asked && now == old;
-            newWhole += now == fresh;
-            mixed += now != old && now != fresh;
-            leftovers += !CacheIsEmpty();
+            int* count = counts[targeted];
+            count[0] += asked;
+            count[1] += !asked && now == old;
+            count[2] += now == fresh;
+            count[3] += now != old && now != fresh;
+            count[4] += !CacheIsEmpty();
+            // Events of this round's journal are not the next round's.
+            char drain[4096];
+            while (::read(watch, drain, sizeof drain) > 0) {
+            }
         }
-        qInfo("%d rounds, save %lld ms: %d asked and restored, %d old text untouched, %d new text, %d mixed, "
-              "%d with files left in the cache",
-              rounds, static_cast<long long>(saveMs), restored, oldWhole, newWhole, mixed, leftovers);
-        QCOMPARE(mixed, 0);
-        QCOMPARE(leftovers, 0);
+        ::close(watch);
+        for (const bool targeted : {false, true}) {
+            const int* count = counts[targeted];
+            qInfo(
+                "%s: asked and restored %d, old text untouched %d, new text %d, mixed %d, cache not empty %d",
+                targeted ? "killed within 40 ms of the journal being whole" : "killed anywhere in the save",
+                count[0], count[1], count[2], count[3], count[4]);
+        }
+        qInfo("%d rounds; a save took %lld ms", rounds, static_cast<long long>(saveMs));
+        QCOMPARE(counts[0][3] + counts[1][3], 0);
+        QCOMPARE(counts[0][4] + counts[1][4], 0);
     }
 };
 
