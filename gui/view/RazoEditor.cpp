@@ -4,13 +4,18 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMimeData>
+#include <QTimer>
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
 #include <algorithm>
 #include <cstring>
 
 #include "core/resources/Accelerators.h"
+#include "core/text/LineLengths.h"
 #include "gui/view/EditorAccessible.h"
+#include "gui/view/MatchingTag.h"
+#include "gui/view/PageStyles.h"
+#include "gui/view/StyleSheetColours.h"
 
 namespace razo {
 
@@ -50,7 +55,9 @@ QString TextStorableIn(const QsciScintilla& editor, const QString& text) {
     return QString::fromLatin1(Latin1WithReferences(text));
 }
 
-RazoEditor::RazoEditor(QWidget* parent) : QsciScintilla(parent) {
+RazoEditor::RazoEditor(QWidget* parent)
+    : QsciScintilla(parent), m_matchingTag(new MatchingTagMarker(*this)),
+      m_styleSheets(std::make_unique<StyleSheetColours>(*this)) {
     // A plain source editor: no lexer, no margins, no wrapping until the user asks for it.
     setLexer(nullptr);
     for (int margin = 0; margin < margins(); ++margin)
@@ -69,15 +76,19 @@ RazoEditor::RazoEditor(QWidget* parent) : QsciScintilla(parent) {
     connect(this, &QsciScintilla::textChanged, this, [this] { m_modifyFlag = true; });
     // No lexer: Scintilla asks for the styles it needs, and long lines get their runs.
     connect(this, &QsciScintillaBase::SCN_STYLENEEDED, this, &RazoEditor::styleRuns);
-    copyRunStyle();
+    connect(this, &QsciScintillaBase::SCN_ZOOM, this, [this] { updateLineNumberWidth(true); });
+    applyStyles();
 }
+
+RazoEditor::~RazoEditor() = default;
 
 // QScintilla works out the caret's column for every caret move, counting from the start of the
 // line: on a page of one long line each move or keystroke would cost time in proportion to the
 // line. Nothing here needs the column from that signal, so the position is reported instead.
 void RazoEditor::reportCaretMovesCheaply() {
     disconnect(this, SIGNAL(SCN_UPDATEUI(int)), this, SLOT(handleUpdateUI(int)));
-    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) {
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
+        updateMarks(updated);
         const long caret = SendScintilla(SCI_GETCURRENTPOS);
         if (caret == m_lastCaret)
             return;
@@ -140,9 +151,25 @@ void RazoEditor::styleRuns(long endPosition) {
     }
 }
 
-// A loaded text starts in style 0 throughout; only its long lines need their runs. Marking it all
-// styled then keeps Scintilla from asking for styles the text has already.
+// A loaded text is coloured by the HTML lexer unless a line is too long for it (or colouring is
+// off); the lexer styles it as it is shown. Otherwise it starts in style 0 throughout, and only its
+// long lines need their runs.
 void RazoEditor::styleLoadedText() {
+    m_checkFrom = m_checkTo = -1; // the whole text is looked at here
+    if (m_colouringWanted) {
+        const auto* text = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+        const auto length = static_cast<std::size_t>(SendScintilla(SCI_GETLENGTH));
+        m_colouringWithheld = HasLineLongerThan(std::string_view(text, text ? length : 0), ColourLineLimit);
+    }
+    if (m_lexerOn != isColoured())
+        useLexer(); // runs the long lines itself when it turns the lexer off
+    else if (!m_lexerOn)
+        styleLongLinesInRuns();
+    updateLineNumberWidth(false);
+}
+
+// Marking the whole text styled keeps Scintilla from asking for styles the text has already.
+void RazoEditor::styleLongLinesInRuns() {
     const long length = SendScintilla(SCI_GETLENGTH);
     const auto* text = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
     if (text == nullptr || length <= LongLine)
@@ -171,25 +198,116 @@ void RazoEditor::styleLoadedText() {
     SendScintilla(SCI_STARTSTYLING, static_cast<unsigned long>(length), 0L);
 }
 
-// Style 1 is style 0 under another number (see styleRuns); QScintilla sets style 0 only.
-void RazoEditor::copyRunStyle() {
-    char face[256] = {};
-    SendScintilla(SCI_STYLEGETFONT, 0UL, face);
-    SendScintilla(SCI_STYLESETFONT, 1UL, face);
-    for (const auto& [get, set] : {std::pair{SCI_STYLEGETSIZEFRACTIONAL, SCI_STYLESETSIZEFRACTIONAL},
-                                   {SCI_STYLEGETWEIGHT, SCI_STYLESETWEIGHT},
-                                   {SCI_STYLEGETITALIC, SCI_STYLESETITALIC},
-                                   {SCI_STYLEGETUNDERLINE, SCI_STYLESETUNDERLINE},
-                                   {SCI_STYLEGETCHARACTERSET, SCI_STYLESETCHARACTERSET},
-                                   {SCI_STYLEGETFORE, SCI_STYLESETFORE},
-                                   {SCI_STYLEGETBACK, SCI_STYLESETBACK}})
-        SendScintilla(set, 1UL, SendScintilla(get, 0UL));
+void RazoEditor::setSyntaxColouring(bool on) {
+    if (on == m_colouringWanted)
+        return;
+    m_colouringWanted = on;
+    if (on) {
+        const auto* text = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+        const auto length = static_cast<std::size_t>(SendScintilla(SCI_GETLENGTH));
+        m_colouringWithheld = HasLineLongerThan(std::string_view(text, text ? length : 0), ColourLineLimit);
+    }
+    useLexer();
+}
+
+// Between the HTML lexer and the runs of the control's own styling (see styleRuns).
+void RazoEditor::useLexer() {
+    const bool on = isColoured();
+    if (on == m_lexerOn)
+        return;
+    m_lexerOn = on;
+    UseHtmlLexer(*this, on);
+    if (!on)
+        styleLongLinesInRuns();
+    applyStyles();
+    m_styleSheets->Refresh(on);
+}
+
+// An insertion that may leave a line longer than colour allows is checked once it is in: only
+// then are its line breaks in the line index.
+void RazoEditor::noteInsertion(long position, long length) {
+    if (!m_lexerOn)
+        return;
+    const long line = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(position));
+    if (SendScintilla(SCI_LINELENGTH, static_cast<unsigned long>(line)) + length <= ColourLineLimit)
+        return;
+    if (m_checkFrom < 0)
+        QTimer::singleShot(0, this, &RazoEditor::checkLineLengths);
+    m_checkFrom = m_checkFrom < 0 ? position : std::min(m_checkFrom, position);
+    m_checkTo = std::max(m_checkTo, position + length);
+}
+
+void RazoEditor::checkLineLengths() {
+    if (m_checkFrom < 0)
+        return;
+    const long length = SendScintilla(SCI_GETLENGTH);
+    const long first =
+        SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(std::min(m_checkFrom, length)));
+    const long last =
+        SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(std::min(m_checkTo, length)));
+    m_checkFrom = m_checkTo = -1;
+    for (long line = first; m_lexerOn && line <= last; ++line) {
+        if (SendScintilla(SCI_LINELENGTH, static_cast<unsigned long>(line)) > ColourLineLimit) {
+            m_colouringWithheld = true;
+            useLexer();
+        }
+    }
+}
+
+void RazoEditor::setLineNumbers(bool shown) {
+    m_lineNumbers = shown;
+    updateLineNumberWidth(true);
+}
+
+// Only when the last line's number gets another digit (or loses one) does the width change.
+void RazoEditor::updateLineNumberWidth(bool force) {
+    int digits = 0;
+    if (m_lineNumbers)
+        for (long lines = SendScintilla(SCI_GETLINECOUNT); lines > 0; lines /= 10)
+            ++digits;
+    if (digits == m_lineNumberDigits && !force)
+        return;
+    m_lineNumberDigits = digits;
+    int width = 0;
+    if (digits > 0) {
+        // Half a digit's room either side of the number.
+        const QByteArray nines(digits + 1, '9');
+        width = static_cast<int>(
+            SendScintilla(SCI_TEXTWIDTH, static_cast<unsigned long>(STYLE_LINENUMBER), nines.constData()));
+    }
+    SendScintilla(SCI_SETMARGINTYPEN, 0UL, static_cast<long>(SC_MARGIN_NUMBER));
+    SendScintilla(SCI_SETMARGINWIDTHN, 0UL, static_cast<long>(width));
+}
+
+// The marks that follow the caret, the text and what is shown.
+void RazoEditor::updateMarks(int updated) {
+    if (updated & SC_UPDATE_CONTENT)
+        updateLineNumberWidth(false);
+    if (updated & (SC_UPDATE_CONTENT | SC_UPDATE_SELECTION))
+        m_matchingTag->Refresh();
+    if (updated & (SC_UPDATE_CONTENT | SC_UPDATE_V_SCROLL))
+        m_styleSheets->Refresh(m_lexerOn);
+}
+
+// Every style takes the font of the default style and the colours of the palette in use.
+void RazoEditor::applyStyles() {
+    ApplyPageStyles(*this, palette(), m_lexerOn);
+    m_matchingTag->SetColour(palette().color(QPalette::Highlight));
+    m_styleSheets->SetPalette(palette());
+    updateLineNumberWidth(true);
 }
 
 void RazoEditor::changeEvent(QEvent* event) {
     QsciScintilla::changeEvent(event);
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
-        copyRunStyle();
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange) {
+        applyStyles();
+        m_styleSheets->Refresh(m_lexerOn);
+    }
+}
+
+void RazoEditor::resizeEvent(QResizeEvent* event) {
+    QsciScintilla::resizeEvent(event);
+    m_styleSheets->Refresh(m_lexerOn);
 }
 
 // QScintilla answers with the caret's whole paragraph, which on a page without blank lines is
@@ -243,9 +361,13 @@ void RazoEditor::reportChangesBeforeTheyHappen() {
     SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE));
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
             [this](int position, int type, const char* text, int length, int, int, int, int, int, int) {
-                if (type & SC_MOD_BEFOREINSERT)
+                if (type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE))
+                    ++m_changeCount;
+                if (type & SC_MOD_BEFOREINSERT) {
                     EditorAccessible::Inserting(*this, position, text, length);
-                else if (type & SC_MOD_BEFOREDELETE)
+                    noteInsertion(position, length);
+                }
+                if (type & SC_MOD_BEFOREDELETE)
                     EditorAccessible::Removing(*this, position, length);
                 if (type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE))
                     emit textChanged();
