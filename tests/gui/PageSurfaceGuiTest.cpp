@@ -105,12 +105,16 @@ private:
     }
 
     // Runs Go to Line with `line` and `column` typed; the message shown, empty for none.
-    QString RunGoToLine(const QString& line, const QString& column) {
+    QString RunGoToLine(const QString& line, const QString& column, QString* offeredLine = nullptr) {
         QString message;
+        QString offered;
         DialogWindow* shown = nullptr;
         m_run.App().Dialogs().onShow = [&shown](DialogWindow& window) { shown = &window; };
         QTimer::singleShot(0, m_run.Pending(), [&] {
-            qobject_cast<QLineEdit*>(shown->Control(CGoToLineDialog::IdLine))->setText(line);
+            auto* lineField = qobject_cast<QLineEdit*>(shown->Control(CGoToLineDialog::IdLine));
+            // The caret's line is offered, selected, so that typing replaces it.
+            offered = lineField->selectedText();
+            lineField->setText(line);
             qobject_cast<QLineEdit*>(shown->Control(CGoToLineDialog::IdColumn))->setText(column);
             OnNextModal(m_run.Pending(), [&message](QWidget* modal) {
                 if (auto* box = qobject_cast<QMessageBox*>(modal))
@@ -123,6 +127,8 @@ private:
         });
         Dispatcher().Execute(cmd::GoToLine);
         m_run.App().Dialogs().onShow = nullptr;
+        if (offeredLine)
+            *offeredLine = offered;
         return message;
     }
 
@@ -271,8 +277,10 @@ private slots:
         QVERIFY2(std::abs(middle - 199) <= 1, qPrintable(QString::number(middle)));
         QCOMPARE(editor.SendScintilla(Sci::SCI_GETANCHOR), caret);
 
-        QCOMPARE(RunGoToLine("402", ""),
+        QString offered;
+        QCOMPARE(RunGoToLine("402", "", &offered),
                  QString("Line 402 is not on this page. Enter a line from 1 to 401."));
+        QCOMPARE(offered, QString("200"));
         QCOMPARE(editor.SendScintilla(Sci::SCI_GETCURRENTPOS), caret);
         QVERIFY(!window->Doc().IsModified());
     }
