@@ -66,6 +66,7 @@ private:
     void styleLongLinesInRuns();
     void applyStyles();
     void useLexer();
+    bool hasOverlongLine();
     void noteInsertion(long position, long length);
     void checkLineLengths();
     void updateLineNumberWidth(bool force);
