@@ -23,6 +23,31 @@ std::string ReadSmallFile(const std::string& path) {
     return bytes;
 }
 
+std::string StatPath(std::int64_t pid) {
+    return "/proc/" + std::to_string(pid) + "/stat";
+}
+
+// Field `number` (3 or more) of a stat line, empty when the line is shorter. The program name
+// (field 2) may hold blanks and parentheses of its own, so counting starts after its last ')'.
+std::string_view StatField(std::string_view line, int number) {
+    const auto close = line.rfind(')');
+    if (close == std::string_view::npos)
+        return {};
+    std::string_view rest = line.substr(close + 1);
+    for (int field = 3;; ++field) {
+        const auto begin = rest.find_first_not_of(' ');
+        if (begin == std::string_view::npos)
+            return {};
+        rest.remove_prefix(begin);
+        const auto end = rest.find_first_of(" \n");
+        if (field == number)
+            return rest.substr(0, end);
+        if (end == std::string_view::npos)
+            return {};
+        rest.remove_prefix(end);
+    }
+}
+
 class SystemProcessTable : public ProcessTable {
 public:
     std::int64_t CurrentPid() const override { return ::getpid(); }
@@ -36,12 +61,15 @@ public:
         if (pid <= 0)
             return false;
         // A process of another user exists too; only "no such process" says it does not.
-        return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH;
+        if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+            return false;
+        // A killed run stays in the table until its parent collects it, and still answers kill().
+        return !HasEndedFromStatLine(ReadSmallFile(StatPath(pid)));
     }
     std::uint64_t StartTime(std::int64_t pid) const override {
         if (pid <= 0)
             return 0;
-        return StartTimeFromStatLine(ReadSmallFile("/proc/" + std::to_string(pid) + "/stat"));
+        return StartTimeFromStatLine(ReadSmallFile(StatPath(pid)));
     }
 };
 
@@ -101,26 +129,14 @@ std::optional<ProcessIdentity> ParseRunName(std::string_view name) {
 }
 
 std::uint64_t StartTimeFromStatLine(std::string_view line) {
-    // "pid (name) state ppid ...": the name ends at the last ')'.
-    const auto close = line.rfind(')');
-    if (close == std::string_view::npos)
-        return 0;
-    std::string_view rest = line.substr(close + 1);
-    // Fields 3 onwards; the start time is field 22.
-    for (int field = 3; field <= 22; ++field) {
-        const auto begin = rest.find_first_not_of(' ');
-        if (begin == std::string_view::npos)
-            return 0;
-        rest.remove_prefix(begin);
-        const auto end = rest.find_first_of(" \n");
-        const std::string_view value = rest.substr(0, end);
-        if (field == 22) {
-            std::uint64_t start = 0;
-            return ParseNumber(value, start) ? start : 0;
-        }
-        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end);
-    }
-    return 0;
+    std::uint64_t start = 0;
+    return ParseNumber(StatField(line, 22), start) ? start : 0;
+}
+
+bool HasEndedFromStatLine(std::string_view line) {
+    // Z: ended, not yet collected by its parent; X (x on old kernels): being removed.
+    const std::string_view state = StatField(line, 3);
+    return state == "Z" || state == "X" || state == "x";
 }
 
 } // namespace razo

@@ -46,5 +46,8 @@ std::optional<ProcessIdentity> ParseRunName(std::string_view name);
 // The start time in a process's stat line (its 22nd field), 0 when the line is malformed. The
 // program name in it may hold blanks and parentheses of its own.
 std::uint64_t StartTimeFromStatLine(std::string_view line);
+// Whether a process's stat line says it has ended though it is still listed (a zombie, or one
+// being removed). False when the line is malformed.
+bool HasEndedFromStatLine(std::string_view line);
 
 } // namespace razo

@@ -1,5 +1,6 @@
 #include "core/app/WindowPlacement.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -54,6 +55,33 @@ std::optional<PlacementRect> NormalRectOf(const WindowPlacement& p) {
     if (right <= left || bottom <= top)
         return std::nullopt;
     return PlacementRect{p.left, p.top, static_cast<int>(right - left), static_cast<int>(bottom - top)};
+}
+
+std::optional<std::size_t> ScreenShowing(const PlacementRect& rect,
+                                         const std::vector<PlacementRect>& screens) {
+    const long long enoughWidth = std::min(rect.width, 100), enoughHeight = std::min(rect.height, 50);
+    std::optional<std::size_t> best;
+    long long bestArea = 0;
+    for (std::size_t i = 0; i < screens.size(); ++i) {
+        const PlacementRect& screen = screens[i];
+        const long long width =
+            std::min<long long>(rect.x + rect.width, screen.x + screen.width) - std::max(rect.x, screen.x);
+        const long long height =
+            std::min<long long>(rect.y + rect.height, screen.y + screen.height) - std::max(rect.y, screen.y);
+        if (width < enoughWidth || height < enoughHeight || width * height <= bestArea)
+            continue;
+        best = i;
+        bestArea = width * height;
+    }
+    return best;
+}
+
+PlacementRect FitIntoScreen(PlacementRect rect, const PlacementRect& screen) {
+    rect.width = std::min(rect.width, screen.width);
+    rect.height = std::min(rect.height, screen.height);
+    rect.x = std::clamp(rect.x, screen.x, screen.x + screen.width - rect.width);
+    rect.y = std::clamp(rect.y, screen.y, screen.y + screen.height - rect.height);
+    return rect;
 }
 
 std::optional<WindowPlacement> ReadWindowPlacement(IniProfile& profile) {

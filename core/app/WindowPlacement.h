@@ -2,6 +2,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace razo {
 
@@ -33,6 +34,14 @@ struct PlacementRect {
     bool operator==(const PlacementRect&) const = default;
 };
 std::optional<PlacementRect> NormalRectOf(const WindowPlacement& placement);
+
+// Which of `screens` (their usable areas) a stored rectangle comes back on: the one that shows
+// most of it, when that is enough to take hold of (100 by 50 pixels, or all of a smaller one).
+std::optional<std::size_t> ScreenShowing(const PlacementRect& rect,
+                                         const std::vector<PlacementRect>& screens);
+// `rect` moved, and shrunk where it is larger, to lie wholly within `screen`: a screen that got
+// smaller, or a scale that grew, since the placement was stored leaves no part out of reach.
+PlacementRect FitIntoScreen(PlacementRect rect, const PlacementRect& screen);
 
 // Drops the placement keys of old layouts, then reads the stored placement, if any.
 std::optional<WindowPlacement> ReadWindowPlacement(IniProfile& profile);

@@ -1,6 +1,7 @@
 #include "core/dialogs/RelativePath.h"
 
 #include <cctype>
+#include <filesystem>
 #include <optional>
 #include <vector>
 
@@ -48,8 +49,9 @@ std::optional<std::string> Relative(const std::string& value, const std::string&
     size_t lastSeparator = value.rfind(style.separator);
     std::string valueFolder = value.substr(0, lastSeparator + 1);
     std::string fileName = value.substr(lastSeparator + 1);
+    // The document's own folder, named with its separator, is "./" rather than an empty URL.
     if (Same(valueFolder, docFolder, style))
-        return fileName;
+        return fileName.empty() ? std::string(".") + style.separator : fileName;
 
     auto target = Components(value.substr(rootLength), style.separator);
     auto doc = Components(docPath.substr(rootLength), style.separator);
@@ -77,10 +79,37 @@ std::string FolderOf(const std::string& docPath, const std::string& docTitle, ch
     return docPath.substr(0, docPath.rfind(separator) + 1);
 }
 
+// Values a page means as URLs whatever the disk holds: "//host/..." and the site's root "/"
+// (every system has a root folder, so its being there says nothing).
+bool IsAlwaysUrl(const std::string& value) {
+    return value == "/" || (value.size() >= 2 && value[0] == '/' && value[1] == '/');
+}
+
+bool DiskHas(const std::string& path) {
+    std::error_code ignored;
+    return std::filesystem::exists(path, ignored);
+}
+
+LocalPathTest s_localPathTest = DiskHas;
+
 } // namespace
 
+bool LocalPathExists(const std::string& path) {
+    return s_localPathTest(path);
+}
+
+LocalPathOverride::LocalPathOverride(LocalPathTest test) : m_previous(s_localPathTest) {
+    s_localPathTest = test;
+}
+
+LocalPathOverride::~LocalPathOverride() {
+    s_localPathTest = m_previous;
+}
+
 RelativePathResult RelativeToDocument(const std::string& value, const std::string& docPath,
-                                      const std::string& docTitle) {
+                                      const std::string& docTitle, LocalPathTest exists) {
+    if (IsAlwaysUrl(value))
+        return {value};
     bool posix = !docPath.empty() && docPath[0] == '/';
     const PathStyle& style = posix ? PosixStyle : DriveStyle;
     if (Same(value, docPath, style))
@@ -88,7 +117,7 @@ RelativePathResult RelativeToDocument(const std::string& value, const std::strin
 
     size_t rootLength = 0;
     if (posix) {
-        if (value.empty() || value[0] != '/')
+        if (value.empty() || value[0] != '/' || !exists(value))
             return {value};
         rootLength = 1;
     } else {

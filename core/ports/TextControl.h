@@ -41,6 +41,8 @@ public:
     virtual std::string GetByteRange(long from, long to) const {
         return GetBytes().substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from));
     }
+    // The line ending new lines take in this text (as Enter types them): "\r\n", "\n" or "\r".
+    virtual std::string_view LineEnding() const { return "\r\n"; }
     // True while the control holds UTF-8; otherwise each byte is one Latin-1 character.
     virtual bool HoldsUtf8() const { return true; }
     virtual void SetBytes(std::string_view bytes) = 0;

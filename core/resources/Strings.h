@@ -12,6 +12,19 @@ inline constexpr const char* CapsIndicator = "CAP";
 inline constexpr const char* NumIndicator = "NUM";
 inline constexpr const char* ScrollIndicator = "SCRL";
 
+// What the program says on the terminal about its command line; %1 is the option given.
+inline constexpr const char* CommandLineUsage =
+    "Usage: razo [OPTION]... [--] [FILE]\n"
+    "Edit HTML pages by hand. FILE is opened in the Razo window already open on this display,\n"
+    "if there is one. All words after the options form one file name, blanks included.\n"
+    "\n"
+    "  -h, --help     show this help and exit\n"
+    "      --version  show the version and exit\n"
+    "  --             end of options: what follows is the file, even when it starts with '-'\n";
+inline constexpr const char* VersionLine = "razo %1\n";
+inline constexpr const char* UnknownOption =
+    "razo: unknown option '%1'\nTry 'razo --help' for more information.\n";
+
 // File messages; %1 is the file's path (or a document's title), %2 the system's reason.
 inline constexpr const char* CannotOpenFile = "Cannot open %1.\n\n%2";
 inline constexpr const char* CannotOpenFolder = "Cannot open %1.\n\nIt is a folder, not a file.";

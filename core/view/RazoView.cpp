@@ -6,6 +6,7 @@
 #include "core/ports/TextControl.h"
 #include "core/resources/CommandIds.h"
 #include "core/resources/Strings.h"
+#include "core/text/LineEnding.h"
 
 namespace razo {
 
@@ -47,8 +48,10 @@ CRazoView::CRazoView(TextControl& control, Document& document) : m_control(contr
 }
 
 void CRazoView::InsertTagPair(std::string start, std::string end, bool atTop) {
-    m_strLastStart = std::move(start);
-    m_strLastEnd = std::move(end);
+    // Markup follows the page's own line ending, so an LF page gets no CR from it.
+    const std::string_view ending = m_control.LineEnding();
+    m_strLastStart = WithLineEnding(start, ending);
+    m_strLastEnd = WithLineEnding(end, ending);
     if (atTop)
         m_nSelStart = m_nSelEnd = 0;
     else

@@ -18,23 +18,23 @@ namespace razo {
 namespace {
 
 void Print(RazoEditor& editor, EditServices& services) {
-    QPrintDialog dialog(&services.printer, services.dialogParent);
+    QPrintDialog dialog(&services.printer(), services.dialogParent);
     if (editor.hasSelectedText())
         dialog.setOption(QAbstractPrintDialog::PrintSelection);
     if (dialog.exec() != QDialog::Accepted)
         return;
     int from = -1, to = -1;
-    if (static_cast<QPrinter&>(services.printer).printRange() == QPrinter::Selection) {
+    if (static_cast<QPrinter&>(services.printer()).printRange() == QPrinter::Selection) {
         int indexFrom = 0, indexTo = 0;
         editor.getSelection(&from, &indexFrom, &to, &indexTo);
     }
-    services.printer.printRange(&editor, from, to);
+    services.printer().printRange(&editor, from, to);
 }
 
 void Preview(RazoEditor& editor, EditServices& services) {
-    QPrintPreviewDialog dialog(&services.printer, services.dialogParent);
+    QPrintPreviewDialog dialog(&services.printer(), services.dialogParent);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&editor, &services](QPrinter*) { services.printer.printRange(&editor); });
+                     [&editor, &services](QPrinter*) { services.printer().printRange(&editor); });
     dialog.exec();
 }
 
@@ -58,11 +58,11 @@ void RegisterEditCommands(CommandTarget& target, RazoEditor& editor, EditService
     target.OnCommand(cmd::EditSelectAll, [e] { e->selectAll(); });
     target.OnUpdate(cmd::EditSelectAll, [e](CmdUI& ui) { ui.Enable(e->length() > 0); });
     const auto needsText = [e](CmdUI& ui) { ui.Enable(e->length() > 0); };
-    target.OnCommand(cmd::EditFind, [s] { s->find.ShowFind(); });
+    target.OnCommand(cmd::EditFind, [s] { s->find().ShowFind(); });
     target.OnUpdate(cmd::EditFind, needsText);
-    target.OnCommand(cmd::EditFindNext, [s] { s->find.FindNext(); });
+    target.OnCommand(cmd::EditFindNext, [s] { s->find().FindNext(); });
     target.OnUpdate(cmd::EditFindNext, needsText);
-    target.OnCommand(cmd::EditReplace, [s] { s->find.ShowReplace(); });
+    target.OnCommand(cmd::EditReplace, [s] { s->find().ShowReplace(); });
     target.OnUpdate(cmd::EditReplace, needsText);
     target.OnCommand(cmd::FilePrint, [e, s] { Print(*e, *s); });
     target.OnCommand(cmd::FilePrintPreview, [e, s] { Preview(*e, *s); });

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 
 class QWidget;
 class QsciPrinter;
@@ -10,9 +11,10 @@ class FindReplaceDialog;
 class RazoEditor;
 
 // What the editing commands of a document window share with the rest of the program.
+// Made when first asked for: a window that only edits never pays for them.
 struct EditServices {
-    FindReplaceDialog& find;
-    QsciPrinter& printer; // one printer for the program, so Print Setup applies to every print
+    std::function<FindReplaceDialog&()> find;
+    std::function<QsciPrinter&()> printer; // one for the program, so Print Setup applies to every print
     QWidget* dialogParent;
 };
 

@@ -74,13 +74,9 @@ MainWindow::MainWindow(RazoApplication& app)
     setMenuBar(m_menus->Build(NoDocumentMenuBar(), this));
     m_dispatcher->BindAccelerators(this);
 
-    m_find = new FindReplaceDialog(
-        [this]() -> QsciScintilla* {
-            DocumentWindow* window = ActiveDocument();
-            return window ? &window->Editor() : nullptr;
-        },
-        this);
-    m_editServices = std::make_unique<EditServices>(EditServices{*m_find, app.Printer(), this});
+    m_editServices = std::make_unique<EditServices>(
+        EditServices{[this]() -> FindReplaceDialog& { return Find(); },
+                     [&app]() -> QsciPrinter& { return app.Printer(); }, this});
     m_files = new DocumentFiles(*m_mdi, app.Documents(), app.Templates(), app.Recent(), this);
     m_files->onWindowCreated = [this](DocumentWindow& window) { AttachDocument(window); };
     RegisterFrameCommands();
@@ -94,6 +90,17 @@ MainWindow::MainWindow(RazoApplication& app)
     RestoreToolbarLayout();
     m_dispatcher->AddIdleHandler([this] { UpdateLineColumn(); });
     Refresh();
+}
+
+FindReplaceDialog& MainWindow::Find() {
+    if (m_find == nullptr)
+        m_find = new FindReplaceDialog(
+            [this]() -> QsciScintilla* {
+                DocumentWindow* window = ActiveDocument();
+                return window ? &window->Editor() : nullptr;
+            },
+            this);
+    return *m_find;
 }
 
 MainWindow::~MainWindow() {
@@ -331,7 +338,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         window->CloseWithoutAsking();
     if (m_help != nullptr)
         m_help->close();
-    m_find->close();
+    if (m_find != nullptr)
+        m_find->close();
     event->accept();
 }
 

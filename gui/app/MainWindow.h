@@ -35,6 +35,8 @@ public:
 
     // Shows the window as the stored placement says (maximised or normal).
     void ShowAtStart();
+    // Back in front of the user's other windows, restored if it was minimised.
+    void BringToFront();
 
     CommandDispatcher& Dispatcher() { return *m_dispatcher; }
     const CommandActions& Actions() const { return m_actions; }
@@ -44,6 +46,8 @@ public:
     CommandTarget& FrameTarget() { return m_frameTarget; }
     // The document window whose commands the route reaches, null when none is open.
     DocumentWindow* ActiveDocument() const;
+    // Find and Replace, made when first asked for.
+    FindReplaceDialog& Find();
 
     // Help for a context (dialog template 0x20000 + id, or a command): its page, else the index.
     void ShowHelpTopic(int contextId);
@@ -65,6 +69,7 @@ private:
 
     void RestorePlacement();
     void SavePlacement();
+    void KeepFrameOnScreen();
     void RegisterFrameCommands();
     void AttachDocument(DocumentWindow& window);
     void DocumentClosing(DocumentWindow* window);
@@ -88,7 +93,7 @@ private:
     StatusPanes* m_status = nullptr;
     MainToolbars* m_toolbars = nullptr;
     DocumentFiles* m_files;
-    FindReplaceDialog* m_find;
+    FindReplaceDialog* m_find = nullptr; // made when first asked for
     HelpWindow* m_help = nullptr;
     ContextHelp* m_contextHelp = nullptr;
     std::unique_ptr<EditServices> m_editServices;

@@ -20,15 +20,22 @@ constexpr unsigned ShowNormal = 1;
 constexpr unsigned ShowMinimized = 2;
 constexpr unsigned ShowMaximized = 3;
 
-// A stored rectangle is used when enough of it to take hold of lies on a screen.
-bool OnSomeScreen(const QRect& rect) {
-    const QSize enough = QSize(100, 50).boundedTo(rect.size());
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        const QRect shown = screen->availableGeometry().intersected(rect);
-        if (shown.width() >= enough.width() && shown.height() >= enough.height())
-            return true;
-    }
-    return false;
+PlacementRect RectOf(const QRect& rect) {
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
+// Where a stored rectangle comes back: fitted into the screen that shows most of it, when one
+// shows enough of it to take hold of.
+std::optional<QRect> ShownPlacement(const PlacementRect& stored) {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    std::vector<PlacementRect> areas;
+    for (const QScreen* screen : screens)
+        areas.push_back(RectOf(screen->availableGeometry()));
+    const auto screen = ScreenShowing(stored, areas);
+    if (!screen)
+        return std::nullopt;
+    const PlacementRect fitted = FitIntoScreen(stored, areas[*screen]);
+    return QRect(fitted.x, fitted.y, fitted.width, fitted.height);
 }
 
 } // namespace
@@ -36,9 +43,8 @@ bool OnSomeScreen(const QRect& rect) {
 void MainWindow::RestorePlacement() {
     const auto placement = ReadWindowPlacement(m_app.Profile());
     const auto normal = placement ? NormalRectOf(*placement) : std::nullopt;
-    const QRect rect = normal ? QRect(normal->x, normal->y, normal->width, normal->height) : QRect();
-    if (normal && OnSomeScreen(rect)) {
-        setGeometry(rect);
+    if (const auto shown = normal ? ShownPlacement(*normal) : std::nullopt) {
+        setGeometry(*shown);
     } else {
         // First start, or a placement no screen shows: room for the toolbar rows, within the screen.
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -63,16 +69,41 @@ void MainWindow::SavePlacement() {
 }
 
 void MainWindow::ShowAtStart() {
-    if (m_startMaximized)
+    if (m_startMaximized) {
         showMaximized();
-    else
+    } else {
         show();
+        KeepFrameOnScreen();
+    }
     // Owned by a window that is now shown, floating toolbars stay above it.
     m_toolbars->ShowWaitingBars();
     if (const auto& refusal = m_app.Profile().Refusal())
         m_app.Prompts().Message(
             SettingsNotSavedMessage(*refusal, ShownPath(m_app.Profile().Path()).toStdString()),
             MessageIcon::Exclamation);
+}
+
+void MainWindow::KeepFrameOnScreen() {
+    const QScreen* shownOn = screen();
+    if (!shownOn)
+        return;
+    // The frame is known once the window is shown: the title bar too stays within reach.
+    const QRect frame = frameGeometry();
+    const PlacementRect fitted = FitIntoScreen(RectOf(frame), RectOf(shownOn->availableGeometry()));
+    if (fitted == RectOf(frame))
+        return;
+    const QRect client = geometry();
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
+                           frame.right() - client.right(), frame.bottom() - client.bottom());
+    setGeometry(QRect(fitted.x, fitted.y, fitted.width, fitted.height).marginsRemoved(margins));
+}
+
+void MainWindow::BringToFront() {
+    if (isMinimized())
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
 }
 
 } // namespace razo

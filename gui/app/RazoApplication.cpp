@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include "core/app/RecentFiles.h"
 #include "core/prefs/Preferences.h"
@@ -19,10 +20,18 @@
 #include "gui/app/DocumentRecovery.h"
 #include "gui/app/EditCommands.h"
 #include "gui/app/MainWindow.h"
+#include "gui/app/SingleInstance.h"
 #include "gui/app/StatusPanes.h"
 #include "gui/app/UnfinishedSaveOffer.h"
 
 namespace razo {
+
+namespace {
+
+// How often a handed-over page looks again whether the user's dialog has closed.
+constexpr int HandOverRetryMs = 250;
+
+} // namespace
 
 QString RazoApplication::DefaultProfilePath() {
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
@@ -37,8 +46,7 @@ RazoApplication::RazoApplication(const QString& profilePath)
     : m_profile((profilePath.isEmpty() ? DefaultProfilePath() : profilePath).toStdString()),
       m_dialogs(m_profile, m_prompts), m_elements{m_profile, m_dialogs, m_prompts},
       m_documentServices{m_profile, m_prompts, m_launcher, {}}, m_templates(RegisteredTemplates(m_profile)),
-      m_recent(std::make_unique<RecentFiles>(m_profile)),
-      m_printer(std::make_unique<QsciPrinter>(QPrinter::HighResolution)) {
+      m_recent(std::make_unique<RecentFiles>(m_profile)) {
     m_documentServices.registerViewCommands = [this](CRazoView& view) {
         RegisterViewCommands(view, m_elements);
     };
@@ -67,11 +75,34 @@ void RazoApplication::Start(const QString& commandLinePath) {
         m_window->Files().OpenPath(commandLinePath);
 }
 
+QsciPrinter& RazoApplication::Printer() {
+    if (!m_printer)
+        m_printer = std::make_unique<QsciPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+void RazoApplication::ListenForLaterStarts() {
+    m_instanceServer =
+        std::make_unique<InstanceServer>([this](const std::string& path) { OpenHandedOver(path); });
+    m_instanceServer->Listen();
+}
+
+void RazoApplication::OpenHandedOver(const std::string& path) {
+    // A dialog the user is in keeps the focus; the page comes once it is closed.
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(HandOverRetryMs, this, [this, path] { OpenHandedOver(path); });
+        return;
+    }
+    m_window->BringToFront();
+    if (!path.empty())
+        m_window->Files().OpenPath(path);
+}
+
 void RazoApplication::RegisterCommands() {
     m_target.OnCommand(cmd::AppAbout, [this] { About(); });
     m_target.OnCommand(cmd::FileNew, [this] { m_window->Files().New(); });
     m_target.OnCommand(cmd::FileOpen, [this] { m_window->Files().Open(); });
-    m_target.OnCommand(cmd::FilePrintSetup, [this] { RunPrintSetup(*m_printer, m_window.get()); });
+    m_target.OnCommand(cmd::FilePrintSetup, [this] { RunPrintSetup(Printer(), m_window.get()); });
     m_target.OnCommand(cmd::AppExit, [this] { m_window->close(); });
     for (int i = 0; i < settings::RecentFileCount; ++i) {
         const int id = cmd::FileMruFirst + i;

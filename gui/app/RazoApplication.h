@@ -18,6 +18,7 @@ namespace razo {
 
 class DiskChangeWatcher;
 class DocumentRecovery;
+class InstanceServer;
 class MainWindow;
 class RecentFiles;
 
@@ -37,6 +38,11 @@ public:
     // Creates the main window (restoring its placement) and shows it; opens `path` when given.
     void Start(const QString& commandLinePath);
 
+    // Takes the documents of later starts on this display from now on (see SingleInstance).
+    void ListenForLaterStarts();
+    // A document a later start handed over (empty: none): brought in front, in this window.
+    void OpenHandedOver(const std::string& path);
+
     IniProfile& Profile() { return m_profile; }
     UserPrompts& Prompts() { return m_prompts; }
     ProcessLauncher& Launcher() { return m_launcher; }
@@ -46,7 +52,8 @@ public:
     DocumentServices& Documents() { return m_documentServices; }
     const TemplateList& Templates() const { return m_templates; }
     RecentFiles& Recent() { return *m_recent; }
-    QsciPrinter& Printer() { return *m_printer; }
+    // Made when first asked for: setting up printing costs a start that never prints.
+    QsciPrinter& Printer();
     CommandTarget& Target() { return m_target; }
     MainWindow& Window() { return *m_window; }
     DocumentRecovery& Recovery() { return *m_recovery; }
@@ -70,6 +77,7 @@ private:
     // Ends before the window does, taking this run's recovery files with it.
     std::unique_ptr<DocumentRecovery> m_recovery;
     DiskChangeWatcher* m_diskWatcher = nullptr;
+    std::unique_ptr<InstanceServer> m_instanceServer;
 };
 
 } // namespace razo

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "core/app/DocumentReader.h"
+#include "core/text/LineEnding.h"
 
 namespace razo {
 
@@ -21,15 +22,10 @@ std::string ToLatin1(std::string_view utf8) {
         .toStdString();
 }
 
-// New lines typed by the user follow the file's first line break; CR LF when it has none.
-QsciScintilla::EolMode EolModeOf(std::string_view bytes) {
-    const auto pos = bytes.find_first_of("\r\n");
-    if (pos == std::string_view::npos)
-        return QsciScintilla::EolWindows;
-    if (bytes[pos] == '\n')
+QsciScintilla::EolMode EolModeOf(std::string_view ending) {
+    if (ending == "\n")
         return QsciScintilla::EolUnix;
-    return pos + 1 < bytes.size() && bytes[pos + 1] == '\n' ? QsciScintilla::EolWindows
-                                                            : QsciScintilla::EolMac;
+    return ending == "\r" ? QsciScintilla::EolMac : QsciScintilla::EolWindows;
 }
 
 } // namespace
@@ -64,6 +60,18 @@ long ScintillaTextControl::ReplaceSel(std::string_view text, bool canUndo) {
         m_editor.SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
     }
     return end - start;
+}
+
+std::string_view ScintillaTextControl::LineEnding() const {
+    switch (m_editor.eolMode()) {
+    case QsciScintilla::EolUnix:
+        return "\n";
+    case QsciScintilla::EolMac:
+        return "\r";
+    case QsciScintilla::EolWindows:
+        break;
+    }
+    return "\r\n";
 }
 
 void ScintillaTextControl::ScrollCaret() {
@@ -182,7 +190,8 @@ void ScintillaTextControl::EndLoad(bool utf8, std::string_view prefix) {
     m_editor.SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1UL);
     m_editor.SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
     m_editor.SendScintilla(Sci::SCI_SETSAVEPOINT);
-    m_editor.setEolMode(EolModeOf(FirstLineBreak()));
+    // New lines typed by the user, and markup put in, follow the file's first line break.
+    m_editor.setEolMode(EolModeOf(LineEndingOf(FirstLineBreak())));
     // Before the caret is placed: placing it lays out its line, with the styles it has then.
     m_editor.styleLoadedText();
     if (m_wrapAfterLoad != QsciScintilla::WrapNone)

@@ -35,6 +35,7 @@ public:
     std::string GetBytes() const override;
     std::string GetByteRange(long from, long to) const override;
     bool HoldsUtf8() const override { return IsUtf8(); }
+    std::string_view LineEnding() const override;
     void SetBytes(std::string_view bytes) override;
 
     // The whole text where the control keeps it, without a copy; valid until the next change.

@@ -22,3 +22,41 @@ TEST(CommandLineTest, ArgumentsAfterTheProgramFormOnePath) {
 }
 
 } // namespace
+
+namespace {
+
+// Options only in front of the path; "--" lets a path that starts with '-' through.
+TEST(CommandLineTest, OptionsBeforeThePath) {
+    using Action = razo::StartRequest::Action;
+    struct Row {
+        std::vector<std::string> arguments;
+        Action action;
+        std::string path, option;
+    };
+    const Row rows[] = {
+        {{"razo"}, Action::Open, "", ""},
+        {{}, Action::Open, "", ""},
+        {{"razo", "--help"}, Action::Help, "", ""},
+        {{"razo", "-h"}, Action::Help, "", ""},
+        {{"razo", "--version"}, Action::Version, "", ""},
+        {{"razo", "--version", "--help"}, Action::Version, "", ""},
+        {{"razo", "--", "--help"}, Action::Open, "--help", ""},
+        {{"razo", "--", "-n", "--help"}, Action::Open, "-n --help", ""},
+        {{"razo", "--"}, Action::Open, "", ""},
+        {{"razo", "My", "--help.html"}, Action::Open, "My --help.html", ""},
+        {{"razo", "/tmp/My", "Pages/a.html"}, Action::Open, "/tmp/My Pages/a.html", ""},
+        {{"razo", "-n", "a.html"}, Action::UnknownOption, "", "-n"},
+        {{"razo", "-"}, Action::UnknownOption, "", "-"},
+        {{"razo", "--helpx"}, Action::UnknownOption, "", "--helpx"},
+        {{"razo", ""}, Action::Open, "", ""},
+    };
+    for (const Row& row : rows) {
+        const razo::StartRequest request = razo::ParseCommandLine(row.arguments);
+        SCOPED_TRACE(row.path + row.option);
+        EXPECT_EQ(request.action, row.action);
+        EXPECT_EQ(request.path, row.path);
+        EXPECT_EQ(request.option, row.option);
+    }
+}
+
+} // namespace

@@ -1,13 +1,15 @@
 #pragma once
 // The one fixture of the whole-command tests: a view with every element command on its route, a
 // scripted dialog runner that fills URL lists from the profile, and a saved document (in
-// /home/site unless a family's test names another folder).
+// /home/site unless a family's test names another folder). Every path under /home and /web counts
+// as a file that is there, as the files a chooser gives are.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "core/dialogs/RelativePath.h"
 #include "core/dialogs/UrlHistory.h"
 #include "core/elements/ElementServices.h"
 #include "core/settings/IniProfile.h"
@@ -32,6 +34,8 @@ protected:
         : m_documentPath(std::move(documentPath)) {}
 
     TempDir dir;
+    LocalPathOverride localPaths{
+        [](const std::string& path) { return path.rfind("/home/", 0) == 0 || path.rfind("/web/", 0) == 0; }};
     IniProfile profile{dir.File("RAZO.INI")};
     FakeUserPrompts prompts;
     ScriptedDialogRunner runner{prompts, &profile};

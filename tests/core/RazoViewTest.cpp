@@ -87,6 +87,36 @@ TEST_P(InsertTable, InsertsThenUndoRemovesThePairOnce) {
 INSTANTIATE_TEST_SUITE_P(Engine, InsertTable, ::testing::ValuesIn(kInsertCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Markup takes the page's own line ending, found at its first line break (CR LF when it has
+// none); Repeat puts in the same again and the view's Undo takes out exactly the repeated pair.
+TEST_F(ViewFixture, MarkupFollowsThePageLineEnding) {
+    struct Row {
+        const char* name;
+        std::string page;
+        std::string expected, repeated;
+    };
+    for (const Row& row : std::initializer_list<Row>{
+             {"LF", "a\nX", "a\n<UL>\nX</UL>\n", "a\n<UL>\n<UL>\nX</UL>\n</UL>\n"},
+             {"CR LF", "a\r\nX", "a\r\n<UL>\r\nX</UL>\r\n", "a\r\n<UL>\r\n<UL>\r\nX</UL>\r\n</UL>\r\n"},
+             {"CR", "a\rX", "a\r<UL>\rX</UL>\r", "a\r<UL>\r<UL>\rX</UL>\r</UL>\r"},
+             {"none", "aX", "a<UL>\r\nX</UL>\r\n", "a<UL>\r\n<UL>\r\nX</UL>\r\n</UL>\r\n"},
+             {"first break decides", "a\nb\r\nX", "a\nb\r\n<UL>\nX</UL>\n",
+              "a\nb\r\n<UL>\n<UL>\nX</UL>\n</UL>\n"},
+         }) {
+        SCOPED_TRACE(row.name);
+        Load(row.page);
+        view.OnInitialUpdate(false);
+        const long x = static_cast<long>(row.page.size()) - 1;
+        control.SetSel(x, x + 1);
+        view.InsertTagPair("<UL>\r\n", "</UL>\r\n", false);
+        EXPECT_EQ(control.Text(), row.expected);
+        ASSERT_TRUE(router.Execute(cmd::RepeatTags));
+        EXPECT_EQ(control.Text(), row.repeated);
+        ASSERT_TRUE(router.Execute(cmd::EditUndo));
+        EXPECT_EQ(control.Text(), row.expected);
+    }
+}
+
 // A control that holds an 8-bit document: every two-byte UTF-8 sequence takes one offset.
 class EightBitControl : public MemoryTextControl {
 public:

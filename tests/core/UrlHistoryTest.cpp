@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/dialogs/Dialog.h"
 #include "core/dialogs/FileFilter.h"
+#include "core/dialogs/RelativePath.h"
 #include "core/dialogs/UrlHistory.h"
 #include "core/settings/IniProfile.h"
 #include "tests/support/FakeDocument.h"
@@ -11,6 +14,7 @@
 
 using namespace razo;
 using namespace razo::test;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -28,6 +32,12 @@ protected:
     std::vector<std::string> Urls() { return LoadUrlHistory(profile, "URLs"); }
     std::string Relative(const std::string& value, const std::string& section = "") {
         return MakeRelativePath(value, section, profile, document, prompts);
+    }
+    // The rule's arithmetic alone, as if every path named something that is there.
+    std::string RelativeAnywhere(const std::string& value) {
+        return RelativeToDocument(value, document.path, document.title,
+                                  [](const std::string&) { return true; })
+            .path;
     }
 };
 
@@ -143,19 +153,40 @@ TEST_F(UrlHistoryTest, RelativePathsOnADrive) {
     EXPECT_TRUE(prompts.messages.empty());
 }
 
-TEST_F(UrlHistoryTest, RelativePathsOnPosixCompareCase) {
-    document.path = "/home/ann/web/site/index.html";
+// On this system a value from the root is a local path only when it names a file or folder that
+// is there; a site-root or protocol-relative URL stays as typed. Names compare case-sensitively.
+TEST_F(UrlHistoryTest, RelativePathsOnPosixNameWhatIsThere) {
+    const std::string root = dir.File("home");
+    for (const char* file : {"/web/site/index.html", "/web/img/logo.gif", "/web/site/img/a.gif", "/web/a.gif",
+                             "/web/site/b.html", "/web/Site/b.html", "/WEB/img/x.gif", "/web/site/INDEX.HTML",
+                             "/../srv/pics/x.gif"}) {
+        fs::create_directories(fs::path(root + file).parent_path());
+        WriteBytes(root + file, "");
+    }
+    document.path = root + "/web/site/index.html";
     document.title = "index.html";
-    for (const PathRow& row : std::initializer_list<PathRow>{
-             {"/home/ann/web/img/logo.gif", "../img/logo.gif"},
-             {"/home/ann/web/site/img/a.gif", "img/a.gif"},
-             {"/home/ann/web/a.gif", "../a.gif"},
-             {"/home/ann/web/site/b.html", "b.html"},
-             {"/home/ann/web/site/index.html", "index.html"},
-             {"/home/ann/web/Site/b.html", "../Site/b.html"},
-             {"/home/ann/WEB/img/x.gif", "../../WEB/img/x.gif"},
-             {"/home/ann/web/site/INDEX.HTML", "INDEX.HTML"},
-             {"/srv/pics/x.gif", "../../../../srv/pics/x.gif"},
+    struct Row {
+        std::string value, expected;
+    };
+    for (const Row& row : std::vector<Row>{
+             {root + "/web/img/logo.gif", "../img/logo.gif"},
+             {root + "/web/site/img/a.gif", "img/a.gif"},
+             {root + "/web/a.gif", "../a.gif"},
+             {root + "/web/site/b.html", "b.html"},
+             {root + "/web/site/index.html", "index.html"},
+             {root + "/web/Site/b.html", "../Site/b.html"},
+             {root + "/WEB/img/x.gif", "../../WEB/img/x.gif"},
+             {root + "/web/site/INDEX.HTML", "INDEX.HTML"},
+             {dir.File("srv/pics/x.gif"), "../../../srv/pics/x.gif"},
+             {root + "/web/img", "../img"},
+             {root + "/web/img/", "../img/"},
+             {root + "/web/site/", "./"},
+             {root + "/web/missing.gif", root + "/web/missing.gif"},
+             {root + "/web/site/INDEX.html", root + "/web/site/INDEX.html"},
+             {"/about.html", "/about.html"},
+             {"/", "/"},
+             {"//cdn.example.org/a.css", "//cdn.example.org/a.css"},
+             {"/" + root, "/" + root},
              {"http://host/x.gif", "http://host/x.gif"},
              {"img/a.gif", "img/a.gif"},
          }) {
@@ -171,8 +202,8 @@ TEST_F(UrlHistoryTest, PathsDeeperThanTheTablesStayAbsolute) {
     for (int i = 0; i < 20; ++i)
         deep += "/f" + std::to_string(i);
     deep += "/x.gif";
-    EXPECT_EQ(Relative(deep), deep);
-    EXPECT_EQ(Relative("/d/f0/f1/x.gif"), "f0/f1/x.gif");
+    EXPECT_EQ(RelativeAnywhere(deep), deep);
+    EXPECT_EQ(RelativeAnywhere("/d/f0/f1/x.gif"), "f0/f1/x.gif");
 }
 
 // The boundary of the component tables: twenty components (nineteen folders and the file) are
@@ -209,7 +240,7 @@ TEST_F(UrlHistoryTest, TwentyComponentsAreTheDeepestPathMadeRelative) {
         SCOPED_TRACE(row.name);
         document.path = row.document;
         document.title = "index.html";
-        EXPECT_EQ(Relative(row.value), row.expected);
+        EXPECT_EQ(RelativeAnywhere(row.value), row.expected);
     }
 }
 
@@ -233,8 +264,10 @@ TEST_F(UrlHistoryTest, SettingsRelativePathOffAndUnixSlashes) {
     EXPECT_EQ(Relative("E:\\web\\site\\a.gif"), "E:/web/site/a.gif");
     profile.WriteProfileInt("Editing", "RelativePath", 1);
     EXPECT_EQ(Relative("E:\\web\\img\\logo.gif"), "../img/logo.gif");
-    document.path = "/home/ann/site/index.html";
-    EXPECT_EQ(Relative("/home/ann/site/dir\\typed.gif"), "dir/typed.gif");
+    document.path = dir.File("site/index.html");
+    fs::create_directories(dir.File("site"));
+    WriteBytes(dir.File("site/dir\\typed.gif"), "");
+    EXPECT_EQ(Relative(dir.File("site/dir\\typed.gif")), "dir/typed.gif");
     EXPECT_TRUE(prompts.messages.empty());
 }
 

@@ -76,3 +76,41 @@ TEST_F(PlacementProfileTest, StoredPlacementIsReadBackWithTheMaximisedFlag) {
 }
 
 } // namespace
+
+namespace {
+
+// Two screens side by side, the right one smaller and lower; a stored rectangle comes back on the
+// screen that shows most of it, wholly inside it.
+TEST(WindowPlacementTest, AStoredRectangleComesBackWithinItsScreen) {
+    using razo::PlacementRect;
+    const std::vector<PlacementRect> screens{{0, 0, 1600, 1000}, {1600, 200, 1280, 800}};
+    struct Row {
+        const char* name;
+        PlacementRect stored;
+        std::optional<std::size_t> screen;
+        PlacementRect shown;
+    };
+    const Row rows[] = {
+        {"inside", {100, 80, 800, 600}, 0, {100, 80, 800, 600}},
+        {"saved at a smaller scale", {0, 0, 2560, 1720}, 0, {0, 0, 1600, 1000}},
+        {"wider than its screen", {-40, 100, 1700, 500}, 0, {0, 100, 1600, 500}},
+        {"hanging off the bottom", {200, 800, 600, 500}, 0, {200, 500, 600, 500}},
+        {"mostly on the right screen", {1500, 300, 800, 600}, 1, {1600, 300, 800, 600}},
+        {"above the right screen", {2000, 0, 500, 400}, 1, {2000, 200, 500, 400}},
+        {"a sliver shows", {-700, 100, 800, 600}, 0, {0, 100, 800, 600}},
+        {"too little shows", {-750, 100, 800, 600}, std::nullopt, {}},
+        {"a small one wholly shown", {10, 10, 20, 20}, 0, {10, 10, 20, 20}},
+        {"off every screen", {-30000, -30000, 1000, 800}, std::nullopt, {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto screen = razo::ScreenShowing(row.stored, screens);
+        ASSERT_EQ(screen, row.screen);
+        if (screen) {
+            EXPECT_EQ(razo::FitIntoScreen(row.stored, screens[*screen]), row.shown);
+        }
+    }
+    EXPECT_EQ(razo::ScreenShowing({0, 0, 100, 100}, {}), std::nullopt);
+}
+
+} // namespace

@@ -130,6 +130,34 @@ private slots:
         QCOMPARE(Window().size(), FirstStartSize());
     }
 
+    // A placement stored on a larger screen, or at a smaller scale, comes back wholly on this one.
+    void placementFitsIntoTheScreen_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("larger than the screen") << "0,1,-1,-1,-1,-1,0,0,2560,1720";
+        QTest::newRow("hanging off a corner") << "0,1,-1,-1,-1,-1,-100,-50,500,400";
+        QTest::newRow("hanging off the far corner") << "0,1,-1,-1,-1,-1,2000,1500,2600,2000";
+    }
+    void placementFitsIntoTheScreen() {
+        QFETCH(QString, stored);
+        Profile().WriteProfileInt("Version", "Number", 21);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        // The far corner lies inside whatever screen the platform has, with enough of it shown.
+        stored.replace("2000,1500,2600,2000", QString("%1,%2,%3,%4")
+                                                  .arg(screen.right() - 200)
+                                                  .arg(screen.bottom() - 200)
+                                                  .arg(screen.right() + 400)
+                                                  .arg(screen.bottom() + 300));
+        Profile().WriteProfileString("Settings", "WindowPos", stored.toStdString());
+        m_run.Start();
+        const QRect frame = Window().frameGeometry();
+        QVERIFY2(
+            screen.contains(frame),
+            qPrintable(
+                QString("%1,%2 %3x%4").arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height())));
+        // Moved, not put back to the first start's size.
+        QCOMPARE(Window().width() == FirstStartSize().width(), false);
+    }
+
     // Stored heights far outside any font: shown in a readable size, kept in the file until
     // the user chooses a font.
     void absurdFontHeightsStayReadable_data() {

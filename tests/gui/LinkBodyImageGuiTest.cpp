@@ -155,6 +155,14 @@ private slots:
         QTest::newRow("Ctrl+Shift+I image")
             << int(Qt::Key_I) << int(Qt::ControlModifier | Qt::ShiftModifier) << "Inline Image (HTML 2.0)"
             << int(images::IdSrc) << "a.gif" << QByteArray("<IMG SRC=\"a.gif\">Intro");
+        // Site-root and protocol-relative URLs stay as typed in a saved page.
+        QTest::newRow("site-root link")
+            << int(Qt::Key_J) << int(Qt::ControlModifier) << "Hypertext Link (HTML 2.0)" << int(links::IdUrl)
+            << "/about.html" << QByteArray("<A HREF=\"/about.html\">Intro</A>");
+        QTest::newRow("protocol-relative image")
+            << int(Qt::Key_I) << int(Qt::ControlModifier | Qt::ShiftModifier) << "Inline Image (HTML 2.0)"
+            << int(images::IdSrc) << "//cdn.example.org/a.gif"
+            << QByteArray("<IMG SRC=\"//cdn.example.org/a.gif\">Intro");
     }
     void acceleratorsOpenTheirDialogs() {
         QFETCH(int, key);

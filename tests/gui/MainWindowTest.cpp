@@ -176,6 +176,26 @@ private slots:
         QCOMPARE(Text(*window), QByteArray("<B>abc</B> def ghi"));
     }
 
+    // Markup put into a page and saved ends its lines as the file did; the rest is not re-ended.
+    void markupTakesThePageLineEnding_data() {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("lf") << QByteArray("t\nx\r\n") << QByteArray("t\n<HEAD>\nx\n</HEAD>\r\n");
+        QTest::newRow("cr lf") << QByteArray("t\r\nx\n") << QByteArray("t\r\n<HEAD>\r\nx\r\n</HEAD>\n");
+        QTest::newRow("cr") << QByteArray("t\rx\n") << QByteArray("t\r<HEAD>\rx\r</HEAD>\n");
+    }
+    void markupTakesThePageLineEnding() {
+        QFETCH(QByteArray, page);
+        QFETCH(QByteArray, saved);
+        StartApp();
+        DocumentWindow* window = OpenFile("ending.html", page);
+        QVERIFY(window);
+        Select(*window, page.indexOf('x'), page.indexOf('x') + 1);
+        QVERIFY(Window().Dispatcher().Execute(cmd::Head));
+        QVERIFY(Window().Dispatcher().Execute(cmd::FileSave));
+        QCOMPARE(ReadAll(FilePath("ending.html")), saved);
+    }
+
     // A mistyped mnemonic types nothing, in the page or in a dialog field; a real one still works.
     void altWithALetterNothingWantsTypesNothing() {
         StartApp();

@@ -249,6 +249,7 @@ private slots:
         QTest::addColumn<QByteArray>("expected");
         QTest::newRow("crlf") << QByteArray("a\r\nb") << QByteArray("\r\na\r\nb");
         QTest::newRow("lf") << QByteArray("a\nb") << QByteArray("\na\nb");
+        QTest::newRow("cr") << QByteArray("a\rb") << QByteArray("\ra\rb");
         QTest::newRow("none") << QByteArray("ab") << QByteArray("\r\nab");
     }
     void typedLineBreakFollowsTheFile() {
@@ -257,6 +258,8 @@ private slots:
         m_control->SetBytes(View(document));
         QTest::keyClick(m_editor.get(), Qt::Key_Return);
         QCOMPARE(Bytes(m_control->GetBytes()), expected);
+        // Markup put in takes the same ending as a typed line.
+        QCOMPARE(Bytes(std::string(m_control->LineEnding())), expected.chopped(document.size()));
     }
 
 private:

@@ -77,11 +77,11 @@ if(launchable EQUAL -1 OR screenshot EQUAL -1)
 endif()
 
 # The manual page is a sound archive that names the settings file and the recovery folder and
-# says the command line has no options.
+# names the command line's options.
 run(${found_gzip} -t "${manual}")
 run(${found_gzip} -t "${doc}/changelog.gz")
 execute_process(COMMAND ${found_gzip} -dc "${manual}" OUTPUT_VARIABLE page)
-foreach(text ".TH RAZO 1" "RAZO.INI" "opens a file named" "XDG_CONFIG_HOME" "XDG_STATE_HOME/razo/recovery"
+foreach(text ".TH RAZO 1" "RAZO.INI" "Print the version and exit" "XDG_CONFIG_HOME" "XDG_STATE_HOME/razo/recovery"
              "~/.local/state/razo/recovery")
   string(FIND "${page}" "${text}" at)
   if(at EQUAL -1)

@@ -60,6 +60,7 @@ long MemoryTextControl::LineIndex(long line) const {
 
 void MemoryTextControl::SetBytes(std::string_view bytes) {
     m_text.assign(bytes);
+    m_lineEnding = LineEndingOf(m_text);
     m_selStart = m_selEnd = 0;
     m_undo.reset();
     m_modified = false;

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "core/ports/TextControl.h"
+#include "core/text/LineEnding.h"
 
 namespace razo::test {
 
@@ -9,7 +10,9 @@ namespace razo::test {
 // Optionally knows where the caret is, like a control that reports it.
 class MemoryTextControl : public TextControl {
 public:
-    explicit MemoryTextControl(std::string text = {}) : m_text(std::move(text)) {}
+    // New lines take the text's own ending, as in a page read from a file.
+    explicit MemoryTextControl(std::string text = {})
+        : m_text(std::move(text)), m_lineEnding(LineEndingOf(m_text)) {}
 
     const std::string& Text() const { return m_text; }
     // Simulates the user typing `text` over the selection (undoable, sets the modified flag).
@@ -30,6 +33,7 @@ public:
     long TextLength() const override { return static_cast<long>(m_text.size()); }
     std::optional<long> CaretPos() const override { return m_caret; }
     std::string GetBytes() const override { return m_text; }
+    std::string_view LineEnding() const override { return m_lineEnding; }
     void SetBytes(std::string_view bytes) override;
 
     int scrollCount = 0;
@@ -41,6 +45,7 @@ private:
         std::string inserted;
     };
     std::string m_text;
+    std::string_view m_lineEnding;
     long m_selStart = 0;
     long m_selEnd = 0;
     bool m_modified = false;
