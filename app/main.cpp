@@ -1,8 +1,11 @@
 #include <QApplication>
+#include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/app/CommandLine.h"
+#include "core/check/CheckCommand.h"
 #include "core/resources/Strings.h"
 #include "gui/app/DocumentFiles.h"
 #include "gui/app/MainWindow.h"
@@ -10,6 +13,9 @@
 #include "gui/resources/CommandIcons.h"
 
 int main(int argc, char** argv) {
+    // Checking pages needs no window and no display: it is over before Qt starts.
+    if (argc >= 2 && std::string_view(argv[1]) == "--check")
+        return razo::RunCheckCommand(std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr);
     // The whole command line after the program name is one document path, taken before Qt
     // looks at the arguments.
     const std::vector<std::string> arguments(argv, argv + argc);

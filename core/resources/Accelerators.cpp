@@ -57,6 +57,10 @@ constexpr Accelerator kAccelerators[] = {
     {"F3", cmd::EditFindNext},
     {"F6", cmd::NextPane},
     {"Shift+F6", cmd::PrevPane},
+    {"F7", cmd::CheckPage},
+    {"Shift+F7", cmd::ProblemList},
+    {"F8", cmd::NextProblem},
+    {"Shift+F8", cmd::PreviousProblem},
 };
 
 } // namespace

@@ -86,4 +86,20 @@ inline constexpr const char* HelpFindPrevious = "&Previous";
 inline constexpr const char* HelpFindNext = "Ne&xt";
 inline constexpr const char* HelpNotFound = "Not found";
 
+// Checking the page: the status bar while a check runs, the problem list and its notes. The list's
+// columns are the line, the column, "error" or "warning", and the message.
+inline constexpr const char* CheckingPage = "Checking the page: %1% (Esc stops)";
+inline constexpr const char* ProblemsTitle = "Problems";
+inline constexpr const char* ProblemLineColumn = "Line";
+inline constexpr const char* ProblemColumnColumn = "Column";
+inline constexpr const char* ProblemTypeColumn = "Type";
+inline constexpr const char* ProblemMessageColumn = "Message";
+inline constexpr const char* ProblemsNotChecked =
+    "This page has not been checked yet: Check Page (%1) checks it.";
+inline constexpr const char* ProblemsChangedSince =
+    "The page has changed since it was checked: lines and columns are those of the checked text. Going "
+    "to a problem finds its line as the page is now.";
+// A problem as the status bar tells of it when F8 goes to it: "3:15: error: element ... undefined".
+inline constexpr const char* ProblemInStatusBar = "%1:%2: %3: %4";
+
 } // namespace razo::strings
