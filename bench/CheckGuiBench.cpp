@@ -1,4 +1,4 @@
-// Check Page in the running program, on 1 MiB and 50 MiB pages through the SGML parser and HTML
+// Check Page in the running program, on 1, 10 and 50 MiB pages through the SGML parser and HTML
 // Tidy: the time from the command to the report in the list (the copy of the text and the filling
 // of the list included), and, with a keystroke at the end of the page every 10 ms while the check
 // runs, the longest the window goes without handling its events and the longest keystroke.
@@ -125,6 +125,8 @@ BENCHMARK(BM_CheckPageWhileTyping)
     ->ArgNames({"tidy", "MiB"})
     ->Args({razo::bench::Dtd, 1})
     ->Args({razo::bench::Tidy, 1})
+    ->Args({razo::bench::Dtd, 10})
+    ->Args({razo::bench::Tidy, 10})
     ->Args({razo::bench::Dtd, 50})
     ->Args({razo::bench::Tidy, 50})
     ->UseManualTime()
