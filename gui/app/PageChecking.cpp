@@ -5,7 +5,10 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMainWindow>
+#include <algorithm>
+#include <cstdint>
 #include <string>
+#include <utility>
 
 #include "core/app/CommandRouter.h"
 #include "core/check/CheckStrings.h"
@@ -31,13 +34,21 @@ constexpr int ProgressIntervalMs = 100;
 // At the end, checks already stopped get this long to end before the program goes.
 constexpr int ExitWaitMs = 2000;
 
-// The page's bytes as they are now, copied without moving the control's gap.
+// The page's bytes as they are now, copied as the two runs either side of the control's gap, so
+// the gap stays where the typing is; SCI_GETTEXT goes slower, and a text pointer moves the gap.
 std::string TextOf(RazoEditor& editor) {
     const long length = editor.SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    editor.SendScintilla(QsciScintillaBase::SCI_GETTEXT, static_cast<unsigned long>(length + 1),
-                         static_cast<void*>(text.data()));
-    text.resize(static_cast<size_t>(length));
+    const long gap = std::clamp(editor.SendScintilla(QsciScintillaBase::SCI_GETGAPPOSITION), 0L, length);
+    std::string text;
+    text.reserve(static_cast<size_t>(length));
+    for (const auto& [start, size] : {std::pair(0L, gap), std::pair(gap, length - gap)}) {
+        if (size == 0)
+            continue;
+        const long pointer = editor.SendScintilla(QsciScintillaBase::SCI_GETRANGEPOINTER,
+                                                  static_cast<unsigned long>(start), size);
+        const auto* run = reinterpret_cast<const char*>(static_cast<std::intptr_t>(pointer));
+        text.append(run, static_cast<size_t>(size));
+    }
     return text;
 }
 

@@ -172,6 +172,24 @@ private slots:
         QVERIFY(Rows().contains("3:17: error: element \"SPAN\" undefined"));
     }
 
+    // The check reads the text as it is in the window, wherever the last edit left the control's
+    // gap: an element typed into the middle of a clean page, then one typed at its start.
+    void checkPageReadsTheTextAsEdited() {
+        const QByteArray clean = Html32 + Head + "<BODY><P>one\n<P>two</BODY></html>\n";
+        m_run.Start();
+        DocumentWindow* window = m_run.OpenFile("edited.html", clean);
+        QVERIFY(window);
+        const QList<std::pair<long, QByteArray>> edits = {{clean.indexOf("two"), "<FOO>"}, {0, "\n"}};
+        const QList<QStringList> rows = {{"4:8: error: element \"FOO\" undefined", Html32Note},
+                                         {"5:8: error: element \"FOO\" undefined", Html32Note}};
+        for (int i = 0; i < edits.size(); ++i) {
+            window->Control().SetSel(edits[i].first, edits[i].first);
+            window->Control().ReplaceSel(edits[i].second.toStdString(), true);
+            CheckAndWait(*window);
+            QCOMPARE(Rows(), rows[i]);
+        }
+    }
+
     // Started and stopped in one go, before the thread could have answered: nothing is listed,
     // the page stays as it was, and the thread ends on its own.
     void aCheckStops_data() {
