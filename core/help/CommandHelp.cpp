@@ -52,8 +52,9 @@ const Note* FindNote(int id) {
          "Microsoft types against HTML 4.01 Transitional, the nearest DTDs; <!DOCTYPE html> or no DOCTYPE "
          "with HTML Tidy. The problems go into the Problems list below the pages and the status bar says "
          "how many. You can go on typing while a page is checked; a large page shows how far the check "
-         "is, and Esc or Check Page again stops it. From a terminal, razo --check FILE... checks files "
-         "the same way and writes each problem as FILE:LINE:COLUMN: error: message."},
+         "is, and Esc or Check Page again stops it; Check Page on another page checks that page instead. "
+         "From a terminal, razo --check FILE... checks files the same way and writes each problem as "
+         "FILE:LINE:COLUMN: error: message."},
         {cmd::NextProblem, nullptr,
          "Puts the caret at the next problem of the last check, from the last one round to the first, "
          "and shows the problem in the status bar. A problem stays with its line when lines are added or "
@@ -65,8 +66,9 @@ const Note* FindNote(int id) {
          "Shows the Problems list and puts the focus in it: a row for each problem with its line, column, "
          "error or warning and message, then the rules the page was checked against. The arrow keys "
          "choose a problem, Return or a double click puts the caret at it in the page, and Esc goes back "
-         "to the page. When the page has changed since it was checked, the list says so at its top: "
-         "line and column numbers are those of the checked text."},
+         "to the page; Problem List from the list puts the list away. When the page has changed since it "
+         "was checked, the list says so at its top: line and column numbers are those of the checked "
+         "text."},
     };
     for (const Note& note : notes)
         if (note.id == id)

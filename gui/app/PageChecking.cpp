@@ -90,10 +90,13 @@ PageChecking::~PageChecking() {
 }
 
 void PageChecking::RegisterCommands(CommandTarget& target) {
+    // Again on the page being checked stops the check; on another page it checks that one instead.
     target.OnCommand(cmd::CheckPage, [this] {
+        DocumentWindow* page = m_activePage();
+        const bool again = Running() && m_checkedPage == page;
         if (Running())
             Cancel();
-        else if (DocumentWindow* page = m_activePage())
+        if (page != nullptr && !again)
             Start(*page);
     });
     target.OnUpdate(cmd::CheckPage, [this](CmdUI& ui) { ui.Enable(Running() || m_activePage() != nullptr); });
@@ -101,7 +104,15 @@ void PageChecking::RegisterCommands(CommandTarget& target) {
     target.OnCommand(cmd::PreviousProblem, [this] { Step(false); });
     for (const int id : {cmd::NextProblem, cmd::PreviousProblem})
         target.OnUpdate(id, [this](CmdUI& ui) { ui.Enable(HasProblems()); });
-    target.OnCommand(cmd::ProblemList, [this] { ShowList(true); });
+    // From the list itself, the command puts the list away and goes back to the page.
+    target.OnCommand(cmd::ProblemList, [this] {
+        if (m_dock->isVisible() && m_list->hasFocus()) {
+            m_dock->hide();
+            FocusPage();
+        } else {
+            ShowList(true);
+        }
+    });
     target.OnUpdate(cmd::ProblemList, [this](CmdUI& ui) { ui.Enable(m_activePage() != nullptr); });
 }
 

@@ -4,6 +4,7 @@
 // and says what the list says of the same page. With RAZO_SCREENSHOT_DIR set, the window with
 // its list is saved as problem-list.png.
 #include <QDockWidget>
+#include <QMdiArea>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -170,6 +171,13 @@ private slots:
         QCOMPARE(Caret(*window), page.carets[1] + added.size());
         QVERIFY(Rows().first().startsWith("note: The page has changed since it was checked"));
         QVERIFY(Rows().contains("3:17: error: element \"SPAN\" undefined"));
+
+        // From the list, Problem List puts it away and gives the keys back to the page.
+        m_run.Press(*window, Qt::Key_F7, Qt::ShiftModifier);
+        QVERIFY(list.hasFocus());
+        QTest::keyClick(&list, Qt::Key_F7, Qt::ShiftModifier);
+        QVERIFY(!Checking().Dock().isVisible());
+        QVERIFY(window->Editor().hasFocus());
     }
 
     // The check reads the text as it is in the window, wherever the last edit left the control's
@@ -225,6 +233,28 @@ private slots:
             QVERIFY(PageProblems::Find(window->Editor()) == nullptr);
             QCOMPARE(QByteArray::fromStdString(window->Control().GetBytes()), page);
         }
+    }
+
+    // Check Page on another page while one is checked: that page is checked instead, and the
+    // first check's report, whenever its thread ends, goes nowhere.
+    void checkPageOnAnotherPageChecksThatOne() {
+        m_run.Start();
+        DocumentWindow* small = m_run.OpenFile("small.html", Html32 + Head + "<BODY><P><SPAN>x</BODY>\n");
+        QByteArray page = "<!DOCTYPE html>\n" + Head + "<body>\n";
+        while (page.size() < (1 << 20))
+            page += "<p>A line with <b>bold</b> text and <foo>an unknown element</foo>.</p>\n";
+        DocumentWindow* large = m_run.OpenFile("large.html", page);
+        QVERIFY(small && large);
+        QVERIFY(m_run.Window().Dispatcher().Execute(cmd::CheckPage));
+        m_run.Window().MdiArea().setActiveSubWindow(small);
+        QCOMPARE(m_run.Window().ActiveDocument(), small);
+        QVERIFY(m_run.Window().Dispatcher().Execute(cmd::CheckPage));
+        QVERIFY(Checking().Running());
+        QTRY_VERIFY_WITH_TIMEOUT(PageProblems::Find(small->Editor()) != nullptr, 60000);
+        QCOMPARE(Rows(), (QStringList{"3:15: error: element \"SPAN\" undefined", Html32Note}));
+        QVERIFY(BackgroundCheck::WaitForUnfinished(60000));
+        QCoreApplication::processEvents();
+        QVERIFY(PageProblems::Find(large->Editor()) == nullptr);
     }
 
     // The command line needs no display: the variables that name one are taken away.
