@@ -35,7 +35,8 @@ PageProblems::PageProblems(QsciScintilla& editor)
 }
 
 void PageProblems::SetReport(CheckReport report, bool changedSince) {
-    if (m_marker >= 0)
+    // Clearing the markers visits every line: a long page checked clean again skips it.
+    if (m_marker >= 0 && !m_handles.empty())
         m_editor.markerDeleteAll(m_marker);
     m_report = std::move(report);
     m_changedSince = changedSince;
