@@ -95,7 +95,7 @@ void PageChecking::RegisterCommands(CommandTarget& target) {
         DocumentWindow* page = m_activePage();
         const bool again = Running() && m_checkedPage == page;
         if (Running())
-            Cancel();
+            Cancel(again ? Notice::Tell : Notice::Quiet);
         if (page != nullptr && !again)
             Start(*page);
     });
@@ -129,11 +129,13 @@ void PageChecking::Start(DocumentWindow& page) {
     qApp->installEventFilter(this);
 }
 
-// The check is let go rather than waited for: the thread may take a while to notice.
-void PageChecking::Cancel() {
+// The check is let go rather than waited for: the thread may take a while to notice. A check
+// given up for another page's goes without a word, as that page's report follows.
+void PageChecking::Cancel(Notice notice) {
     m_check->Cancel();
     LetGo();
-    m_status.ShowNotice(QString::fromUtf8(strings::CheckCancelled));
+    if (notice == Notice::Tell)
+        m_status.ShowNotice(QString::fromUtf8(strings::CheckCancelled));
     emit checkEnded();
 }
 

@@ -50,7 +50,8 @@ protected:
 
 private:
     void Start(DocumentWindow& page);
-    void Cancel();
+    enum class Notice { Tell, Quiet };
+    void Cancel(Notice notice = Notice::Tell);
     void Finished(const CheckReport& report);
     void LetGo();
     void ShowProgress();

@@ -250,6 +250,7 @@ private slots:
         QCOMPARE(m_run.Window().ActiveDocument(), small);
         QVERIFY(m_run.Window().Dispatcher().Execute(cmd::CheckPage));
         QVERIFY(Checking().Running());
+        QVERIFY(StatusMessage() != "Check cancelled");
         QTRY_VERIFY_WITH_TIMEOUT(PageProblems::Find(small->Editor()) != nullptr, 60000);
         QCOMPARE(Rows(), (QStringList{"3:15: error: element \"SPAN\" undefined", Html32Note}));
         QVERIFY(BackgroundCheck::WaitForUnfinished(60000));
