@@ -8,6 +8,9 @@
 #include <map>
 #include <mutex>
 
+#include "core/check/CheckStrings.h"
+#include "core/text/MessageText.h"
+
 namespace razo {
 
 // What the checking thread and the window share; the thread holds it as long as it runs, so a
@@ -65,7 +68,16 @@ void Check(CheckJob& job) {
         job.done = done;
         job.total = total;
     };
-    job.report = CheckPage(job.text, options);
+    // Nothing may leave the thread's function: running out of memory for a copy of a large page
+    // is told as a page not checked, like any other failure of the check.
+    try {
+        job.report = CheckPage(job.text, options);
+    } catch (const std::exception& failure) {
+        job.report =
+            CheckReport{CheckOutcome::NotChecked,
+                        {Problem{1, 1, Severity::Error, FillMessage(strings::CheckFailed, {failure.what()})}},
+                        {}};
+    }
     job.text = std::string();
 }
 
