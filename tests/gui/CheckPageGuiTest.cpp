@@ -235,6 +235,23 @@ private slots:
         }
     }
 
+    // A check that takes a while says how far it is in the status bar, and the words go with it.
+    void aLongCheckShowsItsProgress() {
+        m_run.Start();
+        QByteArray page = "<!DOCTYPE html>\n" + Head + "<body>\n";
+        while (page.size() < (20 << 20))
+            page += "<p>A line with <b>bold</b> text and <i>a known element</i>.</p>\n";
+        DocumentWindow* window = m_run.OpenFile("long.html", page);
+        QVERIFY(window);
+        QVERIFY(m_run.Window().Dispatcher().Execute(cmd::CheckPage));
+        StatusPanes& status = m_run.Window().Status();
+        QTRY_VERIFY_WITH_TIMEOUT(status.Progress().startsWith("Checking the page: "), 10000);
+        QVERIFY(status.Progress().endsWith("% (Esc stops)"));
+        QVERIFY(Checking().Running());
+        QTest::keyClick(&window->Editor(), Qt::Key_Escape);
+        QVERIFY(status.Progress().isEmpty());
+    }
+
     // Check Page on another page while one is checked: that page is checked instead, and the
     // first check's report, whenever its thread ends, goes nowhere.
     void checkPageOnAnotherPageChecksThatOne() {
