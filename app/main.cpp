@@ -1,9 +1,12 @@
 #include <QApplication>
 #include <cstdio>
+#include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/app/CommandLine.h"
+#include "core/check/CheckCommand.h"
 #include "core/resources/Strings.h"
 #include "core/text/MessageText.h"
 #include "gui/app/DocumentFiles.h"
@@ -37,6 +40,9 @@ int AnswerOnTheTerminal(const razo::StartRequest& request) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Checking pages needs no window and no display: it is over before Qt starts.
+    if (argc >= 2 && std::string_view(argv[1]) == "--check")
+        return razo::RunCheckCommand(std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr);
     // Read before Qt looks at the arguments: the path stays the bytes the system gave, so a name
     // that is not UTF-8 still opens.
     const razo::StartRequest request = razo::ParseCommandLine(std::vector<std::string>(argv, argv + argc));

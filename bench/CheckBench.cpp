@@ -7,31 +7,21 @@
 #include <chrono>
 #include <string>
 
+#include "bench/CheckPages.h"
 #include "bench/Memory.h"
 #include "core/check/PageCheck.h"
 
 namespace {
 
-enum Checker { Dtd, Tidy };
-
-std::string LargePage(Checker checker, std::size_t bytes) {
-    std::string page = checker == Dtd
-                           ? "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n"
-                           : "<!DOCTYPE html>\r\n";
-    page += "<HTML><HEAD><TITLE>A large page</TITLE></HEAD>\r\n<BODY>\r\n";
-    page.reserve(bytes + 256);
-    while (page.size() < bytes)
-        page += "<H2>Coffee</H2>\r\n<P>A line with <B>bold</B> text, a <A HREF=\"x.html\">link</A> and "
-                "&amp;.</P>\r\n<TABLE BORDER=\"1\"><TR><TD>one</TD><TD>two</TD></TR></TABLE>\r\n";
-    page += "</BODY></HTML>\r\n";
-    return page;
-}
+using razo::bench::Checker;
+using razo::bench::Dtd;
+using razo::bench::Tidy;
 
 // CPU time per check; the page is clean, so every byte goes through the checker.
 void BM_CheckPage(benchmark::State& state) {
     const auto checker = static_cast<Checker>(state.range(0));
     const std::size_t bytes = static_cast<std::size_t>(state.range(1)) << 20;
-    const std::string page = LargePage(checker, bytes);
+    const std::string page = razo::bench::LargeCheckedPage(checker, bytes);
     double peak = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -53,7 +43,7 @@ void BM_CheckPage(benchmark::State& state) {
 // From the moment a 50 MiB check is cancelled, halfway through, to the moment it returns.
 void BM_CancelHalfway(benchmark::State& state) {
     const auto checker = static_cast<Checker>(state.range(0));
-    const std::string page = LargePage(checker, std::size_t(50) << 20);
+    const std::string page = razo::bench::LargeCheckedPage(checker, std::size_t(50) << 20);
     using Clock = std::chrono::steady_clock;
     for (auto _ : state) {
         std::atomic<bool> cancel{false};

@@ -62,6 +62,30 @@ const Note* FindNote(int id) {
          "this moves the caret to its name, and pressed again, back. Comments and the content of SCRIPT and "
          "STYLE are passed over, and names match in any case. An element whose end tag is left out, as P, "
          "LI and TD often are, has no match. The tag is looked for at most 256 KB before or after."},
+        {cmd::CheckPage, nullptr,
+         "Checks the page as it is in the window, saved or not, against the rules of its document type, "
+         "without changing it: a DOCTYPE that names HTML 2.0, HTML 3.2, HTML 4.0 or 4.01, XHTML 1.0 or "
+         "1.1 against that W3C DTD; the HTML 3.2 Draft against HTML 3.2 Final and the Netscape and "
+         "Microsoft types against HTML 4.01 Transitional, the nearest DTDs; <!DOCTYPE html> or no DOCTYPE "
+         "with HTML Tidy. The problems go into the Problems list below the pages and the status bar says "
+         "how many. You can go on typing while a page is checked; a large page shows how far the check "
+         "is, and Esc or Check Page again stops it; Check Page on another page checks that page instead. "
+         "From a terminal, razo --check FILE... checks files the same way and writes each problem as "
+         "FILE:LINE:COLUMN: error: message."},
+        {cmd::NextProblem, nullptr,
+         "Puts the caret at the next problem of the last check, from the last one round to the first, "
+         "and shows the problem in the status bar. A problem stays with its line when lines are added or "
+         "removed above it; its column is that of the checked text."},
+        {cmd::PreviousProblem, nullptr,
+         "Puts the caret at the problem before the last one gone to, from the first one round to the "
+         "last."},
+        {cmd::ProblemList, nullptr,
+         "Shows the Problems list and puts the focus in it: a row for each problem with its line, column, "
+         "error or warning and message, then the rules the page was checked against. The arrow keys "
+         "choose a problem, Return or a double click puts the caret at it in the page, and Esc goes back "
+         "to the page; Problem List from the list puts the list away. When the page has changed since it "
+         "was checked, the list says so at its top: line and column numbers are those of the checked "
+         "text."},
     };
     for (const Note& note : notes)
         if (note.id == id)

@@ -59,6 +59,10 @@ constexpr Accelerator kAccelerators[] = {
     {"Shift+F6", cmd::PrevPane},
     {"Ctrl+Shift+G", cmd::GoToLine},
     {"Ctrl+M", cmd::GoToMatchingTag},
+    {"F7", cmd::CheckPage},
+    {"Shift+F7", cmd::ProblemList},
+    {"F8", cmd::NextProblem},
+    {"Shift+F8", cmd::PreviousProblem},
 };
 
 } // namespace

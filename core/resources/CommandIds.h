@@ -255,4 +255,10 @@ inline constexpr int SymbolQuot = 33081;
 inline constexpr int SymbolLt = 33082;
 inline constexpr int SymbolGt = 33083;
 
+// Tools: checking the page and going through the problems found
+inline constexpr int CheckPage = 33230;
+inline constexpr int NextProblem = 33231;
+inline constexpr int PreviousProblem = 33232;
+inline constexpr int ProblemList = 33233;
+
 } // namespace razo::cmd

@@ -112,6 +112,16 @@ constexpr CommandInfo kShellCommands[] = {
      "Display program information, version number and copyright", "About"},
     {cmd::ContextHelp, "help.context", "", "", "Display help for clicked buttons, menus and windows", "Help"},
     {cmd::Help, "help.help", "", "", "Display help for the current task or command", "Help"},
+
+    // Tools
+    {cmd::CheckPage, "tools.checkPage", "Check &Page", "",
+     "Check the page against the rules of its document type; again to stop the check", "Check Page"},
+    {cmd::NextProblem, "tools.nextProblem", "&Next Problem", "", "Go to the next problem the check found",
+     "Next Problem"},
+    {cmd::PreviousProblem, "tools.previousProblem", "Pre&vious Problem", "",
+     "Go to the previous problem the check found", "Previous Problem"},
+    {cmd::ProblemList, "tools.problemList", "Problem &List", "",
+     "Show the problems the check found and go to their list", "Problem List"},
 };
 
 } // namespace

@@ -143,6 +143,7 @@ std::vector<MenuEntry> BuildDocumentMenuBar() {
                                                        cmd::TableHeaderMicrosoft, cmd::TableDataMicrosoft}),
                                kSep, Submenu("&Font Tags", {cmd::BaseFont, cmd::FontMicrosoft, cmd::Blink}),
                                kSep, cmd::ImageMicrosoft, kSep, cmd::BackgroundSound, cmd::Marquee}),
+        Submenu("&Tools", {cmd::CheckPage, kSep, cmd::NextProblem, cmd::PreviousProblem, cmd::ProblemList}),
         Submenu("&Window", {cmd::WindowCascade, cmd::WindowTile, cmd::WindowArrange, WindowList()}),
         HelpMenu(),
     };

@@ -15,11 +15,14 @@ inline constexpr const char* ScrollIndicator = "SCRL";
 // What the program says on the terminal about its command line; %1 is the option given.
 inline constexpr const char* CommandLineUsage =
     "Usage: razo [OPTION]... [--] [FILE]\n"
+    "  or:  razo --check FILE...\n"
     "Edit HTML pages by hand. FILE is opened in the Razo window already open on this display,\n"
     "if there is one. All words after the options form one file name, blanks included.\n"
     "\n"
     "  -h, --help     show this help and exit\n"
     "      --version  show the version and exit\n"
+    "      --check    check each FILE against the rules of its document type, as Check Page\n"
+    "                 does, and exit: 0 clean, 1 errors, 2 a file could not be read\n"
     "  --             end of options: what follows is the file, even when it starts with '-'\n";
 inline constexpr const char* VersionLine = "razo %1\n";
 inline constexpr const char* UnknownOption =
@@ -101,6 +104,22 @@ inline constexpr const char* HelpFindHint = "Text in this page";
 inline constexpr const char* HelpFindPrevious = "&Previous";
 inline constexpr const char* HelpFindNext = "Ne&xt";
 inline constexpr const char* HelpNotFound = "Not found";
+
+// Checking the page: the status bar while a check runs, the problem list and its notes. The list's
+// columns are the line, the column, "error" or "warning", and the message.
+inline constexpr const char* CheckingPage = "Checking the page: %1% (Esc stops)";
+inline constexpr const char* ProblemsTitle = "Problems";
+inline constexpr const char* ProblemLineColumn = "Line";
+inline constexpr const char* ProblemColumnColumn = "Column";
+inline constexpr const char* ProblemTypeColumn = "Type";
+inline constexpr const char* ProblemMessageColumn = "Message";
+inline constexpr const char* ProblemsNotChecked =
+    "This page has not been checked yet: Check Page (%1) checks it.";
+inline constexpr const char* ProblemsChangedSince =
+    "The page has changed since it was checked: lines and columns are those of the checked text. Going "
+    "to a problem finds its line as the page is now.";
+// A problem as the status bar tells of it when F8 goes to it: "3:15: error: element ... undefined".
+inline constexpr const char* ProblemInStatusBar = "%1:%2: %3: %4";
 
 // A save that wrote into the existing file and was cut short; %1 is the file's path.
 inline constexpr const char* UnfinishedSaveQuestion =

@@ -28,6 +28,7 @@
 #include "gui/app/GuiDocument.h"
 #include "gui/app/MenuBuilder.h"
 #include "gui/app/NavigationCommands.h"
+#include "gui/app/PageChecking.h"
 #include "gui/app/RazoApplication.h"
 #include "gui/app/StatusPanes.h"
 #include "gui/app/Toolbars.h"
@@ -87,8 +88,11 @@ MainWindow::MainWindow(RazoApplication& app)
     RestorePlacement();
     CreateToolbars();
     m_status = new StatusPanes(statusBar());
+    m_checking = new PageChecking(*this, *m_status, [this] { return ActiveDocument(); });
+    m_checking->RegisterCommands(m_frameTarget);
     RestoreToolbarLayout();
     m_dispatcher->AddIdleHandler([this] { UpdateLineColumn(); });
+    m_dispatcher->AddIdleHandler([this] { m_checking->FollowActivePage(); });
     Refresh();
 }
 
@@ -218,6 +222,7 @@ void MainWindow::AttachDocument(DocumentWindow& window) {
 }
 
 void MainWindow::DocumentClosing(DocumentWindow* window) {
+    m_checking->PageClosing(*window);
     m_closingWindow = window;
     UpdateRoute();
     // The window leaves the MDI area once the event loop deletes it.

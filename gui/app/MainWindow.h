@@ -20,6 +20,7 @@ class FindReplaceDialog;
 class HelpWindow;
 class MainToolbars;
 class MenuBuilder;
+class PageChecking;
 class RazoApplication;
 class StatusPanes;
 struct EditServices;
@@ -43,6 +44,7 @@ public:
     DocumentFiles& Files() { return *m_files; }
     QMdiArea& MdiArea() { return *m_mdi; }
     StatusPanes& Status() { return *m_status; }
+    PageChecking& Checking() { return *m_checking; }
     CommandTarget& FrameTarget() { return m_frameTarget; }
     // The document window whose commands the route reaches, null when none is open.
     DocumentWindow* ActiveDocument() const;
@@ -91,6 +93,7 @@ private:
     std::unique_ptr<MenuBuilder> m_menus;
     QMdiArea* m_mdi;
     StatusPanes* m_status = nullptr;
+    PageChecking* m_checking = nullptr;
     MainToolbars* m_toolbars = nullptr;
     DocumentFiles* m_files;
     FindReplaceDialog* m_find = nullptr; // made when first asked for

@@ -11,6 +11,11 @@ StatusPanes::StatusPanes(QStatusBar* bar) : QObject(bar), m_bar(bar) {
     m_idle = new QLabel(QString::fromUtf8(strings::IdleMessage), bar);
     m_idle->setObjectName("messagePane");
     bar->addWidget(m_idle, 1);
+    // Shown only while a long task runs, left of the line and column.
+    m_progress = new QLabel(bar);
+    m_progress->setObjectName("progressPane");
+    bar->addPermanentWidget(m_progress);
+    m_progress->hide();
     m_lineColumn = AddPermanent(strings::LnColWidthText);
     m_lineColumn->setObjectName("lineColumnPane");
     // Qt cannot tell the state of the lock keys on every platform, so these panes stay blank;
@@ -37,6 +42,16 @@ void StatusPanes::SetLineColumn(const QString& text) {
 
 QString StatusPanes::LineColumn() const {
     return m_lineColumn->text();
+}
+
+void StatusPanes::SetProgress(const QString& text) {
+    if (m_progress->text() != text)
+        m_progress->setText(text);
+    m_progress->setVisible(!text.isEmpty());
+}
+
+QString StatusPanes::Progress() const {
+    return m_progress->text();
 }
 
 void StatusPanes::ShowPrompt(const QString& text) {

@@ -27,6 +27,7 @@ const std::map<int, StandardIcon>& StandardIcons() {
         {cmd::FilePrint, {DrawPrinter}},
         {cmd::BrowserTest, {nullptr, "1\u25b6"}},
         {cmd::BrowserTest2, {nullptr, "2\u25b6"}},
+        {cmd::CheckPage, {DrawCheckedPage}},
         {cmd::Preferences, {nullptr, "\u2699"}},
         {cmd::EditCut, {nullptr, "\u2702"}},
         {cmd::EditCopy, {DrawCopies}},

@@ -25,6 +25,19 @@ void DrawNewPage(QPainter& p, const Inks& inks) {
     p.drawPolygon(QPolygonF({{9.5, 1.5}, {9.5, 4.5}, {12.5, 4.5}})); // the folded corner
 }
 
+// A page with a tick over it: the page checked against its rules.
+void DrawCheckedPage(QPainter& p, const Inks& inks) {
+    p.setPen(Line(inks));
+    p.setBrush(inks.paper);
+    p.drawRect(QRectF(2.5, 1.5, 9, 13));
+    p.drawLine(QPointF(4.5, 4.5), QPointF(9.5, 4.5));
+    p.drawLine(QPointF(4.5, 6.5), QPointF(9.5, 6.5));
+    p.setPen(QPen(inks.dark ? QColor(0x57, 0xc4, 0x5c) : QColor(0x1e, 0x8a, 0x2e), 2.4, Qt::SolidLine,
+                  Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(QPolygonF({{6, 10.5}, {9, 13.5}, {14.5, 6.5}}));
+}
+
 void DrawFolder(QPainter& p, const Inks& inks) {
     p.setPen(Line(inks));
     p.setBrush(inks.accent.darker(115));

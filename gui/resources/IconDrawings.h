@@ -5,6 +5,7 @@ namespace razo {
 
 // The pictures of the standard commands, each in a 16 by 16 square scaled to the size asked for.
 void DrawNewPage(QPainter& p, const Inks& inks);
+void DrawCheckedPage(QPainter& p, const Inks& inks);
 void DrawFolder(QPainter& p, const Inks& inks);
 void DrawDisk(QPainter& p, const Inks& inks);
 void DrawPrinter(QPainter& p, const Inks& inks);

@@ -158,7 +158,8 @@ TEST(CommandHelpTest, EveryMenuOfBothMenuBarsHasItsPage) {
     EXPECT_EQ(MenuHelpLink("F&ont"), "menu-font.html");
     EXPECT_EQ(FindCommandHelpPage("menu-font.html")->title, "Font menu");
     EXPECT_EQ(MenuHelpLink("Font"), "menu-font.html");
-    EXPECT_EQ(MenuHelpLink("Tools"), "");
+    EXPECT_EQ(MenuHelpLink("Tools"), "menu-tools.html");
+    EXPECT_EQ(MenuHelpLink("Gadgets"), "");
     EXPECT_EQ(MenuHelpLink(""), "");
 }
 TEST(CommandHelpTest, ContentsLinkEveryCommandPageAndEveryDialogOnce) {

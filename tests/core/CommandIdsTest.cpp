@@ -242,6 +242,10 @@ constexpr Pinned kPinned[] = {
     {cmd::SymbolQuot, 33081, "SymbolQuot"},
     {cmd::SymbolLt, 33082, "SymbolLt"},
     {cmd::SymbolGt, 33083, "SymbolGt"},
+    {cmd::CheckPage, 33230, "CheckPage"},
+    {cmd::NextProblem, 33231, "NextProblem"},
+    {cmd::PreviousProblem, 33232, "PreviousProblem"},
+    {cmd::ProblemList, 33233, "ProblemList"},
 };
 
 TEST(CommandIds, EveryNameKeepsItsFrozenNumber) {

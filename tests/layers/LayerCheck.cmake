@@ -7,7 +7,7 @@
 # Lowest floor first. A folder may include its own files and those of the floors below it;
 # folders on one floor do not include each other.
 set(CORE_FLOORS "text markup" "ports settings" "resources" "app" "dialogs" "prefs elements" "view" "help" "check")
-set(GUI_FLOORS "help resources view" "dialogs prefs" "app")
+set(GUI_FLOORS "help resources view" "dialogs prefs check" "app")
 
 cmake_minimum_required(VERSION 3.25)
 
