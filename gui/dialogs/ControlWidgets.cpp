@@ -121,8 +121,9 @@ QWidget* CreateControlWidget(const ControlTemplate& control, const QFontMetrics&
     case ControlKind::RadioButton:
         return new QRadioButton(Q(control.text));
     case ControlKind::PushButton: {
+        // Return presses it while it has the focus, as Space does, instead of OK.
         auto* button = new QPushButton(Q(control.text));
-        button->setAutoDefault(false);
+        button->setAutoDefault(true);
         return button;
     }
     case ControlKind::ColourSwatch:

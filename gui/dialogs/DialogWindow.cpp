@@ -299,9 +299,24 @@ void DialogWindow::Connect(int id, QWidget* widget, const ControlTemplate& contr
             connect(combo, &QComboBox::editTextChanged, this, notify);
         else
             connect(combo, &QComboBox::activated, this, notify);
+    } else if (auto* push = qobject_cast<QPushButton*>(widget)) {
+        // A push button opens a chooser or a sub-dialog; when that closes, the keyboard is back
+        // on the button, so that Return opens it again.
+        connect(push, &QAbstractButton::clicked, this, [this, notify, push] {
+            notify();
+            ReturnFocusTo(push);
+        });
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         connect(button, &QAbstractButton::clicked, this, notify);
     }
+}
+
+void DialogWindow::ReturnFocusTo(QWidget* widget) {
+    if (!isVisible() || !widget->isVisible() || !widget->isEnabled())
+        return;
+    if (!isActiveWindow())
+        activateWindow();
+    widget->setFocus(Qt::OtherFocusReason);
 }
 
 void DialogWindow::JoinRadioGroup(const ControlTemplate& control, QWidget* widget) {
