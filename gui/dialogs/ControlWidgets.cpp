@@ -10,6 +10,7 @@
 #include <QRadioButton>
 
 #include "core/dialogs/Colours.h"
+#include "gui/dialogs/CompleterKeys.h"
 
 namespace razo {
 
@@ -44,6 +45,7 @@ QComboBox* CreateCombo(const ControlTemplate& control, const QFontMetrics& metri
         if (QCompleter* completer = combo->completer()) {
             completer->setCompletionMode(QCompleter::PopupCompletion);
             completer->setCaseSensitivity(Qt::CaseSensitive);
+            CompleterKeys::Attach(*completer);
         }
     }
     combo->setCurrentIndex(-1);

@@ -1,8 +1,10 @@
 // The dialog renderer on the offscreen platform, driven by key presses and clicks: expandable
 // layouts, refused fields, colour fields, sorted lists, Browse, Help, Enter and Escape.
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -404,6 +406,52 @@ private slots:
         if (ok)
             QCOMPARE(focus == IdUrl ? dialog.m_strUrl : dialog.m_strOrder,
                      std::string(focus == IdUrl ? "page.html" : "center"));
+    }
+
+    // Keys pressed while the remembered-URL popup is open, on the dialog's window as a keyboard
+    // gives them; then whether the dialog is still open, the URL text and the focused control.
+    void rememberedUrlPopupPassesOnTheDialogsKeys_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<bool>("open");
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<int>("focus");
+        QTest::newRow("Return confirms as typed") << "Return" << false << "p" << 0;
+        QTest::newRow("keypad Enter too") << "Enter" << false << "p" << 0;
+        QTest::newRow("an entry chosen, then Return") << "Down,Return" << true << "page.html" << int(IdUrl);
+        QTest::newRow("Escape closes the popup") << "Escape" << true << "p" << int(IdUrl);
+        QTest::newRow("a mnemonic moves at once") << "Alt+O,C" << true << "p" << int(IdOrder);
+    }
+    void rememberedUrlPopupPassesOnTheDialogsKeys() {
+        QFETCH(QString, keys);
+        QFETCH(bool, open);
+        QFETCH(QString, url);
+        QFETCH(int, focus);
+        for (const char* entry : {"page.html", "pages/index.html"})
+            SaveUrlHistory(*m_profile, settings::UrlHistorySection, entry);
+        ListsDialog dialog(*m_profile);
+        bool stillOpen = false;
+        const bool ok = Run(dialog, [&](DialogWindow& window) {
+            auto* urls = Field<QComboBox>(window, IdUrl);
+            urls->setFocus();
+            QTest::keyClicks(QApplication::focusWidget(), "p");
+            QTRY_VERIFY(urls->completer()->popup()->isVisible());
+            for (const QString& key : keys.split(',')) {
+                const QKeyCombination press = QKeySequence(key)[0];
+                QTest::keyClick(window.windowHandle(), press.key(), press.keyboardModifiers());
+            }
+            stillOpen = window.isVisible();
+            if (!stillOpen)
+                return;
+            QVERIFY(!urls->completer()->popup()->isVisible());
+            QCOMPARE(urls->currentText(), url);
+            QTRY_VERIFY(window.Control(focus)->hasFocus());
+            if (focus == IdOrder)
+                QCOMPARE(Field<QComboBox>(window, IdOrder)->currentText(), QString("center"));
+        });
+        QCOMPARE(stillOpen, open);
+        QCOMPARE(ok, !open);
+        if (ok)
+            QCOMPARE(dialog.m_strUrl, url.toStdString());
     }
 
     void browsePutsTheChosenFileIntoItsField() {

@@ -203,7 +203,9 @@ private slots:
             });
             QTest::mouseClick(dialog.Control(images::IdBrowseSrc), Qt::LeftButton);
             inField = Field<QComboBox>(dialog, images::IdSrc)->currentText();
-            QTest::keyClick(&dialog, Qt::Key_Return);
+            // Return on Browse, which keeps the focus, would open the chooser again.
+            dialog.Control(images::IdSrc)->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         });
         QVERIFY(m_run.Window().Dispatcher().Execute(cmd::Image));
         QCOMPARE(listed, QStringList({"LOGO.JPG"}));
@@ -227,7 +229,8 @@ private slots:
             number = Field<QLineEdit>(dialog, body::IdTextNumber)->text();
             name = Field<QComboBox>(dialog, body::IdTextName)->currentText();
             sample = Field<QLabel>(dialog, body::IdTextSample)->styleSheet();
-            QTest::keyClick(&dialog, Qt::Key_Return);
+            dialog.Control(body::IdTextNumber)->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         });
         QVERIFY(m_run.Window().Dispatcher().Execute(cmd::BodyNetscape));
         QCOMPARE(number, QString("1234AB"));
