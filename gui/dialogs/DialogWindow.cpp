@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "gui/dialogs/ControlWidgets.h"
+#include "gui/dialogs/RadioGroupKeys.h"
 
 namespace razo {
 
@@ -326,6 +327,7 @@ void DialogWindow::JoinRadioGroup(const ControlTemplate& control, QWidget* widge
     }
     auto* button = static_cast<QAbstractButton*>(widget);
     m_currentRadioGroup->addButton(button, int(m_currentRadioGroup->buttons().size()));
+    RadioGroupKeys::Watch(*m_currentRadioGroup, *button);
 }
 
 void DialogWindow::Remember(QWidget* widget, LayoutPart part) {

@@ -1,5 +1,6 @@
 // The dialog renderer on the offscreen platform, driven by key presses and clicks: expandable
 // layouts, refused fields, colour fields, sorted lists, Browse, Help, Enter and Escape.
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QColorDialog>
@@ -468,6 +469,36 @@ private slots:
         QCOMPARE(m_prompts->fileRequests[0].title, std::string(browse::LinkTitle));
         QCOMPARE(m_prompts->fileRequests[0].filter, std::string(browse::ImageFilter));
         QCOMPARE(m_prompts->fileRequests[0].startFolder, std::string("/home/site"));
+    }
+
+    // An arrow key in a radio group moves to the next choice and chooses it, round the group,
+    // whether its buttons stand in a column or a row.
+    void arrowKeysChooseInARadioGroup_data() {
+        using D = FieldsDialog;
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("to");
+        QTest::newRow("Down in a column") << int(D::IdFirstA) << int(Qt::Key_Down) << int(D::IdSecondA);
+        QTest::newRow("Down from the last, round")
+            << int(D::IdSecondA) << int(Qt::Key_Down) << int(D::IdFirstA);
+        QTest::newRow("Up from the first, round") << int(D::IdFirstA) << int(Qt::Key_Up) << int(D::IdSecondA);
+        QTest::newRow("Right in a row") << int(D::IdFirstB) << int(Qt::Key_Right) << int(D::IdSecondB);
+        QTest::newRow("Down in a row") << int(D::IdFirstB) << int(Qt::Key_Down) << int(D::IdSecondB);
+        QTest::newRow("Left in a row") << int(D::IdSecondB) << int(Qt::Key_Left) << int(D::IdFirstB);
+    }
+    void arrowKeysChooseInARadioGroup() {
+        QFETCH(int, from);
+        QFETCH(int, key);
+        QFETCH(int, to);
+        FieldsDialog dialog;
+        Run(dialog, [&](DialogWindow& window) {
+            window.Control(from)->setFocus();
+            QTest::keyClick(window.windowHandle(), Qt::Key(key));
+            QCOMPARE(QApplication::focusWidget(), window.Control(to));
+            QVERIFY(qobject_cast<QAbstractButton*>(window.Control(to))->isChecked());
+            QVERIFY(!qobject_cast<QAbstractButton*>(window.Control(from))->isChecked());
+        });
+        QCOMPARE(dialog.changed, std::vector<int>{to});
     }
 
     void fieldAccessReadsAndWritesTheWidgets() {
