@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QStyle>
 #include <QTimer>
 #include <algorithm>
 
@@ -30,6 +31,8 @@ constexpr StandardButton StandardButtons[] = {{IdOk, "OK"}, {IdCancel, "Cancel"}
 constexpr const char* ButtonMnemonics = "h32";
 // Wide enough for a typical URL, in average letters.
 constexpr int UrlFieldChars = 50;
+// Room in the title bar beside the title for the window's icon and buttons, in title-bar heights.
+constexpr int TitleBarButtons = 3;
 
 QString Q(const std::string& text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -134,8 +137,9 @@ void DialogWindow::ApplyEnabled(QWidget* widget) {
 
 void DialogWindow::ShowLayout(bool expanded, const std::string& title, const std::string& toggleCaption) {
     SetToggleCaption(Q(toggleCaption));
-    SetExpanded(expanded);
+    // The first layout is measured with its title.
     setWindowTitle(Q(title));
+    SetExpanded(expanded);
 }
 
 void DialogWindow::showEvent(QShowEvent* event) {
@@ -371,6 +375,16 @@ QSize DialogWindow::HintFor(int minWidth) const {
     return {width, height};
 }
 
+// At least the template's width and wide enough for the whole title, which a title bar would
+// otherwise cut short.
+int DialogWindow::MinimumWidth() const {
+    QFont bold = font();
+    bold.setBold(true);
+    const int title = QFontMetrics(bold).horizontalAdvance(windowTitle()) +
+                      TitleBarButtons * style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    return std::max(DialogUnitsToPixelsX(m_template.width, fontMetrics()), title);
+}
+
 // Fields start at the same x in every grid, group boxes included.
 void DialogWindow::AlignFieldColumns() {
     if (m_labelledGrids.size() < 2)
@@ -391,7 +405,7 @@ void DialogWindow::AlignFieldColumns() {
 }
 
 void DialogWindow::Measure() {
-    const int minWidth = DialogUnitsToPixelsX(m_template.width, fontMetrics());
+    const int minWidth = MinimumWidth();
     for (QWidget* widget : m_expandedPart)
         widget->setHidden(false);
     AlignFieldColumns();
@@ -416,7 +430,7 @@ void DialogWindow::SetExpanded(bool expanded) {
 
 void DialogWindow::FitToContents() {
     AlignFieldColumns();
-    m_fullSize = HintFor(DialogUnitsToPixelsX(m_template.width, fontMetrics()));
+    m_fullSize = HintFor(MinimumWidth());
     m_shortSize = m_fullSize;
     m_measured = true;
     setFixedSize(m_fullSize);

@@ -86,6 +86,7 @@ private:
     void AssignMnemonics();
     bool IsUrlField(const ControlTemplate& control) const;
     void AlignFieldColumns();
+    int MinimumWidth() const;
     void Measure();
     QSize HintFor(int minWidth) const;
 
