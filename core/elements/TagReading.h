@@ -19,6 +19,8 @@ public:
     void Take(const markup::WrittenAttribute& attribute);
     // The value the page gave the attribute a row took by that name; nullptr when none did.
     const std::string* TakenValue(std::string_view name) const;
+    // How many attributes the rows took.
+    int TakenCount() const;
     // The attributes no row took, each after a blank, as written and in their order.
     std::string Rest() const;
 

@@ -6,6 +6,7 @@
 #include "core/prefs/Preferences.h"
 #include "core/resources/CommandIds.h"
 #include "core/view/DisplaySettings.h"
+#include "core/view/GoToLine.h"
 
 namespace razo {
 
@@ -43,6 +44,7 @@ const Registered& Registry() {
         // The program's own dialogs, each with the command that opens it.
         collector.DialogCommand(cmd::Preferences, DialogOf<CPreferencesDialog>(), {});
         collector.DialogCommand(cmd::SetTabStops, DialogOf<CTabStopsDialog>(), {});
+        collector.DialogCommand(cmd::GoToLine, DialogOf<CGoToLineDialog>(), {});
         return all;
     }();
     return registered;
