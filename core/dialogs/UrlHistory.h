@@ -46,7 +46,9 @@ namespace browse {
 inline constexpr const char* LinkTitle = "Please specify the file you wish to link to";
 inline constexpr const char* CodeBaseTitle = "Please specify the file you wish to use as your code base";
 inline constexpr const char* ClassFileTitle = "Please specify the your class file";
+// Today's image kinds come first, so a PNG shows without choosing "All files".
 inline constexpr const char* ImageFilter =
+    "Image files (*.png *.jpg *.jpeg *.gif *.svg *.webp)|*.png; *.jpg; *.jpeg; *.gif; *.svg; *.webp|"
     "JPEG files (*.jpg)|*.jpg|GIF files (*.gif)|*.gif|All files (*.*)|*.*||";
 inline constexpr const char* HtmlFilter =
     "All HTML files (*.htm; *.h3m; *.html)|*.htm; *.h3m; *.html|HTM files (*.htm)|*.htm|HTML files "

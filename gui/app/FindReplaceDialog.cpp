@@ -1,5 +1,8 @@
 #include "gui/app/FindReplaceDialog.h"
 
+#include "core/resources/CommandIds.h"
+#include "gui/app/ContextHelp.h"
+#include "gui/app/DialogHelpKey.h"
 #include "gui/view/ScintillaTextControl.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -77,6 +80,7 @@ void FindReplaceDialog::ShowReplace() {
 
 void FindReplaceDialog::Open(bool replace) {
     setWindowTitle(replace ? tr("Replace") : tr("Find"));
+    DialogHelpKey::SetHelpLink(*this, ContextHelp::CommandLink(replace ? cmd::EditReplace : cmd::EditFind));
     m_replaceLabel->setVisible(replace);
     m_replaceWith->setVisible(replace);
     m_replaceButton->setVisible(replace);

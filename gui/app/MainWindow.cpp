@@ -19,6 +19,7 @@
 #include "core/resources/Strings.h"
 #include "gui/app/CommandDispatcher.h"
 #include "gui/app/ContextHelp.h"
+#include "gui/app/DialogHelpKey.h"
 #include "gui/app/DisplayCommands.h"
 #include "gui/app/DocumentFiles.h"
 #include "gui/app/DocumentIO.h"
@@ -26,6 +27,7 @@
 #include "gui/app/EditCommands.h"
 #include "gui/app/FindReplaceDialog.h"
 #include "gui/app/GuiDocument.h"
+#include "gui/app/MenuBarFocus.h"
 #include "gui/app/MenuBuilder.h"
 #include "gui/app/NavigationCommands.h"
 #include "gui/app/PageChecking.h"
@@ -72,7 +74,7 @@ MainWindow::MainWindow(RazoApplication& app)
         MenuBuilder::Hooks{[this](QMenu* menu) { m_dispatcher->UpdateMenu(menu); },
                            [this](QMenu* menu, QAction* marker) { FillRecentFiles(menu, marker); },
                            [this](QMenu* menu, QAction* marker) { FillWindowList(menu, marker); }});
-    setMenuBar(m_menus->Build(NoDocumentMenuBar(), this));
+    SetMenuBar(NoDocumentMenuBar());
     m_dispatcher->BindAccelerators(this);
 
     m_editServices = std::make_unique<EditServices>(
@@ -146,6 +148,7 @@ void MainWindow::RegisterFrameCommands() {
     // F1 reaches the frame only with no dialog and no menu open, which see to their own pages.
     t.OnCommand(cmd::Help, [this] { Help().ShowIndex(); });
     t.OnCommand(cmd::ContextHelp, [this] { EnterContextHelp(); });
+    new DialogHelpKey([this](const QString& link) { ShowHelpLink(link); }, this);
     m_contextHelp =
         new ContextHelp({[this](const QString& link) { ShowHelpLink(link); },
                          [this](bool active) {
@@ -167,21 +170,25 @@ HelpWindow& MainWindow::Help() {
     return *m_help;
 }
 
-void MainWindow::ShowHelpTopic(int contextId) {
+void MainWindow::ShowHelp(const std::function<void(HelpWindow&)>& show) {
     // A modal dialog blocks every other window, so help asked for from inside one (its Help
     // button, F1) opens above it and closes before the dialog goes on.
     if (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr && modal != m_help) {
         HelpWindow help(modal);
         help.setModal(true);
-        help.ShowHelpTopic(contextId);
+        show(help);
         help.exec();
         return;
     }
-    Help().ShowHelpTopic(contextId);
+    show(Help());
+}
+
+void MainWindow::ShowHelpTopic(int contextId) {
+    ShowHelp([contextId](HelpWindow& help) { help.ShowHelpTopic(contextId); });
 }
 
 void MainWindow::ShowHelpLink(const QString& link) {
-    Help().ShowLink(link);
+    ShowHelp([&link](HelpWindow& help) { help.ShowLink(link); });
 }
 
 void MainWindow::EnterContextHelp() {
@@ -276,7 +283,13 @@ void MainWindow::UpdateMenuBar() {
     if (documents == m_documentMenus)
         return;
     m_documentMenus = documents;
-    setMenuBar(m_menus->Build(documents ? DocumentMenuBar() : NoDocumentMenuBar(), this));
+    SetMenuBar(documents ? DocumentMenuBar() : NoDocumentMenuBar());
+}
+
+void MainWindow::SetMenuBar(const std::vector<MenuEntry>& layout) {
+    QMenuBar* bar = m_menus->Build(layout, this);
+    MenuBarFocus::Attach(bar);
+    setMenuBar(bar);
 }
 
 void MainWindow::UpdateTitle() {

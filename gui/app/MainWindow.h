@@ -1,9 +1,12 @@
 #pragma once
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "core/app/CommandRouter.h"
+#include "core/resources/Menus.h"
 #include "gui/app/CommandActions.h"
 
 class QMdiArea;
@@ -78,7 +81,10 @@ private:
     void SubWindowActivated(QMdiSubWindow* window);
     void Refresh();
     void UpdateRoute();
+    // Help asked for from the frame or from a dialog above it.
+    void ShowHelp(const std::function<void(HelpWindow&)>& show);
     void UpdateMenuBar();
+    void SetMenuBar(const std::vector<MenuEntry>& layout);
     void UpdateTitle();
     void UpdateLineColumn();
     void FillRecentFiles(QMenu* menu, QAction* marker);

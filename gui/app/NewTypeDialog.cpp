@@ -5,12 +5,17 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include "core/resources/CommandIds.h"
+#include "gui/app/ContextHelp.h"
+#include "gui/app/DialogHelpKey.h"
+
 namespace razo {
 
 NewTypeDialog::NewTypeDialog(const QStringList& typeNames, QWidget* parent)
     : QDialog(parent), m_list(new QListWidget(this)) {
     setWindowTitle(tr("New"));
     setObjectName("newTypeDialog");
+    DialogHelpKey::SetHelpLink(*this, ContextHelp::CommandLink(cmd::FileNew));
     m_list->addItems(typeNames);
     m_list->setCurrentRow(0);
     auto* label = new QLabel(tr("&New"), this);

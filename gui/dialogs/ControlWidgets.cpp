@@ -10,6 +10,7 @@
 #include <QRadioButton>
 
 #include "core/dialogs/Colours.h"
+#include "gui/dialogs/CompleterKeys.h"
 
 namespace razo {
 
@@ -44,6 +45,7 @@ QComboBox* CreateCombo(const ControlTemplate& control, const QFontMetrics& metri
         if (QCompleter* completer = combo->completer()) {
             completer->setCompletionMode(QCompleter::PopupCompletion);
             completer->setCaseSensitivity(Qt::CaseSensitive);
+            CompleterKeys::Attach(*completer);
         }
     }
     combo->setCurrentIndex(-1);
@@ -121,8 +123,9 @@ QWidget* CreateControlWidget(const ControlTemplate& control, const QFontMetrics&
     case ControlKind::RadioButton:
         return new QRadioButton(Q(control.text));
     case ControlKind::PushButton: {
+        // Return presses it while it has the focus, as Space does, instead of OK.
         auto* button = new QPushButton(Q(control.text));
-        button->setAutoDefault(false);
+        button->setAutoDefault(true);
         return button;
     }
     case ControlKind::ColourSwatch:

@@ -10,10 +10,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QStyle>
 #include <QTimer>
 #include <algorithm>
 
 #include "gui/dialogs/ControlWidgets.h"
+#include "gui/dialogs/RadioGroupKeys.h"
 
 namespace razo {
 
@@ -29,6 +31,8 @@ constexpr StandardButton StandardButtons[] = {{IdOk, "OK"}, {IdCancel, "Cancel"}
 constexpr const char* ButtonMnemonics = "h32";
 // Wide enough for a typical URL, in average letters.
 constexpr int UrlFieldChars = 50;
+// Room in the title bar beside the title for the window's icon and buttons, in title-bar heights.
+constexpr int TitleBarButtons = 3;
 
 QString Q(const std::string& text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -133,8 +137,9 @@ void DialogWindow::ApplyEnabled(QWidget* widget) {
 
 void DialogWindow::ShowLayout(bool expanded, const std::string& title, const std::string& toggleCaption) {
     SetToggleCaption(Q(toggleCaption));
-    SetExpanded(expanded);
+    // The first layout is measured with its title.
     setWindowTitle(Q(title));
+    SetExpanded(expanded);
 }
 
 void DialogWindow::showEvent(QShowEvent* event) {
@@ -299,9 +304,24 @@ void DialogWindow::Connect(int id, QWidget* widget, const ControlTemplate& contr
             connect(combo, &QComboBox::editTextChanged, this, notify);
         else
             connect(combo, &QComboBox::activated, this, notify);
+    } else if (auto* push = qobject_cast<QPushButton*>(widget)) {
+        // A push button opens a chooser or a sub-dialog; when that closes, the keyboard is back
+        // on the button, so that Return opens it again.
+        connect(push, &QAbstractButton::clicked, this, [this, notify, push] {
+            notify();
+            ReturnFocusTo(push);
+        });
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         connect(button, &QAbstractButton::clicked, this, notify);
     }
+}
+
+void DialogWindow::ReturnFocusTo(QWidget* widget) {
+    if (!isVisible() || !widget->isVisible() || !widget->isEnabled())
+        return;
+    if (!isActiveWindow())
+        activateWindow();
+    widget->setFocus(Qt::OtherFocusReason);
 }
 
 void DialogWindow::JoinRadioGroup(const ControlTemplate& control, QWidget* widget) {
@@ -311,6 +331,7 @@ void DialogWindow::JoinRadioGroup(const ControlTemplate& control, QWidget* widge
     }
     auto* button = static_cast<QAbstractButton*>(widget);
     m_currentRadioGroup->addButton(button, int(m_currentRadioGroup->buttons().size()));
+    RadioGroupKeys::Watch(*m_currentRadioGroup, *button);
 }
 
 void DialogWindow::Remember(QWidget* widget, LayoutPart part) {
@@ -354,6 +375,16 @@ QSize DialogWindow::HintFor(int minWidth) const {
     return {width, height};
 }
 
+// At least the template's width and wide enough for the whole title, which a title bar would
+// otherwise cut short.
+int DialogWindow::MinimumWidth() const {
+    QFont bold = font();
+    bold.setBold(true);
+    const int title = QFontMetrics(bold).horizontalAdvance(windowTitle()) +
+                      TitleBarButtons * style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    return std::max(DialogUnitsToPixelsX(m_template.width, fontMetrics()), title);
+}
+
 // Fields start at the same x in every grid, group boxes included.
 void DialogWindow::AlignFieldColumns() {
     if (m_labelledGrids.size() < 2)
@@ -374,7 +405,7 @@ void DialogWindow::AlignFieldColumns() {
 }
 
 void DialogWindow::Measure() {
-    const int minWidth = DialogUnitsToPixelsX(m_template.width, fontMetrics());
+    const int minWidth = MinimumWidth();
     for (QWidget* widget : m_expandedPart)
         widget->setHidden(false);
     AlignFieldColumns();
@@ -399,7 +430,7 @@ void DialogWindow::SetExpanded(bool expanded) {
 
 void DialogWindow::FitToContents() {
     AlignFieldColumns();
-    m_fullSize = HintFor(DialogUnitsToPixelsX(m_template.width, fontMetrics()));
+    m_fullSize = HintFor(MinimumWidth());
     m_shortSize = m_fullSize;
     m_measured = true;
     setFixedSize(m_fullSize);

@@ -79,12 +79,14 @@ private:
     QWidget* CreateWidget(const ControlTemplate& control);
     QWidget* CreateLabel(const ControlTemplate& control, QWidget* buddy);
     void Connect(int id, QWidget* widget, const ControlTemplate& control);
+    void ReturnFocusTo(QWidget* widget);
     void JoinRadioGroup(const ControlTemplate& control, QWidget* widget);
     void Remember(QWidget* widget, LayoutPart part);
     void ApplyEnabled(QWidget* widget);
     void AssignMnemonics();
     bool IsUrlField(const ControlTemplate& control) const;
     void AlignFieldColumns();
+    int MinimumWidth() const;
     void Measure();
     QSize HintFor(int minWidth) const;
 

@@ -53,7 +53,12 @@ bool QtDialogRunner::RunModal(CDialog& dialog) {
     window.FocusFirstField();
     if (onShow)
         onShow(window);
-    return window.exec() == QDialog::Accepted;
+    const bool accepted = window.exec() == QDialog::Accepted;
+    // The keyboard goes back to where it came from: the window under the dialog is active again
+    // with its own focus (the page, or the button that opened a sub-dialog).
+    if (QWidget* owner = window.parentWidget(); owner && !owner->window()->isActiveWindow())
+        owner->window()->activateWindow();
+    return accepted;
 }
 
 } // namespace razo

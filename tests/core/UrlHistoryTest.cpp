@@ -299,7 +299,10 @@ TEST_F(UrlHistoryTest, BrowseStartsInTheWorkingFolder) {
 }
 
 TEST(FileFilter, ClassicFiltersBecomeQtFilters) {
-    EXPECT_EQ(ToQtFileFilter(browse::ImageFilter), "JPEG files (*.jpg);;GIF files (*.gif);;All files (*)");
+    EXPECT_EQ(
+        ToQtFileFilter(browse::ImageFilter),
+        "Image files (*.png *.jpg *.jpeg *.gif *.svg *.webp);;JPEG files (*.jpg);;GIF files (*.gif);;All "
+        "files (*)");
     EXPECT_EQ(ToQtFileFilter(browse::HtmlFilter),
               "All HTML files (*.htm *.h3m *.html);;HTM files (*.htm);;HTML "
               "files (*.html);;All files (*)");

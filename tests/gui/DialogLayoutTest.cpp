@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QStyle>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
@@ -73,6 +74,13 @@ class DialogLayoutTest : public QObject {
     Q_OBJECT
 
     void CheckLayout(DialogWindow& window) {
+        // The whole title shows in a bold title bar, beside the window's icon, close and
+        // maximise buttons.
+        QFont bold = window.font();
+        bold.setBold(true);
+        const int title = QFontMetrics(bold).horizontalAdvance(window.windowTitle()) +
+                          3 * window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+        QVERIFY2(window.width() >= title, qPrintable(window.windowTitle() + " is cut in its title bar"));
         const QList<QWidget*> controls = VisibleControls(&window);
         for (QWidget* control : controls) {
             const QRect rect = InWindow(control, &window);

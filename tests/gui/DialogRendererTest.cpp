@@ -1,7 +1,12 @@
 // The dialog renderer on the offscreen platform, driven by key presses and clicks: expandable
 // layouts, refused fields, colour fields, sorted lists, Browse, Help, Enter and Escape.
+#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QButtonGroup>
+#include <QColorDialog>
 #include <QComboBox>
+#include <QCompleter>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,8 +22,10 @@
 #include "core/dialogs/DialogTemplate.h"
 #include "core/dialogs/UrlHistory.h"
 #include "core/elements/Blocks.h"
+#include "core/help/TemplateRegistry.h"
 #include "core/settings/IniProfile.h"
 #include "core/settings/SettingsKeys.h"
+#include "gui/app/QtUserPrompts.h"
 #include "gui/dialogs/DialogWindow.h"
 #include "gui/dialogs/QtDialogRunner.h"
 #include "gui/dialogs/WidgetFieldAccess.h"
@@ -140,6 +147,30 @@ public:
     void DoDataExchange(CDataExchange& dx) override { DDX_OptionalNumber(dx, IdSize, m_strSize); }
     std::string m_strSize;
 };
+
+// Any registered template; a push button that is neither Browse nor Select opens a sub-dialog, as
+// Add Row and Enter Coords do.
+template <class Base> class ButtonsDialog : public Base {
+public:
+    using Base::Base;
+    void OnFieldChanged(int id, DialogHost& host) override {
+        const ControlTemplate* control = this->Template().Find(id);
+        if (control && control->kind == ControlKind::PushButton) {
+            SwitchDialog::Value value;
+            host.RunModal(value);
+        }
+    }
+};
+
+// What a push button of a template opens.
+QString OpensWhat(const DialogTemplate& t, const ControlTemplate& button) {
+    if (button.browse)
+        return "QFileDialog";
+    for (const ColourFieldSpec& field : t.colourFields)
+        if (field.selectId == button.id)
+            return "QColorDialog";
+    return "razo::DialogWindow";
+}
 
 } // namespace
 
@@ -323,7 +354,8 @@ private slots:
             QTest::mouseClick(window.Control(IdColourSelect), Qt::LeftButton);
             QCOMPARE(number->text(), QString("FF0000"));
             QVERIFY(sample->styleSheet().contains("color: #ff0000;"));
-            QTest::keyClick(&window, Qt::Key_Return);
+            number->setFocus();
+            QTest::keyClick(number, Qt::Key_Return);
         });
         QVERIFY(ok);
         QCOMPARE(m_prompts->colourRequests, std::vector<unsigned>{MakeRgb(0, 0xFF, 0)});
@@ -377,6 +409,52 @@ private slots:
                      std::string(focus == IdUrl ? "page.html" : "center"));
     }
 
+    // Keys pressed while the remembered-URL popup is open, on the dialog's window as a keyboard
+    // gives them; then whether the dialog is still open, the URL text and the focused control.
+    void rememberedUrlPopupPassesOnTheDialogsKeys_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<bool>("open");
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<int>("focus");
+        QTest::newRow("Return confirms as typed") << "Return" << false << "p" << 0;
+        QTest::newRow("keypad Enter too") << "Enter" << false << "p" << 0;
+        QTest::newRow("an entry chosen, then Return") << "Down,Return" << true << "page.html" << int(IdUrl);
+        QTest::newRow("Escape closes the popup") << "Escape" << true << "p" << int(IdUrl);
+        QTest::newRow("a mnemonic moves at once") << "Alt+O,C" << true << "p" << int(IdOrder);
+    }
+    void rememberedUrlPopupPassesOnTheDialogsKeys() {
+        QFETCH(QString, keys);
+        QFETCH(bool, open);
+        QFETCH(QString, url);
+        QFETCH(int, focus);
+        for (const char* entry : {"page.html", "pages/index.html"})
+            SaveUrlHistory(*m_profile, settings::UrlHistorySection, entry);
+        ListsDialog dialog(*m_profile);
+        bool stillOpen = false;
+        const bool ok = Run(dialog, [&](DialogWindow& window) {
+            auto* urls = Field<QComboBox>(window, IdUrl);
+            urls->setFocus();
+            QTest::keyClicks(QApplication::focusWidget(), "p");
+            QTRY_VERIFY(urls->completer()->popup()->isVisible());
+            for (const QString& key : keys.split(',')) {
+                const QKeyCombination press = QKeySequence(key)[0];
+                QTest::keyClick(window.windowHandle(), press.key(), press.keyboardModifiers());
+            }
+            stillOpen = window.isVisible();
+            if (!stillOpen)
+                return;
+            QVERIFY(!urls->completer()->popup()->isVisible());
+            QCOMPARE(urls->currentText(), url);
+            QTRY_VERIFY(window.Control(focus)->hasFocus());
+            if (focus == IdOrder)
+                QCOMPARE(Field<QComboBox>(window, IdOrder)->currentText(), QString("center"));
+        });
+        QCOMPARE(stillOpen, open);
+        QCOMPARE(ok, !open);
+        if (ok)
+            QCOMPARE(dialog.m_strUrl, url.toStdString());
+    }
+
     void browsePutsTheChosenFileIntoItsField() {
         Write(*m_profile, settings::WorkingDir, std::string("/home/site"));
         m_prompts->fileAnswers = {std::string("/home/site/img/logo.gif"), std::nullopt};
@@ -391,6 +469,36 @@ private slots:
         QCOMPARE(m_prompts->fileRequests[0].title, std::string(browse::LinkTitle));
         QCOMPARE(m_prompts->fileRequests[0].filter, std::string(browse::ImageFilter));
         QCOMPARE(m_prompts->fileRequests[0].startFolder, std::string("/home/site"));
+    }
+
+    // An arrow key in a radio group moves to the next choice and chooses it, round the group,
+    // whether its buttons stand in a column or a row.
+    void arrowKeysChooseInARadioGroup_data() {
+        using D = FieldsDialog;
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("to");
+        QTest::newRow("Down in a column") << int(D::IdFirstA) << int(Qt::Key_Down) << int(D::IdSecondA);
+        QTest::newRow("Down from the last, round")
+            << int(D::IdSecondA) << int(Qt::Key_Down) << int(D::IdFirstA);
+        QTest::newRow("Up from the first, round") << int(D::IdFirstA) << int(Qt::Key_Up) << int(D::IdSecondA);
+        QTest::newRow("Right in a row") << int(D::IdFirstB) << int(Qt::Key_Right) << int(D::IdSecondB);
+        QTest::newRow("Down in a row") << int(D::IdFirstB) << int(Qt::Key_Down) << int(D::IdSecondB);
+        QTest::newRow("Left in a row") << int(D::IdSecondB) << int(Qt::Key_Left) << int(D::IdFirstB);
+    }
+    void arrowKeysChooseInARadioGroup() {
+        QFETCH(int, from);
+        QFETCH(int, key);
+        QFETCH(int, to);
+        FieldsDialog dialog;
+        Run(dialog, [&](DialogWindow& window) {
+            window.Control(from)->setFocus();
+            QTest::keyClick(window.windowHandle(), Qt::Key(key));
+            QCOMPARE(QApplication::focusWidget(), window.Control(to));
+            QVERIFY(qobject_cast<QAbstractButton*>(window.Control(to))->isChecked());
+            QVERIFY(!qobject_cast<QAbstractButton*>(window.Control(from))->isChecked());
+        });
+        QCOMPARE(dialog.changed, std::vector<int>{to});
     }
 
     void fieldAccessReadsAndWritesTheWidgets() {
@@ -469,6 +577,7 @@ private slots:
             };
             QTest::mouseClick(window.Control(SwitchDialog::IdPick), Qt::LeftButton);
             QCOMPARE(Field<QLineEdit>(window, SwitchDialog::IdSize)->text(), QString("12"));
+            window.Control(SwitchDialog::IdSize)->setFocus();
             QTest::keyClick(window.Control(SwitchDialog::IdSize), Qt::Key_Return);
         });
         QVERIFY(ok);
@@ -542,6 +651,69 @@ private slots:
         });
         QVERIFY(!ok);
         QCOMPARE(m_helpContexts, std::vector<int>{0x20000 + 158});
+    }
+
+    // Every push button a template holds, reached by Tab: Return opens its chooser or sub-dialog,
+    // not OK; when that closes the focus is back on the button and Return opens it again.
+    void returnOnAPushButtonOpensWhatItOpens_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("opens");
+        const auto& all = AllDialogTemplates();
+        for (size_t i = 0; i < all.size(); ++i)
+            for (const ControlTemplate& control : all[i]->controls)
+                if (control.kind == ControlKind::PushButton)
+                    QTest::addRow("%d %s: %s %d", all[i]->idd, all[i]->title.c_str(), control.text.c_str(),
+                                  control.id)
+                        << int(i) << control.id << OpensWhat(*all[i], control);
+    }
+    void returnOnAPushButtonOpensWhatItOpens() {
+        QFETCH(int, index);
+        QFETCH(int, button);
+        QFETCH(QString, opens);
+        const DialogTemplate& t = *AllDialogTemplates()[size_t(index)];
+        SetLayout(1, 1);
+        Write(*m_profile, settings::WorkingDir, m_dir->File(""));
+        QtUserPrompts prompts;
+        QtDialogRunner runner(*m_profile, prompts);
+        std::unique_ptr<CDialog> dialog;
+        if (t.expandable)
+            dialog = std::make_unique<ButtonsDialog<CExpandDialog>>(t, *m_profile);
+        else
+            dialog = std::make_unique<ButtonsDialog<CDialog>>(t);
+        QStringList opened;
+        DialogWindow* under = nullptr;
+        // A chooser opened over the dialog is noted and cancelled; a sub-dialog is noted by the
+        // script, which the runner plays against it too, and left to be cancelled.
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, &closer, [&] {
+            auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (under && modal && !qobject_cast<DialogWindow*>(modal) && modal->isVisible()) {
+                opened << modal->metaObject()->className();
+                modal->reject();
+            }
+        });
+        closer.start(10);
+        const bool ok = test::RunScripted(runner, *dialog, [&](DialogWindow& window) {
+            if (under) {
+                opened << window.metaObject()->className();
+                return;
+            }
+            under = &window;
+            window.EnableControl(button, true);
+            QWidget* target = window.Control(button);
+            for (int i = 0; i < 60 && QApplication::focusWidget() != target; ++i)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), target);
+            for (int press = 1; press <= 2; ++press) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                QTRY_COMPARE(opened.size(), press);
+                QVERIFY(window.isVisible());
+                QTRY_COMPARE(QApplication::focusWidget(), target);
+            }
+        });
+        QVERIFY(!ok);
+        QCOMPARE(opened, QStringList({opens, opens}));
     }
 };
 

@@ -194,7 +194,9 @@ private slots:
                                Mnemonic(area, Qt::Key_C);
                                QTRY_COMPARE(opened.size(), size_t(2));
                                QCOMPARE(FieldText(area, IdCoords), QString("10,20,5"));
-                               QTest::keyClick(&area, Qt::Key_Return);
+                               // Return in a field confirms; on the button it would open it again.
+                               area.Control(IdCoords)->setFocus();
+                               QTest::keyClick(area.Control(IdCoords), Qt::Key_Return);
                            },
                            [&](DialogWindow& circle) {
                                opened.push_back(circle.Template().idd);
@@ -237,7 +239,8 @@ private slots:
                                Mnemonic(frameset, Qt::Key_C); // Add &Col, cancelled
                                QTRY_COMPARE(sizes, 3);
                                QCOMPARE(FieldText(frameset, IdColumns), QString());
-                               QTest::keyClick(&frameset, Qt::Key_Return);
+                               frameset.Control(IdRows)->setFocus();
+                               QTest::keyClick(frameset.Control(IdRows), Qt::Key_Return);
                            },
                            [&](DialogWindow& size) {
                                ++sizes;

@@ -20,6 +20,7 @@
 #include "gui/app/CommandActions.h"
 #include "gui/app/CommandDispatcher.h"
 #include "gui/app/ContextHelp.h"
+#include "gui/app/FindReplaceDialog.h"
 #include "gui/help/HelpPages.h"
 #include "gui/help/HelpWindow.h"
 #include "gui/view/ScintillaTextControl.h"
@@ -289,6 +290,52 @@ private slots:
         QVERIFY(shown.startsWith("qrc:/help/dialog-"));
         QVERIFY(FindTemplateByHelpContext(DialogHelpContext(QUrl(shown).fileName().toStdString())));
         QCOMPARE(Text(window), QByteArray("<P>word</P>"));
+    }
+
+    // F1 in the dialogs not built from templates: modal ones open the page above them, the
+    // modeless Find and Replace beside them.
+    void f1InEveryOtherDialogOpensAPage_data() {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("New") << cmd::FileNew << Url(ContextHelp::CommandLink(cmd::FileNew));
+        QTest::newRow("Find") << cmd::EditFind << Url(ContextHelp::CommandLink(cmd::EditFind));
+        QTest::newRow("Replace") << cmd::EditReplace << Url(ContextHelp::CommandLink(cmd::EditReplace));
+        QTest::newRow("the file chooser") << cmd::FileOpen << Url(QString("index.html"));
+    }
+    void f1InEveryOtherDialogOpensAPage() {
+        QFETCH(int, command);
+        QFETCH(QString, page);
+        m_run.Start();
+        QVERIFY(OpenPage());
+        QString shown;
+        auto pressF1 = [&shown](QWidget* dialog) {
+            auto* watch = new QTimer(dialog);
+            QObject::connect(watch, &QTimer::timeout, watch, [watch, &shown] {
+                if (auto* help = qobject_cast<HelpWindow*>(QApplication::activeModalWidget())) {
+                    watch->stop();
+                    shown = help->CurrentPage();
+                    help->close();
+                }
+            });
+            watch->start(10);
+            if (QTest::qWaitFor([dialog] { return dialog->isAncestorOf(QApplication::focusWidget()); }))
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        };
+        OnNextModal(m_run.Pending(), [&](QWidget* dialog) {
+            pressF1(dialog);
+            (void)QTest::qWaitFor([&shown] { return !shown.isEmpty(); });
+            QMetaObject::invokeMethod(dialog, "reject");
+        });
+        Window().Dispatcher().Execute(command);
+        if (shown.isEmpty()) {
+            auto* find = Window().findChild<FindReplaceDialog*>();
+            QVERIFY(find && find->isVisible());
+            pressF1(find);
+            QTRY_VERIFY(HelpShown());
+            shown = Page();
+            find->close();
+        }
+        QCOMPARE(shown, page);
     }
 
     void contextHelpOnAToolbarButtonOpensItsPageInsteadOfRunningIt_data() {

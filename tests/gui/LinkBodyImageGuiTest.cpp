@@ -249,9 +249,10 @@ private slots:
     void browseFillsTheFieldAndTheTagGetsARelativePath() {
         QDir files(m_run.FilePath(""));
         QVERIFY(files.mkpath("img"));
-        QFile image(files.filePath("img/LOGO.JPG"));
-        QVERIFY(image.open(QIODevice::WriteOnly));
-        image.close();
+        for (const char* name : {"img/LOGO.JPG", "img/logo.png", "img/notes.txt"}) {
+            QFile file(files.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
         IniProfile(m_run.ProfilePath().toStdString())
             .WriteProfileString("Misc", "Working Dir", files.filePath("img").toStdString());
         StartApp();
@@ -263,17 +264,21 @@ private slots:
         Answer([&](DialogWindow& dialog) {
             AnswerWhen<QFileDialog>(m_run.Pending(), [&](QFileDialog* chooser) {
                 // "*.jpg" finds a capitalised name too.
-                QTRY_VERIFY(ListedFiles(chooser).contains("LOGO.JPG"));
+                QTRY_VERIFY(ListedFiles(chooser).contains("LOGO.JPG") &&
+                            ListedFiles(chooser).contains("logo.png"));
                 listed = ListedFiles(chooser);
+                listed.sort();
                 chooser->findChild<QLineEdit*>("fileNameEdit")->setText(files.filePath("img/LOGO.JPG"));
                 QMetaObject::invokeMethod(chooser, "accept");
             });
             QTest::mouseClick(dialog.Control(images::IdBrowseSrc), Qt::LeftButton);
             inField = Field<QComboBox>(dialog, images::IdSrc)->currentText();
-            QTest::keyClick(&dialog, Qt::Key_Return);
+            // Return on Browse, which keeps the focus, would open the chooser again.
+            dialog.Control(images::IdSrc)->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         });
         QVERIFY(m_run.Window().Dispatcher().Execute(cmd::Image));
-        QCOMPARE(listed, QStringList({"LOGO.JPG"}));
+        QCOMPARE(listed, QStringList({"LOGO.JPG", "logo.png"}));
         QCOMPARE(inField, files.filePath("img/LOGO.JPG"));
         QCOMPARE(Text(*window), QByteArray("<IMG SRC=\"img/LOGO.JPG\">x"));
     }
@@ -294,7 +299,8 @@ private slots:
             number = Field<QLineEdit>(dialog, body::IdTextNumber)->text();
             name = Field<QComboBox>(dialog, body::IdTextName)->currentText();
             sample = Field<QLabel>(dialog, body::IdTextSample)->styleSheet();
-            QTest::keyClick(&dialog, Qt::Key_Return);
+            dialog.Control(body::IdTextNumber)->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         });
         QVERIFY(m_run.Window().Dispatcher().Execute(cmd::BodyNetscape));
         QCOMPARE(number, QString("1234AB"));
