@@ -15,6 +15,10 @@ void TagReading::Take(const markup::WrittenAttribute& attribute) {
     m_taken[&attribute - m_tag.attributes.data()] = true;
 }
 
+void TagReading::TakeRest() {
+    m_taken.assign(m_taken.size(), true);
+}
+
 const std::string* TagReading::TakenValue(std::string_view name) const {
     for (std::size_t i = 0; i < m_tag.attributes.size(); ++i)
         if (m_taken[i] && markup::SameName(m_tag.attributes[i].name, name))

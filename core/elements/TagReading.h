@@ -17,6 +17,8 @@ public:
     // The first attribute of that name (any case) that no row took yet.
     const markup::WrittenAttribute* Find(std::string_view name) const;
     void Take(const markup::WrittenAttribute& attribute);
+    // Takes every attribute no row took yet.
+    void TakeRest();
     // The value the page gave the attribute a row took by that name; nullptr when none did.
     const std::string* TakenValue(std::string_view name) const;
     // The attributes no row took, each after a blank, as written and in their order.

@@ -73,7 +73,8 @@ std::vector<MenuEntry> BarToggles() {
     return Items({cmd::ToolbarStandard, cmd::ToolbarHeading, cmd::ToolbarFont, cmd::ToolbarPhrase,
                   cmd::ToolbarList, cmd::ToolbarStructure, cmd::ToolbarLink, cmd::ToolbarForm,
                   cmd::ToolbarTable, cmd::ToolbarJava, cmd::ToolbarNetscape, cmd::ToolbarMicrosoft,
-                  cmd::ToolbarCapital, cmd::ToolbarSmall, cmd::ToolbarOther, cmd::ViewStatusBar});
+                  cmd::ToolbarHtml5, cmd::ToolbarCapital, cmd::ToolbarSmall, cmd::ToolbarOther,
+                  cmd::ViewStatusBar});
 }
 
 MenuEntry ViewMenu() {
@@ -81,6 +82,28 @@ MenuEntry ViewMenu() {
     for (MenuEntry& entry : Items({kSep, cmd::ChooseDisplayFont, cmd::ToggleWordWrap, cmd::SetTabStops}))
         entries.push_back(std::move(entry));
     return Submenu("&View", std::move(entries));
+}
+
+// The HTML5 menu, a submenu per family; a submenu shows once its family has commands.
+MenuEntry Html5Menu() {
+    const std::vector<MenuEntry> families = {
+        Submenu("&Sections",
+                {cmd::Header, cmd::Nav, cmd::Main, cmd::Article, cmd::Section, cmd::Aside, cmd::Footer,
+                 cmd::ContactAddress, kSep, cmd::Figure, cmd::Details, cmd::HeadingGroup}),
+
+        Submenu("&Text", std::vector<MenuEntry>{}),
+
+        Submenu("&Media", std::vector<MenuEntry>{}),
+
+        Submenu("&Forms", std::vector<MenuEntry>{}),
+
+        Submenu("&Head", std::vector<MenuEntry>{}),
+    };
+    std::vector<MenuEntry> shown;
+    for (const MenuEntry& family : families)
+        if (!family.children.empty())
+            shown.push_back(family);
+    return Submenu("HTML&5", std::move(shown));
 }
 
 MenuEntry HelpMenu() {
@@ -141,6 +164,7 @@ std::vector<MenuEntry> BuildDocumentMenuBar() {
                                                        cmd::TableHeaderMicrosoft, cmd::TableDataMicrosoft}),
                                kSep, Submenu("&Font Tags", {cmd::BaseFont, cmd::FontMicrosoft, cmd::Blink}),
                                kSep, cmd::ImageMicrosoft, kSep, cmd::BackgroundSound, cmd::Marquee}),
+        Html5Menu(),
         Submenu("&Window", {cmd::WindowCascade, cmd::WindowTile, cmd::WindowArrange, WindowList()}),
         HelpMenu(),
     };

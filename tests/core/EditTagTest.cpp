@@ -7,6 +7,7 @@
 #include <random>
 
 #include "core/elements/EditTag.h"
+#include "core/elements/Html5Sections.h"
 #include "core/elements/Tables.h"
 #include "core/markup/TagFinder.h"
 #include "core/resources/CommandIds.h"
@@ -74,7 +75,10 @@ INSTANTIATE_TEST_SUITE_P(
         HandWrittenRow{"a colour chooses the Microsoft cell", "<TD BGCOLOR=\"#ff0000\" ALIGN=left|>",
                        "<TD ALIGN=left BGCOLOR=\"#ff0000\">", CTableCellMicrosoftDialog::IDD},
         HandWrittenRow{"a self-closed tag stays self-closed", "<TR ALIGN=left /|>", "<TR ALIGN=left />",
-                       CTableRowDialog::IDD}),
+                       CTableRowDialog::IDD},
+        HandWrittenRow{"what no field names goes into the other attributes, and back after the rest",
+                       "<section data-x=1 id=top\r\n hidden lang=en|>",
+                       "<SECTION ID=\"top\" LANG=en data-x=1 hidden>", CSectionDialog::IDD}),
     [](const auto& info) { return RowName(info.param.name); });
 
 TEST_F(EditTag, NotesWhatHasNoDialog) {

@@ -15,6 +15,7 @@
 #include "core/view/RazoView.h"
 #include "core/view/ViewCommands.h"
 #include "tests/support/FakeDocument.h"
+#include "tests/support/FakeSystemInfo.h"
 #include "tests/support/FakeUserPrompts.h"
 #include "tests/support/MemoryTextControl.h"
 #include "tests/support/ScriptedDialogRunner.h"
@@ -38,7 +39,8 @@ protected:
     FakeDocument document;
     MemoryTextControl control{"Intro"};
     CRazoView view{control, document};
-    ElementServices services{profile, runner, prompts};
+    FakeSystemInfo system;
+    ElementServices services{profile, runner, prompts, system};
 
     void SetUp() override {
         document.path = m_documentPath;
