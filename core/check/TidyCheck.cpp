@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <pthread.h>
+#include <string_view>
 #include <tidy/tidy.h>
 #include <tidy/tidybuffio.h>
 
@@ -106,8 +107,19 @@ std::optional<Severity> SeverityOf(TidyReportLevel level) {
     }
 }
 
+// DATA is declared to the library as a tag of our own (see CheckWithTidy), which it then calls
+// unapproved; it is an element of HTML5 like any other.
+bool IsDeclaredHtml5Element(TidyMessage message) {
+    const char* key = tidyGetMessageKey(message);
+    const char* text = tidyGetMessageDefault(message);
+    return key != nullptr && text != nullptr && std::string_view(key) == "PROPRIETARY_ELEMENT" &&
+           std::string_view(text).starts_with("<data>");
+}
+
 Bool TIDY_CALL OnMessage(TidyMessage message) {
     auto& run = *static_cast<CheckRun*>(tidyGetAppData(tidyGetMessageDoc(message)));
+    if (IsDeclaredHtml5Element(message))
+        return no;
     if (const std::optional<Severity> severity = SeverityOf(tidyGetMessageLevel(message))) {
         Problem problem;
         problem.line = std::max(1, tidyGetMessageLine(message));
@@ -142,6 +154,9 @@ std::optional<std::size_t> CheckWithTidy(std::string_view text, bool utf8, Check
     // Columns count characters, a tab as one, as the problem list does.
     tidyOptSetInt(doc, TidyTabSize, 1);
     tidySetInCharEncoding(doc, utf8 ? "utf8" : "latin1");
+    // HTML5's text-level DATA element, which the library's tag table leaves out; declared, the
+    // library reads it as the inline element it is.
+    tidyOptSetValue(doc, TidyInlineTags, "data");
 
     PageSource page{text, run, StackBudget()};
     TidyInputSource source;

@@ -6,6 +6,7 @@
 #include "core/elements/Forms.h"
 #include "core/elements/Frames.h"
 #include "core/elements/Html5Sections.h"
+#include "core/elements/Html5Text.h"
 #include "core/elements/ImageMaps.h"
 #include "core/elements/Images.h"
 #include "core/elements/Links.h"
@@ -31,6 +32,7 @@ void RegisterElementFamilies(ElementRegistry& registry) {
     RegisterFrameFamily(registry);
     // HTML5, in the order of its menu
     RegisterSectionFamily(registry);
+    RegisterTextFamily(registry);
 }
 
 } // namespace razo

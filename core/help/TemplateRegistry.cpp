@@ -3,6 +3,7 @@
 #include <map>
 #include <set>
 
+#include "core/elements/Html5Page.h"
 #include "core/prefs/Preferences.h"
 #include "core/resources/CommandIds.h"
 #include "core/view/DisplaySettings.h"
@@ -43,6 +44,7 @@ const Registered& Registry() {
         // The program's own dialogs, each with the command that opens it.
         collector.DialogCommand(cmd::Preferences, DialogOf<CPreferencesDialog>(), {});
         collector.DialogCommand(cmd::SetTabStops, DialogOf<CTabStopsDialog>(), {});
+        collector.SubDialog(DialogOf<CHtml5PageDialog>());
         return all;
     }();
     return registered;

@@ -22,6 +22,15 @@ constexpr CommandInfo kHtml5Commands[] = {
     {cmd::HeadingGroup, "html5.hgroup", "Heading gr&oup...", "", "<HGROUP>..</HGROUP>", "Heading group"},
 
     // Text
+    {cmd::Mark, "html5.mark", "&Marked text", "", "<MARK>..</MARK>", "Marked text"},
+    {cmd::Time, "html5.time", "T&ime...", "", "<TIME DATETIME=..>..</TIME>", "Date or time"},
+    {cmd::Abbreviation, "html5.abbr", "&Abbreviation...", "", "<ABBR TITLE=..>..</ABBR>", "Abbreviation"},
+    {cmd::Data, "html5.data", "&Data...", "", "<DATA VALUE=..>..</DATA>", "Machine-readable value"},
+    {cmd::StruckOut, "html5.s", "No longer accu&rate", "", "<S>..</S>", "No longer accurate"},
+    {cmd::Quotation, "html5.q", "&Quotation...", "", "<Q>..</Q>", "Quotation"},
+    {cmd::BidiIsolate, "html5.bdi", "&Bidirectional isolate", "", "<BDI>..</BDI>", "Bidirectional isolate"},
+    {cmd::WordBreakOpportunity, "html5.wbr", "&Word break opportunity", "", "<WBR>",
+     "Word break opportunity"},
 
     // Media
 

@@ -91,7 +91,9 @@ MenuEntry Html5Menu() {
                 {cmd::Header, cmd::Nav, cmd::Main, cmd::Article, cmd::Section, cmd::Aside, cmd::Footer,
                  cmd::ContactAddress, kSep, cmd::Figure, cmd::Details, cmd::HeadingGroup}),
 
-        Submenu("&Text", std::vector<MenuEntry>{}),
+        Submenu("&Text", {cmd::Mark, cmd::Time, cmd::Abbreviation, cmd::Data, kSep, cmd::Small,
+                          cmd::StruckOut, cmd::Citation, cmd::Quotation, cmd::DefineTerm, kSep,
+                          cmd::BidiIsolate, cmd::WordBreakOpportunity}),
 
         Submenu("&Media", std::vector<MenuEntry>{}),
 

@@ -47,8 +47,10 @@ CRazoView::CRazoView(TextControl& control, Document& document) : m_control(contr
 }
 
 void CRazoView::InsertTagPair(std::string start, std::string end, bool atTop) {
-    m_strLastStart = std::move(start);
-    m_strLastEnd = std::move(end);
+    const markup::MarkupStyle style = m_markupStyle ? m_markupStyle() : markup::MarkupStyle{};
+    m_strLastStart = markup::ApplyMarkupStyle(start, style);
+    m_strLastEnd = markup::ApplyMarkupStyle(end, style);
+    ++m_nInsertions;
     if (atTop)
         m_nSelStart = m_nSelEnd = 0;
     else

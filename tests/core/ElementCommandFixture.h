@@ -58,6 +58,11 @@ protected:
         prompts.messages.clear();
         runner.runs.clear();
     }
+    // The markup style of Preferences, which every command then writes in.
+    void UseMarkupStyle(bool lowerCaseNames, bool quoteEveryValue) {
+        Write(profile, settings::LowerCaseNames, lowerCaseNames ? 1 : 0);
+        Write(profile, settings::QuoteEveryValue, quoteEveryValue ? 1 : 0);
+    }
     void Remember(bool expanded) {
         Write(profile, settings::RememberLayout, 1);
         Write(profile, settings::LastLayoutExpanded, expanded ? 1 : 0);

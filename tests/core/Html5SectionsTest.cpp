@@ -53,6 +53,19 @@ TEST_F(SectionCommands, EachCommandWritesItsElementAroundTheSelection) {
     });
 }
 
+TEST_F(SectionCommands, BothMarkupStylesReachTheInnerTags) {
+    UseMarkupStyle(true, true);
+    ExpectTexts({{"figure",
+                  cmd::Figure,
+                  {.texts = {{IdCaption, "C"}, {IdLang, "en"}}},
+                  "<figure lang=\"en\">\r\nIntro\r\n<figcaption>C</figcaption>\r\n</figure>"}});
+    UseMarkupStyle(false, true);
+    ExpectTexts({{"details",
+                  cmd::Details,
+                  {.texts = {{IdSummary, "S"}, {IdLang, "en"}}},
+                  "<DETAILS LANG=\"en\">\r\n<SUMMARY>S</SUMMARY>\r\nIntro\r\n</DETAILS>"}});
+}
+
 // The caption belongs to the figure, the summary and OPEN to details: elsewhere they are greyed
 // and nothing they held is written.
 TEST_F(SectionCommands, CaptionAndSummaryApplyToTheirOwnElementOnly) {
