@@ -41,13 +41,25 @@ TEST_F(TextCommands, EachCommandWritesItsElementAroundTheSelection) {
 }
 
 TEST_F(TextCommands, BothMarkupStylesReachTheNewElements) {
+    UseMarkupStyle(true, true);
+    ExpectTexts({
+        {"time",
+         cmd::Time,
+         {.texts = {{IdDateTime, "14:30"}, {IdLang, "en"}}},
+         "<time datetime=\"14:30\" lang=\"en\">Intro</time>"},
+        {"abbr",
+         cmd::Abbreviation,
+         {.texts = {{IdExpansion, "x"}, {IdOtherAttributes, "X=1"}}},
+         "<abbr title=\"x\" x=\"1\">Intro</abbr>"},
+        {"q", cmd::Quotation, {.texts = {{IdQuoteSource, "q.html"}}}, "<q cite=\"q.html\">Intro</q>"},
+    });
     UseMarkupStyle(true, false);
-    ExpectTexts({{"lower case",
+    ExpectTexts({{"lower case only",
                   cmd::Data,
                   {.texts = {{IdValue, "7"}, {IdLang, "en"}}},
                   "<data value=\"7\" lang=en>Intro</data>"}});
     UseMarkupStyle(false, true);
-    ExpectTexts({{"quoted",
+    ExpectTexts({{"quoted only",
                   cmd::Data,
                   {.texts = {{IdValue, "7"}, {IdLang, "en"}}},
                   "<DATA VALUE=\"7\" LANG=\"en\">Intro</DATA>"}});
