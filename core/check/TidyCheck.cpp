@@ -6,6 +6,8 @@
 #include <memory>
 #include <optional>
 #include <pthread.h>
+#include <string>
+#include <string_view>
 #include <tidy/tidy.h>
 #include <tidy/tidybuffio.h>
 
@@ -106,8 +108,32 @@ std::optional<Severity> SeverityOf(TidyReportLevel level) {
     }
 }
 
+// HTML5 elements the library's tag table leaves out, declared to it as inline tags of our own.
+constexpr std::string_view MissingInlineElements[] = {"data"};
+
+// The library calls a declared tag unapproved; these are elements of HTML5 like any other.
+bool IsDeclaredHtml5Element(TidyMessage message) {
+    const char* key = tidyGetMessageKey(message);
+    const char* text = tidyGetMessageDefault(message);
+    if (key == nullptr || text == nullptr || std::string_view(key) != "PROPRIETARY_ELEMENT")
+        return false;
+    for (std::string_view element : MissingInlineElements)
+        if (std::string_view(text).starts_with("<" + std::string(element) + ">"))
+            return true;
+    return false;
+}
+
+void DeclareMissingElements(TidyDoc doc) {
+    std::string names;
+    for (std::string_view element : MissingInlineElements)
+        names += (names.empty() ? "" : " ") + std::string(element);
+    tidyOptSetValue(doc, TidyInlineTags, names.c_str());
+}
+
 Bool TIDY_CALL OnMessage(TidyMessage message) {
     auto& run = *static_cast<CheckRun*>(tidyGetAppData(tidyGetMessageDoc(message)));
+    if (IsDeclaredHtml5Element(message))
+        return no;
     if (const std::optional<Severity> severity = SeverityOf(tidyGetMessageLevel(message))) {
         Problem problem;
         problem.line = std::max(1, tidyGetMessageLine(message));
@@ -142,6 +168,7 @@ std::optional<std::size_t> CheckWithTidy(std::string_view text, bool utf8, Check
     // Columns count characters, a tab as one, as the problem list does.
     tidyOptSetInt(doc, TidyTabSize, 1);
     tidySetInCharEncoding(doc, utf8 ? "utf8" : "latin1");
+    DeclareMissingElements(doc);
 
     PageSource page{text, run, StackBudget()};
     TidyInputSource source;

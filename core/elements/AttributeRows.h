@@ -39,6 +39,9 @@ template <class D> struct AttributeRow {
     // Puts a value from the page into the fields; false when the fields cannot hold it, so the
     // attribute is kept as written instead.
     std::function<bool(D&, const markup::WrittenAttribute&)> read;
+    // A row that takes, instead of one attribute, every attribute no other row took, as written
+    // and blank-separated (see rows::Rest). Such a row has no name.
+    std::function<void(D&, const std::string&)> readRest;
     // The dialog refuses OK without this field (a link's URL), so a tag without the attribute is
     // better opened in a dialog that does not need it (the anchor's).
     bool required = false;
@@ -232,6 +235,22 @@ template <class D> AttributeRow<D> Number(std::string name, Text<D> member, int 
     return row;
 }
 
+// The attributes no other row takes, in one free field: written after the others exactly as
+// typed (without blanks around it), and on reading a tag it takes every attribute the other rows
+// left, as the page has them. `field` is a member pointer or a function giving the field.
+template <class D, class Field> AttributeRow<D> Rest(Field field, int control = 0) {
+    AttributeRow<D> row = MakeRow<D>("", control);
+    row.write = [field](const D& d, const BuildContext*, Tag& tag) {
+        const std::string& typed = std::invoke(field, d);
+        const auto first = typed.find_first_not_of(" \t");
+        if (first != std::string::npos)
+            tag.Raw(" " + typed.substr(first, typed.find_last_not_of(" \t") - first + 1));
+    };
+    row.read = [](D&, const markup::WrittenAttribute&) { return false; };
+    row.readRest = [field](D& d, const std::string& rest) { std::invoke(field, d) = rest; };
+    return row;
+}
+
 } // namespace rows
 
 // The rows' attributes for `dialog`, added to `tag`. Rows of the expanded part are written only
@@ -265,12 +284,23 @@ template <class D> Tag WriteStartTag(const D& dialog, bool expanded = false) {
 // `reading` to be written back after the known ones.
 template <class D> void ReadStartTag(D& dialog, TagReading& reading) {
     for (const AttributeRow<D>& row : D::Rows().rows) {
-        if (!row.Applies(dialog))
+        if (!row.Applies(dialog) || row.readRest)
             continue;
         const markup::WrittenAttribute* found = reading.Find(row.name);
         if (!found || !row.read(dialog, *found))
             continue;
         reading.Take(*found);
+        if (rows::InExpandedPart(D::TemplateData(), row.control))
+            reading.expanded = true;
+    }
+    for (const AttributeRow<D>& row : D::Rows().rows) {
+        if (!row.readRest || !row.Applies(dialog))
+            continue;
+        const std::string rest = reading.Rest();
+        if (rest.empty())
+            continue;
+        row.readRest(dialog, rest.substr(1));
+        reading.TakeRest();
         if (rows::InExpandedPart(D::TemplateData(), row.control))
             reading.expanded = true;
     }

@@ -7,6 +7,8 @@
 #include "core/elements/ElementRegistry.h"
 #include "core/elements/Markup.h"
 #include "core/resources/CommandIds.h"
+#include "core/resources/DocumentTypeLines.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace razo {
 
@@ -20,17 +22,6 @@ ControlTemplate AlignList() {
     return Alignment(IdAlign, "Alignment:", AlignEntries,
                      "How the block is aligned on the page; leave it empty for the browser's default.");
 }
-
-struct DocumentTypeLine {
-    const char* entry;
-    const char* line;
-};
-constexpr DocumentTypeLine DocumentTypeLines[] = {
-    {"HTML 2.0", "<!DOCTYPE html PUBLIC \"-//IETF//DTD HTML 2.0//EN\">\r\n"},
-    {"HTML 3.2", "<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 3.2 Draft//EN\">\r\n"},
-    {"Netscape", "<!DOCTYPE html PUBLIC \"-//Netscape Comm. Corp.//DTD HTML//EN\">\r\n"},
-    {"Microsoft", "<!DOCTYPE html PUBLIC \"-//Microsoft Corp.//DTD HTML//EN\">\r\n"},
-};
 
 } // namespace
 
@@ -117,11 +108,15 @@ DialogTemplate CDocumentTypeDialog::MakeTemplate() {
         IDD, "Document Type Specification", 191, 58, false,
         "A document type line at the very top of the document.",
         {Label("Please select the document type specification you would like for your document:"),
-         ListCombo(IdDocType, "", {"(None)", "HTML 2.0", "HTML 3.2", "Netscape", "Microsoft"})
-             .Help("The HTML dialect the document declares; (None) inserts nothing.")});
+         ListCombo(IdDocType, "", DocumentTypeEntries())
+             .Help("The HTML dialect the document declares; (None) inserts nothing. Preferences names "
+                   "the one the list opens on.")});
     made.buttons = ButtonPlacement::RightColumn;
     return made;
 }
+
+CDocumentTypeDialog::CDocumentTypeDialog(const IniProfile& profile)
+    : m_strDocType(Read(profile, settings::DefaultDocumentType)) {}
 
 void CDocumentTypeDialog::DoDataExchange(CDataExchange& dx) {
     DDX_CBString(dx, IdDocType, m_strDocType);
@@ -195,7 +190,7 @@ TagPair BuildDivision(const CDivisionDialog& dialog) {
 }
 
 std::optional<TagPair> BuildDocumentType(const CDocumentTypeDialog& dialog) {
-    for (const auto& type : DocumentTypeLines)
+    for (const auto& type : DocumentTypeLines())
         if (dialog.m_strDocType == type.entry)
             return TagPair{type.line, "", true};
     return std::nullopt;

@@ -100,6 +100,9 @@ class CDocumentTypeDialog : public DialogBase<CDocumentTypeDialog> {
 public:
     enum { IDD = 186 };
     static DialogTemplate MakeTemplate();
+    CDocumentTypeDialog() = default;
+    // Opens on the default document type Preferences stored.
+    explicit CDocumentTypeDialog(const IniProfile& profile);
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strDocType;

@@ -6,11 +6,13 @@
 #include "core/elements/ElementRegistry.h"
 #include "core/elements/ElementServices.h"
 #include "core/elements/ElementView.h"
+#include "core/markup/MarkupStyle.h"
 #include "core/markup/TagFinder.h"
 #include "core/ports/Document.h"
 #include "core/ports/TextControl.h"
 #include "core/ports/UserPrompts.h"
 #include "core/resources/Strings.h"
+#include "core/settings/MarkupStyleSetting.h"
 #include "core/text/MessageText.h"
 
 namespace razo {
@@ -134,7 +136,11 @@ void EditTagAtCaret(ElementView& view, ElementServices& services) {
         return;
     BuildContext context{editor->Expanded(), services.profile, services.prompts, view.GetDocument(),
                          &reading};
-    const std::string rewritten = editor->Write(context) + reading.Rest() + (tag->selfClosing ? " />" : ">");
+    // The style applies to what the dialog wrote; the attributes it kept stay as the page has them.
+    std::string written =
+        markup::ApplyMarkupStyle(editor->Write(context) + ">", StoredMarkupStyle(services.profile));
+    written.pop_back();
+    const std::string rewritten = written + reading.Rest() + (tag->selfClosing ? " />" : ">");
     control.SetSel(from + static_cast<long>(found.tag.begin), from + static_cast<long>(found.tag.end));
     control.ReplaceSel(rewritten, true);
     control.ScrollCaret();

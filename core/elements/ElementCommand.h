@@ -53,10 +53,13 @@ inline void InsertTags(ElementView& view, const std::optional<TagPair>& tags) {
 
 namespace detail {
 
-// An expandable dialog gets the profile first; others only the extra arguments.
+// An expandable dialog gets the profile first, a dialog that asks for them the services (the
+// clock, the system's language); others only the extra arguments.
 template <class Dialog, class... Args>
 std::unique_ptr<Dialog> MakeDialog(ElementServices& services, const Args&... args) {
-    if constexpr (std::is_constructible_v<Dialog, IniProfile&, const Args&...>)
+    if constexpr (std::is_constructible_v<Dialog, ElementServices&, const Args&...>)
+        return std::make_unique<Dialog>(services, args...);
+    else if constexpr (std::is_constructible_v<Dialog, IniProfile&, const Args&...>)
         return std::make_unique<Dialog>(services.profile, args...);
     else
         return std::make_unique<Dialog>(args...);

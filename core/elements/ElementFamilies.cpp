@@ -5,6 +5,8 @@
 #include "core/elements/Fonts.h"
 #include "core/elements/Forms.h"
 #include "core/elements/Frames.h"
+#include "core/elements/Html5Sections.h"
+#include "core/elements/Html5Text.h"
 #include "core/elements/ImageMaps.h"
 #include "core/elements/Images.h"
 #include "core/elements/Links.h"
@@ -28,6 +30,9 @@ void RegisterElementFamilies(ElementRegistry& registry) {
     RegisterImageMapFamily(registry);
     RegisterFormFamily(registry);
     RegisterFrameFamily(registry);
+    // HTML5, in the order of its menu
+    RegisterSectionFamily(registry);
+    RegisterTextFamily(registry);
 }
 
 } // namespace razo

@@ -5,6 +5,7 @@ namespace razo {
 
 class DialogRunner;
 class IniProfile;
+class SystemInfo;
 class UserPrompts;
 
 // What an element command needs besides its view (the document comes from the view).
@@ -12,6 +13,7 @@ struct ElementServices {
     IniProfile& profile;
     DialogRunner& dialogs;
     UserPrompts& prompts;
+    const SystemInfo& system;
 };
 
 // The texts one element command puts around the selection.

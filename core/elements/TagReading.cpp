@@ -17,6 +17,11 @@ void TagReading::Take(const markup::WrittenAttribute& attribute) {
     m_taken[&attribute - m_tag.attributes.data()] = true;
 }
 
+void TagReading::TakeRest() {
+    m_takenAsRest += static_cast<int>(std::count(m_taken.begin(), m_taken.end(), false));
+    m_taken.assign(m_taken.size(), true);
+}
+
 const std::string* TagReading::TakenValue(std::string_view name) const {
     for (std::size_t i = 0; i < m_tag.attributes.size(); ++i)
         if (m_taken[i] && markup::SameName(m_tag.attributes[i].name, name))
@@ -25,7 +30,7 @@ const std::string* TagReading::TakenValue(std::string_view name) const {
 }
 
 int TagReading::TakenCount() const {
-    return static_cast<int>(std::count(m_taken.begin(), m_taken.end(), true));
+    return static_cast<int>(std::count(m_taken.begin(), m_taken.end(), true)) - m_takenAsRest;
 }
 
 std::string TagReading::Rest() const {

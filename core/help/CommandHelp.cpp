@@ -41,7 +41,8 @@ const Note* FindNote(int id) {
          "a click anywhere else opens the contents. Esc leaves without help."},
         {cmd::InsertStandardTags, nullptr,
          "Runs Insert document type definition, HTML, a head block with a title to fill in, and Body, "
-         "in that order. Every new document gets these tags when it opens."},
+         "in that order. Every new document gets these tags when it opens. With HTML5 chosen, the HTML5 "
+         "Page dialog asks for the page's language and title, and the head declares UTF-8 and a viewport."},
         {cmd::FileMruFirst, nullptr,
          "The last eight documents you opened, most recent first; choose one to open it again. Grayed "
          "while the list is empty."},

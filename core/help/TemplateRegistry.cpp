@@ -3,6 +3,7 @@
 #include <map>
 #include <set>
 
+#include "core/elements/Html5Page.h"
 #include "core/prefs/Preferences.h"
 #include "core/resources/CommandIds.h"
 #include "core/view/DisplaySettings.h"
@@ -45,6 +46,7 @@ const Registered& Registry() {
         collector.DialogCommand(cmd::Preferences, DialogOf<CPreferencesDialog>(), {});
         collector.DialogCommand(cmd::SetTabStops, DialogOf<CTabStopsDialog>(), {});
         collector.DialogCommand(cmd::GoToLine, DialogOf<CGoToLineDialog>(), {});
+        collector.SubDialog(DialogOf<CHtml5PageDialog>());
         return all;
     }();
     return registered;

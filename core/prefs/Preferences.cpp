@@ -6,6 +6,7 @@
 #include "core/dialogs/DialogHost.h"
 #include "core/dialogs/DialogRunner.h"
 #include "core/dialogs/FieldAccess.h"
+#include "core/resources/DocumentTypeLines.h"
 #include "core/settings/IniProfile.h"
 #include "core/settings/NumberText.h"
 #include "core/settings/SettingsKeys.h"
@@ -36,13 +37,23 @@ ControlTemplate ProgramBrowseButton(int id, int fieldId) {
     return button;
 }
 
+// Keys newer than the dialog are written once they differ from their default, so the settings
+// of someone who never changes them keep the keys they always had.
+template <class Setting, class Value>
+void WriteNewKey(IniProfile& profile, const Setting& setting, const Value& value) {
+    constexpr const char* absent = "\n";
+    const bool stored = profile.GetProfileString(setting.section, setting.key, absent) != absent;
+    if (stored || value != Value(setting.defaultValue))
+        Write(profile, setting, value);
+}
+
 } // namespace
 
 DialogTemplate CPreferencesDialog::MakeTemplate() {
     DialogTemplate made = MakeDialogTemplate(
-        IDD, "Preferences", 260, 150, false,
-        "Sets the preview browsers, the default file extension, how file references are written and how "
-        "many URLs are remembered.",
+        IDD, "Preferences", 260, 190, false,
+        "Sets the preview browsers, the default file extension and document type, how file references and "
+        "tags are written and how many URLs are remembered.",
         {
             Edit(IdBrowser, "Primary browser path:")
                 .Width(150)
@@ -64,6 +75,13 @@ DialogTemplate CPreferencesDialog::MakeTemplate() {
                 .Help("How many URLs the URL lists remember, from 1 to 100."),
             CheckBox(IdRememberLayout, "Remember HTML 2/HTML 3.2 selection")
                 .Help("Element dialogs open in the layout last used."),
+            ListCombo(IdDocumentType, "Default document type:", DocumentTypeEntries())
+                .Help("The entry the Document Type list opens on, also when a new document gets its standard "
+                      "tags; empty opens it on none."),
+            CheckBox(IdLowerCaseNames, "Write tag and attribute names in lower case")
+                .Help("Every command writes <p class=x> rather than <P CLASS=x>."),
+            CheckBox(IdQuoteEveryValue, "Quote every attribute value")
+                .Help("Every command writes WIDTH=\"80\" rather than WIDTH=80."),
         });
     made.confirms = "OK stores every setting at once.";
     return made;
@@ -78,6 +96,9 @@ void CPreferencesDialog::DoDataExchange(CDataExchange& dx) {
     DDX_Check(dx, IdUnixSlashes, m_bUnixSlashes);
     DDX_Text(dx, IdBrowser2, m_strBrowser2);
     DDX_Check(dx, IdRememberLayout, m_bRememberLayout);
+    DDX_CBString(dx, IdDocumentType, m_strDocumentType);
+    DDX_Check(dx, IdLowerCaseNames, m_bLowerCaseNames);
+    DDX_Check(dx, IdQuoteEveryValue, m_bQuoteEveryValue);
 }
 
 void CPreferencesDialog::OnInitDialog(DialogHost& host) {
@@ -105,6 +126,9 @@ bool OnPreferences(IniProfile& profile, DialogRunner& runner) {
     dialog.m_bRememberLayout = Read(profile, settings::RememberLayout);
     dialog.m_nUrlNumber = Read(profile, settings::UrlNumber);
     dialog.m_bUnixSlashes = Read(profile, settings::UnixSlashesInPreferences);
+    dialog.m_strDocumentType = Read(profile, settings::DefaultDocumentType);
+    dialog.m_bLowerCaseNames = Read(profile, settings::LowerCaseNames);
+    dialog.m_bQuoteEveryValue = Read(profile, settings::QuoteEveryValue);
     const int oldUrlNumber = dialog.m_nUrlNumber;
 
     if (!runner.RunModal(dialog))
@@ -117,6 +141,9 @@ bool OnPreferences(IniProfile& profile, DialogRunner& runner) {
     Write(profile, settings::RememberLayout, CheckValue(dialog.m_bRememberLayout));
     Write(profile, settings::UrlNumber, dialog.m_nUrlNumber);
     Write(profile, settings::UnixSlashes, CheckValue(dialog.m_bUnixSlashes));
+    WriteNewKey(profile, settings::DefaultDocumentType, dialog.m_strDocumentType);
+    WriteNewKey(profile, settings::LowerCaseNames, CheckValue(dialog.m_bLowerCaseNames));
+    WriteNewKey(profile, settings::QuoteEveryValue, CheckValue(dialog.m_bQuoteEveryValue));
     TrimUrlHistory(profile, oldUrlNumber, dialog.m_nUrlNumber);
     return true;
 }

@@ -8,9 +8,9 @@ namespace razo {
 class DialogRunner;
 class IniProfile;
 
-// The Preferences dialog: the two preview browsers, the default document type, how file
-// references are written, whether the expandable dialogs remember their layout and how long the
-// URL history is.
+// The Preferences dialog: the two preview browsers, the default file extension and document type,
+// how file references and tags are written, whether the expandable dialogs remember their layout
+// and how long the URL history is.
 class CPreferencesDialog : public DialogBase<CPreferencesDialog> {
 public:
     static constexpr int IDD = 185;
@@ -23,6 +23,9 @@ public:
     static constexpr int IdUrlNumber = 1181;
     static constexpr int IdUnixSlashes = 1184;
     static constexpr int IdRememberLayout = 1254;
+    static constexpr int IdDocumentType = 1260;
+    static constexpr int IdLowerCaseNames = 1261;
+    static constexpr int IdQuoteEveryValue = 1262;
     static constexpr int MinUrlNumber = 1;
     static constexpr int MaxUrlNumber = 100;
 
@@ -41,6 +44,9 @@ public:
     int m_bUnixSlashes = 0;
     std::string m_strBrowser2;
     int m_bRememberLayout = 0;
+    std::string m_strDocumentType;
+    int m_bLowerCaseNames = 0;
+    int m_bQuoteEveryValue = 0;
 
 private:
     const IniProfile& m_profile;

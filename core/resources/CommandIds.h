@@ -51,6 +51,7 @@ inline constexpr int ToolbarMicrosoft = 33171;
 inline constexpr int ToolbarCapital = 33075;
 inline constexpr int ToolbarSmall = 33076;
 inline constexpr int ToolbarOther = 33084;
+inline constexpr int ToolbarHtml5 = 33300;
 inline constexpr int ViewStatusBar = 59393;
 
 // Status bar panes
@@ -260,5 +261,30 @@ inline constexpr int CheckPage = 33230;
 inline constexpr int NextProblem = 33231;
 inline constexpr int PreviousProblem = 33232;
 inline constexpr int ProblemList = 33233;
+
+// HTML5 elements. The toolbar toggle (ToolbarHtml5 above), the sections and the text take 33300 to
+// 33349; media, forms and the head have numbers of their own from 33350 on.
+// Sections
+inline constexpr int Header = 33301;
+inline constexpr int Nav = 33302;
+inline constexpr int Main = 33303;
+inline constexpr int Article = 33304;
+inline constexpr int Section = 33305;
+inline constexpr int Aside = 33306;
+inline constexpr int Footer = 33307;
+inline constexpr int ContactAddress = 33308;
+inline constexpr int Figure = 33309;
+inline constexpr int Details = 33310;
+inline constexpr int HeadingGroup = 33311;
+// Text
+inline constexpr int Mark = 33320;
+inline constexpr int Time = 33321;
+inline constexpr int Abbreviation = 33322;
+inline constexpr int Data = 33323;
+inline constexpr int StruckOut = 33324;
+inline constexpr int Quotation = 33325;
+inline constexpr int BidiIsolate = 33326;
+inline constexpr int WordBreakOpportunity = 33327;
+// Media, forms and the head
 
 } // namespace razo::cmd

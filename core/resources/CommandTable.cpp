@@ -13,7 +13,8 @@ namespace {
 const std::vector<CommandInfo>& AllCommands() {
     static const std::vector<CommandInfo> all = [] {
         std::vector<CommandInfo> joined;
-        for (auto part : {detail::ShellCommands(), detail::ElementCommands(), detail::EntityCommands()})
+        for (auto part : {detail::ShellCommands(), detail::ElementCommands(), detail::EntityCommands(),
+                          detail::Html5Commands()})
             joined.insert(joined.end(), part.begin(), part.end());
         return joined;
     }();

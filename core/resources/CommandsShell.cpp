@@ -76,6 +76,8 @@ constexpr CommandInfo kShellCommands[] = {
      "Show or hide the Small Latin Symbols toolbar", "Toggle Small Latin Symbols"},
     {cmd::ToolbarOther, "view.toolbar.other", "&Other Symbols Toolbar", "",
      "Show or hide the Other Symbols toolbar", "Toggle Other Symbols"},
+    {cmd::ToolbarHtml5, "view.toolbar.html5", "HTML&5 Toolbar", "", "Show or hide the HTML5 Elements toolbar",
+     "Toggle HTML5 Elements"},
     // View: the rest
     {cmd::ViewStatusBar, "view.statusBar", "Status &Bar", "", "Show or hide the status bar",
      "Toggle Status Bar"},

@@ -73,7 +73,8 @@ std::vector<MenuEntry> BarToggles() {
     return Items({cmd::ToolbarStandard, cmd::ToolbarHeading, cmd::ToolbarFont, cmd::ToolbarPhrase,
                   cmd::ToolbarList, cmd::ToolbarStructure, cmd::ToolbarLink, cmd::ToolbarForm,
                   cmd::ToolbarTable, cmd::ToolbarJava, cmd::ToolbarNetscape, cmd::ToolbarMicrosoft,
-                  cmd::ToolbarCapital, cmd::ToolbarSmall, cmd::ToolbarOther, cmd::ViewStatusBar});
+                  cmd::ToolbarHtml5, cmd::ToolbarCapital, cmd::ToolbarSmall, cmd::ToolbarOther,
+                  cmd::ViewStatusBar});
 }
 
 MenuEntry ViewMenu() {
@@ -82,6 +83,30 @@ MenuEntry ViewMenu() {
                                    cmd::ToggleSyntaxColouring, cmd::ToggleLineNumbers}))
         entries.push_back(std::move(entry));
     return Submenu("&View", std::move(entries));
+}
+
+// The HTML5 menu, a submenu per family; a submenu shows once its family has commands.
+MenuEntry Html5Menu() {
+    const std::vector<MenuEntry> families = {
+        Submenu("&Sections",
+                {cmd::Header, cmd::Nav, cmd::Main, cmd::Article, cmd::Section, cmd::Aside, cmd::Footer,
+                 cmd::ContactAddress, kSep, cmd::Figure, cmd::Details, cmd::HeadingGroup}),
+
+        Submenu("&Text", {cmd::Mark, cmd::Time, cmd::Abbreviation, cmd::Data, kSep, cmd::Small,
+                          cmd::StruckOut, cmd::Citation, cmd::Quotation, cmd::DefineTerm, kSep,
+                          cmd::BidiIsolate, cmd::WordBreakOpportunity}),
+
+        Submenu("&Media", std::vector<MenuEntry>{}),
+
+        Submenu("&Forms", std::vector<MenuEntry>{}),
+
+        Submenu("&Head", std::vector<MenuEntry>{}),
+    };
+    std::vector<MenuEntry> shown;
+    for (const MenuEntry& family : families)
+        if (!family.children.empty())
+            shown.push_back(family);
+    return Submenu("HTML&5", std::move(shown));
 }
 
 MenuEntry HelpMenu() {
@@ -143,6 +168,7 @@ std::vector<MenuEntry> BuildDocumentMenuBar() {
                                                        cmd::TableHeaderMicrosoft, cmd::TableDataMicrosoft}),
                                kSep, Submenu("&Font Tags", {cmd::BaseFont, cmd::FontMicrosoft, cmd::Blink}),
                                kSep, cmd::ImageMicrosoft, kSep, cmd::BackgroundSound, cmd::Marquee}),
+        Html5Menu(),
         Submenu("&Tools", {cmd::CheckPage, kSep, cmd::NextProblem, cmd::PreviousProblem, cmd::ProblemList}),
         Submenu("&Window", {cmd::WindowCascade, cmd::WindowTile, cmd::WindowArrange, WindowList()}),
         HelpMenu(),

@@ -95,6 +95,12 @@ std::span<const ToolbarInfo> Toolbars() {
          {cmd::BodyMicrosoft, kSep, cmd::TableMicrosoft, cmd::TableRowMicrosoft, cmd::TableHeaderMicrosoft,
           cmd::TableDataMicrosoft, kSep, cmd::FontMicrosoft, cmd::BaseFont, kSep, cmd::ImageMicrosoft,
           cmd::BackgroundSound, cmd::Marquee}},
+        {"m_wndHtml5Bar",
+         "HTML5 Elements",
+         cmd::ToolbarHtml5,
+         288,
+         {cmd::Header, cmd::Nav, cmd::Main, cmd::Article, cmd::Section, cmd::Aside, cmd::Footer, cmd::Figure,
+          cmd::Details}},
     };
     return bars;
 }
@@ -110,14 +116,14 @@ std::span<const ToolbarPlacement> DefaultToolbarLayout() {
     // Docking Netscape and Microsoft first on the bottom and then each symbol toolbar on a row of
     // its own leaves Netscape/Microsoft next to the edit area and the Small symbols lowest.
     static constexpr ToolbarPlacement layout[] = {
-        {cmd::ToolbarStandard, DockSide::Top, 0, true},     {cmd::ToolbarHeading, DockSide::Top, 0, true},
-        {cmd::ToolbarFont, DockSide::Top, 1, true},         {cmd::ToolbarList, DockSide::Top, 1, true},
-        {cmd::ToolbarLink, DockSide::Top, 1, true},         {cmd::ToolbarPhrase, DockSide::Top, 2, true},
-        {cmd::ToolbarForm, DockSide::Top, 2, true},         {cmd::ToolbarTable, DockSide::Top, 2, true},
-        {cmd::ToolbarJava, DockSide::Top, 2, true},         {cmd::ToolbarStructure, DockSide::Left, 0, true},
-        {cmd::ToolbarSmall, DockSide::Bottom, 0, false},    {cmd::ToolbarOther, DockSide::Bottom, 1, false},
-        {cmd::ToolbarCapital, DockSide::Bottom, 2, false},  {cmd::ToolbarNetscape, DockSide::Bottom, 3, true},
-        {cmd::ToolbarMicrosoft, DockSide::Bottom, 3, true},
+        {cmd::ToolbarStandard, DockSide::Top, 0, true},    {cmd::ToolbarHeading, DockSide::Top, 0, true},
+        {cmd::ToolbarFont, DockSide::Top, 1, true},        {cmd::ToolbarList, DockSide::Top, 1, true},
+        {cmd::ToolbarLink, DockSide::Top, 1, true},        {cmd::ToolbarPhrase, DockSide::Top, 2, true},
+        {cmd::ToolbarForm, DockSide::Top, 2, true},        {cmd::ToolbarTable, DockSide::Top, 2, true},
+        {cmd::ToolbarJava, DockSide::Top, 2, true},        {cmd::ToolbarHtml5, DockSide::Top, 3, true},
+        {cmd::ToolbarStructure, DockSide::Left, 0, true},  {cmd::ToolbarSmall, DockSide::Bottom, 0, false},
+        {cmd::ToolbarOther, DockSide::Bottom, 1, false},   {cmd::ToolbarCapital, DockSide::Bottom, 2, false},
+        {cmd::ToolbarNetscape, DockSide::Bottom, 3, true}, {cmd::ToolbarMicrosoft, DockSide::Bottom, 3, true},
     };
     return layout;
 }

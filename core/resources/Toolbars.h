@@ -8,7 +8,7 @@ inline constexpr int ToolbarSeparator = 0;
 
 enum class DockSide { Top, Bottom, Left, Right };
 
-// One of the fifteen toolbars, in creation order. `controlId` is also its View menu toggle.
+// One of the sixteen toolbars, in creation order. `controlId` is also its View menu toggle.
 struct ToolbarInfo {
     const char* member;
     const char* title;

@@ -37,6 +37,13 @@ inline constexpr IntSetting UnixSlashes{"Editing", "Unix Slashes", 0};
 inline constexpr IntSetting UnixSlashesInPreferences{"Editing", "Unix Slashes", 1};
 inline constexpr IntSetting RememberLayout{"Editing", "HTML2/HTML32", 0};
 inline constexpr IntSetting UrlNumber{"Editing", "URLNumber", 10};
+// How every command writes its tags; off writes them as the program always has.
+inline constexpr IntSetting LowerCaseNames{"Editing", "LowerCaseNames", 0};
+inline constexpr IntSetting QuoteEveryValue{"Editing", "QuoteEveryValue", 0};
+// The entry the Document Type dialog opens on; empty selects none, as it always has.
+inline constexpr StringSetting DefaultDocumentType{"Editing", "DocumentType", ""};
+// The language the HTML5 skeleton last gave its page; empty takes the system's.
+inline constexpr StringSetting PageLanguage{"Editing", "PageLanguage", ""};
 
 inline constexpr IntSetting LastLayoutExpanded{"Settings", "HTML3.2", 0};
 inline constexpr StringSetting WindowPos{"Settings", "WindowPos", ""};

@@ -43,6 +43,11 @@ constexpr FixedTag kFixedTags[] = {
     {cmd::NoBreak, "<NOBR>", "</NOBR>"},
     {cmd::WordBreak, "<WBR>", "</WBR>"},
     {cmd::NoFrames, "<NOFRAMES>", "</NOFRAMES>"},
+    // HTML5 text; WBR is empty there
+    {cmd::Mark, "<MARK>", "</MARK>"},
+    {cmd::StruckOut, "<S>", "</S>"},
+    {cmd::BidiIsolate, "<BDI>", "</BDI>"},
+    {cmd::WordBreakOpportunity, "<WBR>", ""},
 };
 
 } // namespace

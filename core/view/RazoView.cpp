@@ -50,8 +50,10 @@ CRazoView::CRazoView(TextControl& control, Document& document) : m_control(contr
 void CRazoView::InsertTagPair(std::string start, std::string end, bool atTop) {
     // Markup follows the page's own line ending, so an LF page gets no CR from it.
     const std::string_view ending = m_control.LineEnding();
-    m_strLastStart = WithLineEnding(start, ending);
-    m_strLastEnd = WithLineEnding(end, ending);
+    const markup::MarkupStyle style = m_markupStyle ? m_markupStyle() : markup::MarkupStyle{};
+    m_strLastStart = WithLineEnding(markup::ApplyMarkupStyle(start, style), ending);
+    m_strLastEnd = WithLineEnding(markup::ApplyMarkupStyle(end, style), ending);
+    ++m_nInsertions;
     if (atTop)
         m_nSelStart = m_nSelEnd = 0;
     else

@@ -1,8 +1,10 @@
 #pragma once
+#include <functional>
 #include <string>
 
 #include "core/app/CommandRouter.h"
 #include "core/elements/ElementView.h"
+#include "core/markup/MarkupStyle.h"
 
 namespace razo {
 
@@ -22,7 +24,10 @@ public:
     CommandTarget& Target() { return m_target; }
     const CommandTarget& Target() const { return m_target; }
 
+    // The texts go in written in the markup style the view is given (none: as they are).
     void InsertTagPair(std::string start, std::string end, bool atTop) override;
+    // Asked at every insertion, so a style changed in Preferences applies to the next command.
+    void SetMarkupStyle(std::function<markup::MarkupStyle()> style) { m_markupStyle = std::move(style); }
 
     void OnEditUndo();
     void OnUpdateEditUndo(CmdUI& ui) const;
@@ -38,6 +43,8 @@ public:
     void OnInitialUpdate(bool isNewDocument);
 
     const std::string& LastStart() const { return m_strLastStart; }
+    // How many pairs went in so far: tells whether a command inserted anything.
+    unsigned long Insertions() const { return m_nInsertions; }
     const std::string& LastEnd() const { return m_strLastEnd; }
 
 private:
@@ -46,11 +53,13 @@ private:
     TextControl& m_control;
     Document& m_document;
     CommandTarget m_target;
+    std::function<markup::MarkupStyle()> m_markupStyle;
 
     long m_nSelStart = 0;
     long m_nSelEnd = 0;
     std::string m_strLastStart;
     std::string m_strLastEnd;
+    unsigned long m_nInsertions = 0;
     // Offsets the last texts took in the control, measured when they went in.
     long m_nLastStartLength = 0;
     long m_nLastEndLength = 0;

@@ -4,6 +4,7 @@
 #include "core/elements/ElementRegistry.h"
 #include "core/elements/ElementServices.h"
 #include "core/resources/CommandIds.h"
+#include "core/settings/MarkupStyleSetting.h"
 #include "core/view/Entities.h"
 #include "core/view/FixedTags.h"
 #include "core/view/RazoView.h"
@@ -34,11 +35,12 @@ private:
 } // namespace
 
 void RegisterViewCommands(CRazoView& view, ElementServices& services) {
+    view.SetMarkupStyle([&profile = services.profile] { return StoredMarkupStyle(profile); });
     RegisterFixedTagCommands(view);
     RegisterEntityCommands(view);
     ViewRegistry registry(view, services);
     RegisterElementFamilies(registry);
-    RegisterStandardTags(view);
+    RegisterStandardTags(view, services);
     view.Target().OnCommand(cmd::EditTag, [&view, &services] { EditTagAtCaret(view, services); });
 }
 

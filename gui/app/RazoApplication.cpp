@@ -44,7 +44,7 @@ QString RazoApplication::DefaultProfilePath() {
 
 RazoApplication::RazoApplication(const QString& profilePath)
     : m_profile((profilePath.isEmpty() ? DefaultProfilePath() : profilePath).toStdString()),
-      m_dialogs(m_profile, m_prompts), m_elements{m_profile, m_dialogs, m_prompts},
+      m_dialogs(m_profile, m_prompts), m_elements{m_profile, m_dialogs, m_prompts, m_system},
       m_documentServices{m_profile, m_prompts, m_launcher, {}}, m_templates(RegisteredTemplates(m_profile)),
       m_recent(std::make_unique<RecentFiles>(m_profile)) {
     m_documentServices.registerViewCommands = [this](CRazoView& view) {

@@ -9,6 +9,7 @@
 #include "core/settings/IniProfile.h"
 #include "gui/app/DocumentWindow.h"
 #include "gui/app/QtProcessLauncher.h"
+#include "gui/app/QtSystemInfo.h"
 #include "gui/app/QtUserPrompts.h"
 #include "gui/dialogs/QtDialogRunner.h"
 
@@ -66,6 +67,7 @@ private:
     IniProfile m_profile;
     QtUserPrompts m_prompts;
     QtProcessLauncher m_launcher;
+    QtSystemInfo m_system;
     QtDialogRunner m_dialogs;
     ElementServices m_elements;
     DocumentServices m_documentServices;

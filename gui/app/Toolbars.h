@@ -14,7 +14,7 @@ class CommandActions;
 class CommandDispatcher;
 class CommandTarget;
 
-// The fifteen toolbars of the main window, built from the toolbar table in creation order. Their
+// The sixteen toolbars of the main window, built from the toolbar table in creation order. Their
 // buttons are the program's command actions, so tooltips and status prompts come from the
 // command table and a button is enabled exactly when its command is.
 class MainToolbars : public QObject {

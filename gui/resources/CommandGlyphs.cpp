@@ -106,6 +106,22 @@ const std::map<int, Glyph>& ElementGlyphs() {
         {cmd::ImageMicrosoft, {"IMG", Plain, F::Microsoft}},
         {cmd::BackgroundSound, {"\u266a", Bold, F::Microsoft}},
         {cmd::Marquee, {"MARQ", Plain, F::Microsoft}},
+        // HTML5 sections
+        {cmd::Header, {"HDR", Bold, F::Html5}},
+        {cmd::Nav, {"NAV", Plain, F::Html5}},
+        {cmd::Main, {"MAIN", Bold, F::Html5}},
+        {cmd::Article, {"ART", Plain, F::Html5}},
+        {cmd::Section, {"SECT", Plain, F::Html5}},
+        {cmd::Aside, {"ASIDE", Plain, F::Html5}},
+        {cmd::Footer, {"FTR", Bold, F::Html5}},
+        {cmd::ContactAddress, {"ADDR", Italic, F::Html5}},
+        {cmd::Figure, {"FIG", Plain, F::Html5}},
+        {cmd::Details, {"DTLS", Plain, F::Html5}},
+        {cmd::HeadingGroup, {"HGRP", Plain, F::Html5}},
+        // HTML5 media
+
+        // HTML5 forms and head
+
     };
     return glyphs;
 }

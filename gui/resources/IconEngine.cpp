@@ -33,6 +33,9 @@ Inks InksFor(Family family) {
     case Family::Symbol:
         ink = dark ? QColor(0xd2, 0xad, 0xf5) : QColor(0x55, 0x25, 0x80);
         break;
+    case Family::Html5:
+        ink = dark ? QColor(0xff, 0xa8, 0x7a) : QColor(0xa8, 0x36, 0x0c);
+        break;
     case Family::Html:
     case Family::Standard:
         break;

@@ -22,7 +22,7 @@ enum GlyphStyle : unsigned {
 };
 
 // Colour families: the dialect a command belongs to shows as the glyph's colour.
-enum class Family { Html, Netscape, Microsoft, Symbol, Standard };
+enum class Family { Html, Netscape, Microsoft, Symbol, Standard, Html5 };
 
 struct Glyph {
     QString text;

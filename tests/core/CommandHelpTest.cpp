@@ -113,7 +113,10 @@ TEST(CommandHelpTest, EntriesSayWhatTheCommandDoesInEscapedText) {
         {"note and long prompt", cmd::InsertStandardTags,
          "<h3><a name=\"element.standardTags\">Insert standard tags</a></h3>\n<p>Runs Insert document type "
          "definition, HTML, a head block with a title to fill in, and Body, in that order. Every new "
-         "document gets these tags when it opens.</p>\n<p>Toolbar: Structure Elements<br>Status bar: "
+         "document gets these tags when it opens. With HTML5 chosen, the HTML5 Page dialog asks for the "
+         "page's "
+         "language and title, and the head declares UTF-8 and a viewport.</p>\n<p>Toolbar: Structure "
+         "Elements<br>Status bar: "
          "&ldquo;&lt;HTML&gt;&lt;HEAD&gt;&lt;TITLE&gt;&lt;/TITLE&gt;&lt;/HEAD&gt;&lt;BODY&gt;...&lt;/"
          "BODY&gt;&lt;/HTML&gt;&rdquo;</p>\n"},
         {"quotes in the inserted text", cmd::HomePageButton,

@@ -246,6 +246,32 @@ constexpr Pinned kPinned[] = {
     {cmd::NextProblem, 33231, "NextProblem"},
     {cmd::PreviousProblem, 33232, "PreviousProblem"},
     {cmd::ProblemList, 33233, "ProblemList"},
+    {cmd::ToolbarHtml5, 33300, "ToolbarHtml5"},
+    // HTML5 sections
+    {cmd::Header, 33301, "Header"},
+    {cmd::Nav, 33302, "Nav"},
+    {cmd::Main, 33303, "Main"},
+    {cmd::Article, 33304, "Article"},
+    {cmd::Section, 33305, "Section"},
+    {cmd::Aside, 33306, "Aside"},
+    {cmd::Footer, 33307, "Footer"},
+    {cmd::ContactAddress, 33308, "ContactAddress"},
+    {cmd::Figure, 33309, "Figure"},
+    {cmd::Details, 33310, "Details"},
+    {cmd::HeadingGroup, 33311, "HeadingGroup"},
+    // HTML5 text
+    {cmd::Mark, 33320, "Mark"},
+    {cmd::Time, 33321, "Time"},
+    {cmd::Abbreviation, 33322, "Abbreviation"},
+    {cmd::Data, 33323, "Data"},
+    {cmd::StruckOut, 33324, "StruckOut"},
+    {cmd::Quotation, 33325, "Quotation"},
+    {cmd::BidiIsolate, 33326, "BidiIsolate"},
+    {cmd::WordBreakOpportunity, 33327, "WordBreakOpportunity"},
+    // HTML5 media
+
+    // HTML5 forms and head
+
 };
 
 TEST(CommandIds, EveryNameKeepsItsFrozenNumber) {

@@ -15,6 +15,7 @@
 #include "core/elements/Fonts.h"
 #include "core/elements/Forms.h"
 #include "core/elements/Frames.h"
+#include "core/elements/Html5Sections.h"
 #include "core/elements/ImageMaps.h"
 #include "core/elements/Images.h"
 #include "core/elements/Links.h"
@@ -150,7 +151,10 @@ INSTANTIATE_TEST_SUITE_P(
                        "<marquee loop=INFINITE width=50%|>x</marquee>",
                        "<MARQUEE WIDTH=50% LOOP=infinite>x</marquee>", CMarqueeDialog::IDD},
         HandWrittenRow{"a loop no field holds is kept", "<BGSOUND LOOP=-1 SRC=a.wav|>",
-                       "<BGSOUND SRC=\"a.wav\" LOOP=-1>", CBackgroundSoundDialog::IDD}),
+                       "<BGSOUND SRC=\"a.wav\" LOOP=-1>", CBackgroundSoundDialog::IDD},
+        HandWrittenRow{"what no field names goes into the other attributes, and back after the rest",
+                       "<section data-x=1 id=top\r\n hidden lang=en|>",
+                       "<SECTION ID=\"top\" LANG=en data-x=1 hidden>", CSectionDialog::IDD}),
     [](const auto& info) { return RowName(info.param.name); });
 
 TEST_F(EditTag, NotesWhatHasNoDialog) {

@@ -17,6 +17,7 @@
 #include "core/view/RazoView.h"
 #include "core/view/ViewCommands.h"
 #include "tests/support/FakeDocument.h"
+#include "tests/support/FakeSystemInfo.h"
 #include "tests/support/FakeUserPrompts.h"
 #include "tests/support/MemoryTextControl.h"
 #include "tests/support/ScriptedDialogRunner.h"
@@ -42,7 +43,8 @@ protected:
     FakeDocument document;
     MemoryTextControl control{"Intro"};
     CRazoView view{control, document};
-    ElementServices services{profile, runner, prompts};
+    FakeSystemInfo system;
+    ElementServices services{profile, runner, prompts, system};
 
     void SetUp() override {
         document.path = m_documentPath;
@@ -59,6 +61,11 @@ protected:
         Select("Intro", 0, 5);
         prompts.messages.clear();
         runner.runs.clear();
+    }
+    // The markup style of Preferences, which every command then writes in.
+    void UseMarkupStyle(bool lowerCaseNames, bool quoteEveryValue) {
+        Write(profile, settings::LowerCaseNames, lowerCaseNames ? 1 : 0);
+        Write(profile, settings::QuoteEveryValue, quoteEveryValue ? 1 : 0);
     }
     void Remember(bool expanded) {
         Write(profile, settings::RememberLayout, 1);

@@ -69,6 +69,10 @@ const Row kRows[] = {
     {cmd::NoBreak, "<NOBR>[x]</NOBR>"},
     {cmd::WordBreak, "<WBR>[x]</WBR>"},
     {cmd::NoFrames, "<NOFRAMES>[x]</NOFRAMES>"},
+    {cmd::Mark, "<MARK>[x]</MARK>"},
+    {cmd::StruckOut, "<S>[x]</S>"},
+    {cmd::BidiIsolate, "<BDI>[x]</BDI>"},
+    {cmd::WordBreakOpportunity, "<WBR>[x]"},
 };
 
 TEST_F(FixedTagFixture, EveryCommandWrapsTheSelectionAndKeepsItSelected) {

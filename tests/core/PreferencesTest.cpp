@@ -85,6 +85,31 @@ TEST_F(PreferencesTest, EditedValuesAreWrittenAsEntered) {
     EXPECT_EQ(Get("Editing", "Unix Slashes"), "0");
 }
 
+// The document type and markup style keys appear once they say something, and then follow the
+// dialog both ways.
+TEST_F(PreferencesTest, NewKeysAreWrittenOnceTheyDifferFromTheirDefault) {
+    constexpr int kDocType = 1260, kLower = 1261, kQuote = 1262;
+    Press on;
+    on.texts = {{kDocType, "HTML5"}};
+    on.checks = {{kLower, 1}};
+    Press off;
+    off.texts = {{kDocType, "(None)"}};
+    off.checks = {{kLower, 0}};
+    runner.Script({on});
+    ASSERT_TRUE(OnPreferences(profile, runner));
+    EXPECT_EQ(Get("Editing", "DocumentType"), "HTML5");
+    EXPECT_EQ(Get("Editing", "LowerCaseNames"), "1");
+    EXPECT_EQ(Get("Editing", "QuoteEveryValue"), "<none>");
+    runner.Script({off});
+    ASSERT_TRUE(OnPreferences(profile, runner));
+    EXPECT_EQ(Get("Editing", "DocumentType"), "(None)");
+    EXPECT_EQ(Get("Editing", "LowerCaseNames"), "0");
+    EXPECT_EQ(Get("Editing", "QuoteEveryValue"), "<none>");
+    EXPECT_EQ(CPreferencesDialog::TemplateData().Find(kDocType)->entries,
+              (std::vector<std::string>{"(None)", "HTML 2.0", "HTML 3.2", "Netscape", "Microsoft", "HTML5"}));
+    EXPECT_NE(CPreferencesDialog::TemplateData().Find(kQuote), nullptr);
+}
+
 TEST_F(PreferencesTest, StoredExtensionSelectsHtmOnlyWhenExactlyHtm) {
     const struct {
         const char* stored;

@@ -183,5 +183,24 @@ TEST_F(ToolbarStateTest, SavedLayoutIsRestoredOnlyFromLayoutVersion21On) {
     }
 }
 
+// A layout saved before the HTML5 toolbar existed keeps every bar where it was; the new bar takes
+// its default row, below the others on top, shown.
+TEST_F(ToolbarStateTest, LayoutSavedBeforeTheHtml5ToolbarGetsItInItsDefaultRow) {
+    std::vector<ToolbarPlacementState> older;
+    for (auto bar : DefaultToolbarStates())
+        if (bar.controlId != cmd::ToolbarHtml5) {
+            bar.visible = bar.controlId != kFont;
+            older.push_back(bar);
+        }
+    ASSERT_TRUE(SaveBarState(profile, older));
+    Write(profile, settings::LayoutVersion, settings::CurrentLayoutVersion);
+
+    const auto bars = StartupToolbarLayout(profile);
+    ExpectEveryToolbarOnce(bars);
+    EXPECT_FALSE(Bar(bars, kFont).visible);
+    EXPECT_EQ(Bar(bars, cmd::ToolbarHtml5),
+              (ToolbarPlacementState{cmd::ToolbarHtml5, DockSide::Top, false, 3, 0, true}));
+}
+
 } // namespace
 } // namespace razo

@@ -212,9 +212,9 @@ TEST(VocabularyMenus, EveryItemHasACaptionAndEverySubmenuHasItems) {
 
 TEST(VocabularyMenus, DocumentMenuBarHasItsMenusWithTheirItemCounts) {
     const std::vector<std::pair<std::string, size_t>> expected = {
-        {"&File", 17}, {"&Edit", 17},      {"&View", 22},     {"F&ont", 11},     {"&Phrase", 8},
+        {"&File", 17}, {"&Edit", 17},      {"&View", 23},     {"F&ont", 11},     {"&Phrase", 8},
         {"&Lists", 9}, {"&Structure", 13}, {"Ele&ments", 13}, {"&Netscape", 14}, {"M&icrosoft", 9},
-        {"&Tools", 5}, {"&Window", 4},     {"&Help", 4}};
+        {"HTML&5", 2}, {"&Tools", 5},      {"&Window", 4},    {"&Help", 4}};
     const auto& bar = DocumentMenuBar();
     ASSERT_EQ(bar.size(), expected.size());
     for (size_t i = 0; i < bar.size(); ++i) {
@@ -290,11 +290,12 @@ TEST(VocabularyMenus, ViewMenuTogglesEveryToolbarOnce) {
     EXPECT_EQ(toggles, bars);
 }
 
-TEST(VocabularyToolbars, FifteenInCreationOrderWithDistinctIds) {
+TEST(VocabularyToolbars, SixteenInCreationOrderWithDistinctIds) {
     const std::vector<std::string> members = {
-        "m_wndStandardBar", "m_wndHeadingBar", "m_wndCapitalBar", "m_wndSmallBar",     "m_wndOtherBar",
-        "m_wndFontBar",     "m_wndPhraseBar",  "m_wndListBar",    "m_wndStructureBar", "m_wndLinkBar",
-        "m_wndFormBar",     "m_wndTableBar",   "m_wndJavaBar",    "m_wndNetscapeBar",  "m_wndMicrosoftBar"};
+        "m_wndStandardBar",  "m_wndHeadingBar",  "m_wndCapitalBar",   "m_wndSmallBar",
+        "m_wndOtherBar",     "m_wndFontBar",     "m_wndPhraseBar",    "m_wndListBar",
+        "m_wndStructureBar", "m_wndLinkBar",     "m_wndFormBar",      "m_wndTableBar",
+        "m_wndJavaBar",      "m_wndNetscapeBar", "m_wndMicrosoftBar", "m_wndHtml5Bar"};
     auto bars = Toolbars();
     ASSERT_EQ(bars.size(), members.size());
     std::set<int> controlIds, resourceIds;
@@ -397,13 +398,14 @@ TEST(VocabularyToolbars, DefaultLayoutRows) {
     EXPECT_EQ((rows[{DockSide::Top, 1}]), (R{cmd::ToolbarFont, cmd::ToolbarList, cmd::ToolbarLink}));
     EXPECT_EQ((rows[{DockSide::Top, 2}]),
               (R{cmd::ToolbarPhrase, cmd::ToolbarForm, cmd::ToolbarTable, cmd::ToolbarJava}));
+    EXPECT_EQ((rows[{DockSide::Top, 3}]), (R{cmd::ToolbarHtml5}));
     EXPECT_EQ((rows[{DockSide::Left, 0}]), (R{cmd::ToolbarStructure}));
     // Outer edge first: the symbol rows lie below the Netscape/Microsoft row, Small lowest.
     EXPECT_EQ((rows[{DockSide::Bottom, 0}]), (R{cmd::ToolbarSmall}));
     EXPECT_EQ((rows[{DockSide::Bottom, 1}]), (R{cmd::ToolbarOther}));
     EXPECT_EQ((rows[{DockSide::Bottom, 2}]), (R{cmd::ToolbarCapital}));
     EXPECT_EQ((rows[{DockSide::Bottom, 3}]), (R{cmd::ToolbarNetscape, cmd::ToolbarMicrosoft}));
-    EXPECT_EQ(rows.size(), 8u);
+    EXPECT_EQ(rows.size(), 9u);
 }
 
 TEST(VocabularyStatusBar, PanesInOrder) {

@@ -1,4 +1,4 @@
-// The fifteen toolbars of the real main window: the default layout, the layout kept across a
+// The sixteen toolbars of the real main window: the default layout, the layout kept across a
 // restart (hidden, moved, floating, damaged, older versions), buttons that follow their commands,
 // entity buttons and tooltips. With RAZO_SCREENSHOT_DIR set, the main window is saved as a PNG.
 #include <QHelpEvent>
@@ -130,7 +130,7 @@ private slots:
             {kJava, Qt::TopToolBarArea},        {kStructure, Qt::LeftToolBarArea},
             {kNetscape, Qt::BottomToolBarArea}, {kMicrosoft, Qt::BottomToolBarArea},
             {kCapital, Qt::BottomToolBarArea},  {kSmall, Qt::BottomToolBarArea},
-            {kOther, Qt::BottomToolBarArea}};
+            {kOther, Qt::BottomToolBarArea},    {cmd::ToolbarHtml5, Qt::TopToolBarArea}};
         for (const auto& [id, area] : areas) {
             QCOMPARE(Window().toolBarArea(Bar(id)), area);
             const bool symbols = id == kCapital || id == kSmall || id == kOther;
@@ -151,6 +151,7 @@ private slots:
         QVERIFY(Bar(kLink)->x() > Bar(kList)->x() && Bar(kList)->x() > Bar(kFont)->x());
         QVERIFY(Bar(kNetscape)->y() > Bar(kStructure)->y());
         QCOMPARE(Bar(kMicrosoft)->y(), Bar(kNetscape)->y());
+        QVERIFY(Bar(cmd::ToolbarHtml5)->y() > Bar(kPhrase)->y());
     }
 
     void layoutSurvivesRestart_data() {

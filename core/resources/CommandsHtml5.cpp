@@ -1,0 +1,49 @@
+#include "core/resources/CommandIds.h"
+#include "core/resources/CommandTableParts.h"
+
+namespace razo::detail {
+
+namespace {
+
+// The commands of the HTML5 menu, one block per submenu. Elements that were there before HTML5
+// (SMALL, CITE, DFN) stand in its menu under their old commands and are not repeated here.
+constexpr CommandInfo kHtml5Commands[] = {
+    // Sections
+    {cmd::Header, "html5.header", "&Header...", "", "<HEADER>..</HEADER>", "Header"},
+    {cmd::Nav, "html5.nav", "&Navigation...", "", "<NAV>..</NAV>", "Navigation"},
+    {cmd::Main, "html5.main", "&Main...", "", "<MAIN>..</MAIN>", "Main content"},
+    {cmd::Article, "html5.article", "&Article...", "", "<ARTICLE>..</ARTICLE>", "Article"},
+    {cmd::Section, "html5.section", "&Section...", "", "<SECTION>..</SECTION>", "Section"},
+    {cmd::Aside, "html5.aside", "As&ide...", "", "<ASIDE>..</ASIDE>", "Aside"},
+    {cmd::Footer, "html5.footer", "&Footer...", "", "<FOOTER>..</FOOTER>", "Footer"},
+    {cmd::ContactAddress, "html5.address", "A&ddress...", "", "<ADDRESS>..</ADDRESS>", "Contact address"},
+    {cmd::Figure, "html5.figure", "Fi&gure...", "", "<FIGURE>..</FIGURE>", "Figure"},
+    {cmd::Details, "html5.details", "De&tails...", "", "<DETAILS>..</DETAILS>", "Details"},
+    {cmd::HeadingGroup, "html5.hgroup", "Heading gr&oup...", "", "<HGROUP>..</HGROUP>", "Heading group"},
+
+    // Text
+    {cmd::Mark, "html5.mark", "&Marked text", "", "<MARK>..</MARK>", "Marked text"},
+    {cmd::Time, "html5.time", "T&ime...", "", "<TIME DATETIME=..>..</TIME>", "Date or time"},
+    {cmd::Abbreviation, "html5.abbr", "&Abbreviation...", "", "<ABBR TITLE=..>..</ABBR>", "Abbreviation"},
+    {cmd::Data, "html5.data", "&Data...", "", "<DATA VALUE=..>..</DATA>", "Machine-readable value"},
+    {cmd::StruckOut, "html5.s", "No longer accu&rate", "", "<S>..</S>", "No longer accurate"},
+    {cmd::Quotation, "html5.q", "&Quotation...", "", "<Q>..</Q>", "Quotation"},
+    {cmd::BidiIsolate, "html5.bdi", "&Bidirectional isolate", "", "<BDI>..</BDI>", "Bidirectional isolate"},
+    {cmd::WordBreakOpportunity, "html5.wbr", "&Word break opportunity", "", "<WBR>",
+     "Word break opportunity"},
+
+    // Media
+
+    // Forms
+
+    // Head
+
+};
+
+} // namespace
+
+std::span<const CommandInfo> Html5Commands() {
+    return kHtml5Commands;
+}
+
+} // namespace razo::detail

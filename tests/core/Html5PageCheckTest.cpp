@@ -1,0 +1,91 @@
+// A page made only with the HTML5 commands - the skeleton, then every new element around some
+// text - checks clean with HTML Tidy in both markup styles.
+#include <gtest/gtest.h>
+
+#include "core/check/PageCheck.h"
+#include "core/elements/Blocks.h"
+#include "core/elements/Html5Page.h"
+#include "core/elements/Html5Sections.h"
+#include "core/elements/Html5Text.h"
+#include "core/resources/CommandIds.h"
+#include "tests/core/ElementCommandFixture.h"
+
+using namespace razo;
+using namespace razo::test;
+using namespace razo::html5;
+
+namespace {
+
+// One element of the page: a command run on "Intro", what its dialog is given, and whether the
+// result belongs inside a paragraph (text-level elements) or stands in the body.
+struct PagePart {
+    int command;
+    Press press;
+    bool inParagraph;
+    bool fixedTag = false; // no dialog
+};
+
+Press Ids(const char* id) {
+    return {
+        .texts = {
+            {IdId, id}, {IdClass, "a b"}, {IdLang, "en"}, {IdTitle, "t"}, {IdOtherAttributes, "data-x=1"}}};
+}
+
+std::vector<PagePart> Parts() {
+    return {
+        {cmd::Header, Ids("h"), false},
+        {cmd::Nav, {}, false},
+        {cmd::Main, {}, false},
+        {cmd::Article, {}, false},
+        {cmd::Section, {}, false},
+        {cmd::Aside, {}, false},
+        {cmd::ContactAddress, {}, false},
+        {cmd::Figure, {.texts = {{IdCaption, "A caption"}}}, false},
+        {cmd::Details, {.texts = {{IdSummary, "More"}}, .checks = {{IdOpen, 1}}}, false},
+        {cmd::Footer, {}, false},
+        {cmd::Mark, {}, true, true},
+        {cmd::Time, {.texts = {{IdDateTime, "2026-05-01T14:30+02:00"}}}, true},
+        {cmd::Abbreviation, {.texts = {{IdExpansion, "Intro duction"}}}, true},
+        {cmd::Data, {.texts = {{IdValue, "7"}}}, true},
+        {cmd::StruckOut, {}, true, true},
+        {cmd::Quotation, {.texts = {{IdQuoteSource, "https://example.org/"}}}, true},
+        {cmd::BidiIsolate, {}, true, true},
+        {cmd::WordBreakOpportunity, {}, true, true},
+    };
+}
+
+class Html5PageCheck : public ElementCommandTest, public ::testing::WithParamInterface<bool> {
+protected:
+    std::string Element(const PagePart& part) {
+        Reset();
+        if (part.fixedTag)
+            Run(part.command);
+        else
+            Wrap(part.command, {part.press});
+        return control.Text();
+    }
+};
+
+TEST_P(Html5PageCheck, EveryNewElementChecksClean) {
+    UseMarkupStyle(GetParam(), GetParam());
+    std::string body;
+    for (const PagePart& part : Parts()) {
+        const std::string element = Element(part);
+        body += part.inParagraph ? "<P>" + element + "</P>\r\n" : element + "\r\n";
+    }
+    Select("", 0, 0);
+    runner.Script({{.texts = {{blocks::IdDocType, "HTML5"}}}, {}, {}});
+    Run(cmd::InsertStandardTags);
+    control.ReplaceSel(body, false);
+    const CheckReport report = CheckPage(control.Text());
+    EXPECT_EQ(report.outcome, CheckOutcome::Checked);
+    for (const Problem& problem : report.problems)
+        ADD_FAILURE() << problem.line << ":" << problem.column << " " << problem.message;
+    if (HasFailure())
+        std::cout << control.Text() << "\n";
+}
+
+INSTANTIATE_TEST_SUITE_P(BothMarkupStyles, Html5PageCheck, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "LowerCaseQuoted" : "AsWritten"; });
+
+} // namespace
