@@ -510,7 +510,7 @@ void CGaugeDialog::DoDataExchange(CDataExchange& dx) {
         if (IsProgress(*this) && max <= 0)
             dx.Refuse(IdGaugeMax, messages::MaxNotPositive);
         else if (min > max)
-            dx.Refuse(IdGaugeMax, messages::MinAboveMax);
+            dx.Refuse(IdGaugeMin, messages::MinAboveMax);
         else if (outside(m_strValue))
             dx.Refuse(IdGaugeValue, messages::OutsideMinMax);
         else if (outside(m_strLow))

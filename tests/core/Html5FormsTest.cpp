@@ -2,6 +2,7 @@
 // meter, label, field set, button, data list and output, each with the common attributes.
 #include <set>
 
+#include "core/dialogs/DataExchange.h"
 #include "core/elements/Html5Forms.h"
 #include "core/resources/CommandIds.h"
 #include "tests/core/ElementCommandFixture.h"
@@ -184,4 +185,106 @@ TEST(Html5FormValues, NumbersAndDatesTakeTheirHtmlForms) {
                               {"2020-W53", "week", true},
                               {"2026-05-01", "week", false}})
         EXPECT_EQ(IsDateOfInputType(row.text, row.type), row.valid) << row.text << " " << row.type;
+}
+
+TEST_F(Html5FormCommands, OtherControlsWriteTheirElements) {
+    ExpectTexts({
+        {"progress of unknown length", cmd::Progress, {}, "<PROGRESS>Intro</PROGRESS>"},
+        {"progress", cmd::Progress, Typed({{IdGaugeValue, "30"}, {IdGaugeMax, "100"}}),
+         "<PROGRESS VALUE=30 MAX=100>Intro</PROGRESS>"},
+        {"meter, its value alone", cmd::Meter, Typed({{IdGaugeValue, "0.6"}}),
+         "<METER VALUE=0.6>Intro</METER>"},
+        {"meter with every mark", cmd::Meter,
+         Typed({{IdGaugeValue, "-5"},
+                {IdGaugeMin, "-10"},
+                {IdGaugeMax, "10"},
+                {IdLow, "-2"},
+                {IdHigh, "2"},
+                {IdOptimum, "0"},
+                {IdClass, "temp"}}),
+         "<METER VALUE=-5 MIN=-10 MAX=10 LOW=-2 HIGH=2 OPTIMUM=0 CLASS=\"temp\">Intro</METER>"},
+        {"label", cmd::FormLabel, {}, "<LABEL>Intro</LABEL>"},
+        {"label for a control", cmd::FormLabel, Typed({{IdLabelFor, "mail"}}),
+         "<LABEL FOR=\"mail\">Intro</LABEL>"},
+        {"field set", cmd::FieldSet, {}, "<FIELDSET>\r\nIntro\r\n</FIELDSET>"},
+        {"field set with its legend", cmd::FieldSet,
+         Typed({{IdLegend, "Address"}, {IdFieldSetName, "addr"}}, {{IdFieldSetDisabled, 1}}),
+         "<FIELDSET NAME=\"addr\" DISABLED>\r\n<LEGEND>Address</LEGEND>\r\nIntro\r\n</FIELDSET>"},
+        {"button", cmd::FormButton, {}, "<BUTTON TYPE=submit>Intro</BUTTON>"},
+        {"submit button sending elsewhere", cmd::FormButton,
+         Typed({{IdButtonName, "go"},
+                {IdButtonValue, "1"},
+                {IdFormAction, "/home/site/cgi/save.pl"},
+                {IdFormMethod, "post"},
+                {IdFormEncType, "multipart/form-data"},
+                {IdFormTarget, "_blank"}},
+               {{IdButtonAutofocus, 1}, {IdFormNoValidate, 1}}),
+         "<BUTTON TYPE=submit NAME=\"go\" VALUE=\"1\" AUTOFOCUS FORMACTION=\"cgi/save.pl\" FORMMETHOD=post "
+         "FORMENCTYPE=\"multipart/form-data\" FORMTARGET=\"_blank\" FORMNOVALIDATE>Intro</BUTTON>"},
+        {"plain button", cmd::FormButton, Typed({{IdButtonType, "button"}}, {{IdButtonDisabled, 1}}),
+         "<BUTTON TYPE=button DISABLED>Intro</BUTTON>"},
+        {"data list with its options, empty rows left out", cmd::DataList,
+         Typed({{IdId, "fruit"},
+                {IdOptionValue1, "apple"},
+                {IdOptionValue1 + 1, "Apple"},
+                {IdOptionValue1 + 4, "pear"}}),
+         "<DATALIST ID=\"fruit\">\r\n<OPTION VALUE=\"apple\" LABEL=\"Apple\">\r\n<OPTION "
+         "VALUE=\"pear\">\r\nIntro\r\n"
+         "</DATALIST>"},
+        {"output", cmd::FormOutput, Typed({{IdOutputFor, "a b"}, {IdOutputName, "sum"}}),
+         "<OUTPUT FOR=\"a b\" NAME=\"sum\">Intro</OUTPUT>"},
+    });
+    UseMarkupStyle(true, true);
+    ExpectTexts({{"meter in lower case", cmd::Meter, Typed({{IdGaugeValue, "1"}}),
+                  "<meter value=\"1\">Intro</meter>"},
+                 {"inner tags too", cmd::DataList, Typed({{IdId, "l"}, {IdOptionValue1, "a"}}),
+                  "<datalist id=\"l\">\r\n<option value=\"a\">\r\nIntro\r\n</datalist>"}});
+}
+
+TEST_F(Html5FormCommands, ProgressTakesValueAndMaximumOnly) {
+    for (int command : {cmd::Progress, cmd::Meter}) {
+        Reset();
+        Wrap(command, {{.cancel = true}});
+        const std::set<int> meterOnly = {IdGaugeMin, IdLow, IdHigh, IdOptimum};
+        EXPECT_EQ(runner.runs.back().disabled, command == cmd::Progress ? meterOnly : std::set<int>{});
+    }
+}
+
+TEST_F(Html5FormCommands, ButtonSendsElsewhereOnlyWhenItSubmits) {
+    const std::set<int> submitOnly = {IdFormAction,  IdFormActionBrowse, IdFormMethod,
+                                      IdFormEncType, IdFormTarget,       IdFormNoValidate};
+    for (const char* type : {"reset", "button", "submit"}) {
+        Reset();
+        Wrap(cmd::FormButton,
+             {{.actions = {Choose(IdButtonType, "reset"), Choose(IdButtonType, type)}, .cancel = true}});
+        EXPECT_EQ(runner.runs.back().disabled, std::string(type) == "submit" ? std::set<int>{} : submitOnly)
+            << type;
+    }
+}
+
+TEST_F(Html5FormCommands, OtherControlsRefuseWhatHtml5DoesNotAllow) {
+    ExpectRefusals({
+        {"meter without value", cmd::Meter, {}, messages::MustEnterValue, IdGaugeValue},
+        {"a value that is no number", cmd::Progress, Typed({{IdGaugeValue, "half"}}), messages::NotANumber,
+         IdGaugeValue},
+        {"progress beyond its maximum", cmd::Progress, Typed({{IdGaugeValue, "2"}}), messages::OutsideMinMax,
+         IdGaugeValue},
+        {"progress with maximum 0", cmd::Progress, Typed({{IdGaugeMax, "0"}}), messages::MaxNotPositive,
+         IdGaugeMax},
+        {"meter minimum above maximum", cmd::Meter, Typed({{IdGaugeValue, "1"}, {IdGaugeMin, "5"}}),
+         messages::MinAboveMax, IdGaugeMin},
+        {"meter below its minimum", cmd::Meter, Typed({{IdGaugeValue, "-1"}}), messages::OutsideMinMax,
+         IdGaugeValue},
+        {"high mark outside", cmd::Meter, Typed({{IdGaugeValue, "1"}, {IdGaugeMax, "10"}, {IdHigh, "11"}}),
+         messages::OutsideMinMax, IdHigh},
+        {"low above high", cmd::Meter,
+         Typed({{IdGaugeValue, "1"}, {IdGaugeMax, "10"}, {IdLow, "6"}, {IdHigh, "4"}}),
+         messages::LowAboveHigh, IdHigh},
+        {"label for two IDs", cmd::FormLabel, Typed({{IdLabelFor, "a b"}}), messages::IdWithBlanks,
+         IdLabelFor},
+        {"output for a quote", cmd::FormOutput, Typed({{IdOutputFor, "a\"b"}}), messages::NotAnIdList,
+         IdOutputFor},
+        {"data list without ID", cmd::DataList, Typed({{IdOptionValue1, "a"}}), messages::DataListNeedsId,
+         IdId},
+    });
 }

@@ -4,6 +4,7 @@
 
 #include "core/check/PageCheck.h"
 #include "core/elements/Blocks.h"
+#include "core/elements/Html5Forms.h"
 #include "core/elements/Html5Page.h"
 #include "core/elements/Html5Sections.h"
 #include "core/elements/Html5Text.h"
@@ -51,6 +52,37 @@ std::vector<PagePart> Parts() {
         {cmd::Quotation, {.texts = {{IdQuoteSource, "https://example.org/"}}}, true},
         {cmd::BidiIsolate, {}, true, true},
         {cmd::WordBreakOpportunity, {}, true, true},
+        // Forms
+        {cmd::FieldSet, {.texts = {{IdLegend, "Contact"}, {IdFieldSetName, "c"}}}, false},
+        {cmd::FormLabel, {.texts = {{IdLabelFor, "mail"}}}, true},
+        {cmd::InputHtml5,
+         {.texts = {{IdInputType, "email"},
+                    {IdInputName, "mail"},
+                    {IdPlaceholder, "you@example.org"},
+                    {IdInputList, "mails"},
+                    {IdAutocomplete, "email"},
+                    {IdId, "mail"}},
+          .checks = {{IdRequired, 1}, {IdAutofocus, 1}}},
+         true},
+        {cmd::InputHtml5,
+         {.texts =
+              {{IdInputType, "number"}, {IdMin, "0"}, {IdMax, "10"}, {IdStep, "0.5"}, {IdInputValue, "1"}}},
+         true},
+        {cmd::InputHtml5, {.texts = {{IdInputType, "datetime-local"}, {IdMin, "2026-05-01T08:00"}}}, true},
+        {cmd::InputHtml5,
+         {.texts = {{IdInputType, "checkbox"}, {IdInputName, "ok"}}, .checks = {{IdInputChecked, 1}}},
+         true},
+        {cmd::DataList,
+         {.texts = {{IdId, "mails"}, {IdOptionValue1, "a@example.org"}, {IdOptionValue1 + 1, "A"}}},
+         false},
+        {cmd::FormButton,
+         {.texts = {{IdFormAction, "https://example.org/send"}, {IdFormMethod, "post"}}},
+         true},
+        {cmd::FormOutput, {.texts = {{IdOutputFor, "mail"}, {IdOutputName, "o"}}}, true},
+        {cmd::Progress, {.texts = {{IdGaugeValue, "3"}, {IdGaugeMax, "10"}}}, true},
+        {cmd::Meter,
+         {.texts = {{IdGaugeValue, "3"}, {IdGaugeMax, "10"}, {IdLow, "2"}, {IdHigh, "8"}, {IdOptimum, "5"}}},
+         true},
     };
 }
 
