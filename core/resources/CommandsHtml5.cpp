@@ -43,11 +43,13 @@ constexpr CommandInfo kHtml5Commands[] = {
     {cmd::DataList, "html5.datalist", "&Data list...", "", "<DATALIST ID=..><OPTION VALUE=..>..</DATALIST>",
      "Data list"},
     {cmd::FormOutput, "html5.output", "&Output...", "", "<OUTPUT>..</OUTPUT>", "Output"},
-    {cmd::Progress, "html5.progress", "&Progress...", "", "<PROGRESS VALUE=.. MAX=..>..</PROGRESS>", "Progress"},
+    {cmd::Progress, "html5.progress", "&Progress...", "", "<PROGRESS VALUE=.. MAX=..>..</PROGRESS>",
+     "Progress"},
     {cmd::Meter, "html5.meter", "&Meter...", "", "<METER VALUE=..>..</METER>", "Meter"},
 
     // Head
-    {cmd::MetaCharset, "html5.charset", "&Character set...", "", "<META CHARSET=..>", "Character set"},
+    {cmd::MetaCharset, "html5.charset", "UTF-8 &character set", "", "<META CHARSET=\"utf-8\">",
+     "UTF-8 character set"},
     {cmd::MetaName, "html5.meta", "&Meta data...", "", "<META NAME=.. CONTENT=..>", "Meta data"},
     {cmd::LinkHtml5, "html5.link", "&Link...", "", "<LINK REL=.. HREF=..>", "Linked resource"},
     {cmd::BaseHtml5, "html5.base", "&Base...", "", "<BASE HREF=..>", "Base URL"},
