@@ -170,7 +170,7 @@ DialogTemplate CLinkHtml5Dialog::MakeTemplate() {
                        "worker"})
                 .Disabled()
                 .Help("What kind of resource is preloaded; required for preload."),
-            Edit(IdHrefLang, "Language:")
+            Edit(IdHrefLang, "Version language:")
                 .Width(60)
                 .Disabled()
                 .Help("The language of an alternate version, such as de or pt-BR."),
