@@ -263,6 +263,8 @@ bool IsDateOfInputType(std::string_view text, std::string_view type) {
 
 bool Html5InputFieldApplies(int id, const std::string& type) {
     switch (id) {
+    case IdInputName: // buttons that send or reset the form need no name, as in the older input
+        return !IsOneOf(type, {"submit", "reset"});
     case IdInputChecked:
         return IsOneOf(type, {"checkbox", "radio"});
     case IdInputSize:
@@ -300,7 +302,9 @@ DialogTemplate CInputHtml5Dialog::MakeTemplate() {
                        "datetime-local", "month", "week", "color", "checkbox", "radio", "hidden", "submit",
                        "reset"})
                 .Help("The kind of control; it decides which of the fields below apply."),
-            Edit(IdInputName, "Name:").Width(110).Help("The name the value is sent under."),
+            Edit(IdInputName, "Name:")
+                .Width(110)
+                .Help("The name the value is sent under; submit and reset buttons take none."),
             Edit(IdInputValue, "Value:")
                 .Width(110)
                 .Help(
@@ -429,7 +433,7 @@ const TagRows<CInputHtml5Dialog>& CInputHtml5Dialog::Rows() {
         "INPUT",
         WithCommonRows<D>({
             rows::Bare("TYPE", &D::m_strInputType, IdInputType),
-            rows::Quoted("NAME", &D::m_strName, IdInputName),
+            rows::Quoted("NAME", &D::m_strName, IdInputName).When(when(IdInputName)),
             rows::Quoted("VALUE", &D::m_strValue, IdInputValue),
             rows::Bare("SIZE", &D::m_strSize, IdInputSize).When(when(IdInputSize)),
             rows::Bare("MAXLENGTH", &D::m_strMaxLength, IdInputMaxLength).When(when(IdInputMaxLength)),

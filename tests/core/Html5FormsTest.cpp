@@ -91,8 +91,8 @@ TEST_F(Html5FormCommands, InputTypeEnablesItsFields) {
         {"range", with(text, {IdInputChecked, IdRequired})},
         {"datetime-local", with(text, {IdInputChecked})},
         {"color", with(with(text, range), {IdInputChecked, IdRequired})},
-        {"checkbox", without(dependent, {IdInputChecked, IdRequired, IdAutofocus})},
-        {"hidden", without(dependent, {IdAutocomplete})},
+        {"checkbox", without(dependent, {IdInputName, IdInputChecked, IdRequired, IdAutofocus})},
+        {"hidden", without(dependent, {IdInputName, IdAutocomplete})},
         {"submit", without(dependent, {IdAutofocus})},
     };
     for (const Row& row : rows) {
