@@ -5,6 +5,8 @@
 #include "core/elements/Fonts.h"
 #include "core/elements/Forms.h"
 #include "core/elements/Frames.h"
+#include "core/elements/Html5Forms.h"
+#include "core/elements/Html5Head.h"
 #include "core/elements/Html5Sections.h"
 #include "core/elements/Html5Text.h"
 #include "core/elements/ImageMaps.h"
@@ -33,6 +35,8 @@ void RegisterElementFamilies(ElementRegistry& registry) {
     // HTML5, in the order of its menu
     RegisterSectionFamily(registry);
     RegisterTextFamily(registry);
+    RegisterHtml5FormFamily(registry);
+    RegisterHtml5HeadFamily(registry);
 }
 
 } // namespace razo

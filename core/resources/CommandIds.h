@@ -286,5 +286,23 @@ inline constexpr int Quotation = 33325;
 inline constexpr int BidiIsolate = 33326;
 inline constexpr int WordBreakOpportunity = 33327;
 // Media, forms and the head
+// Forms
+inline constexpr int InputHtml5 = 33400;
+inline constexpr int Progress = 33401;
+inline constexpr int Meter = 33402;
+inline constexpr int FormLabel = 33403;
+inline constexpr int FieldSet = 33404;
+inline constexpr int FormButton = 33405;
+inline constexpr int DataList = 33406;
+inline constexpr int FormOutput = 33407;
+// Head
+inline constexpr int MetaCharset = 33430;
+inline constexpr int MetaName = 33431;
+inline constexpr int LinkHtml5 = 33432;
+inline constexpr int ScriptHtml5 = 33433;
+inline constexpr int StyleHtml5 = 33434;
+inline constexpr int BaseHtml5 = 33435;
+inline constexpr int NoScript = 33436;
+inline constexpr int ContentTemplate = 33437;
 
 } // namespace razo::cmd

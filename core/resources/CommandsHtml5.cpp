@@ -35,8 +35,28 @@ constexpr CommandInfo kHtml5Commands[] = {
     // Media
 
     // Forms
+    {cmd::InputHtml5, "html5.input", "&Input...", "", "<INPUT TYPE=..>", "Input (HTML5 types)"},
+    {cmd::FormLabel, "html5.label", "&Label...", "", "<LABEL FOR=..>..</LABEL>", "Label"},
+    {cmd::FieldSet, "html5.fieldset", "&Field set...", "", "<FIELDSET><LEGEND>..</LEGEND>..</FIELDSET>",
+     "Field set"},
+    {cmd::FormButton, "html5.button", "&Button...", "", "<BUTTON>..</BUTTON>", "Button"},
+    {cmd::DataList, "html5.datalist", "&Data list...", "", "<DATALIST ID=..><OPTION VALUE=..>..</DATALIST>",
+     "Data list"},
+    {cmd::FormOutput, "html5.output", "&Output...", "", "<OUTPUT>..</OUTPUT>", "Output"},
+    {cmd::Progress, "html5.progress", "&Progress...", "", "<PROGRESS VALUE=.. MAX=..>..</PROGRESS>",
+     "Progress"},
+    {cmd::Meter, "html5.meter", "&Meter...", "", "<METER VALUE=..>..</METER>", "Meter"},
 
     // Head
+    {cmd::MetaCharset, "html5.charset", "UTF-8 &character set", "", "<META CHARSET=\"utf-8\">",
+     "UTF-8 character set"},
+    {cmd::MetaName, "html5.meta", "&Meta data...", "", "<META NAME=.. CONTENT=..>", "Meta data"},
+    {cmd::LinkHtml5, "html5.link", "&Link...", "", "<LINK REL=.. HREF=..>", "Linked resource"},
+    {cmd::BaseHtml5, "html5.base", "&Base...", "", "<BASE HREF=..>", "Base URL"},
+    {cmd::ScriptHtml5, "html5.script", "&Script...", "", "<SCRIPT>..</SCRIPT>", "Script"},
+    {cmd::NoScript, "html5.noscript", "&No script", "", "<NOSCRIPT>..</NOSCRIPT>", "Without scripts"},
+    {cmd::StyleHtml5, "html5.style", "St&yle...", "", "<STYLE>..</STYLE>", "Style sheet"},
+    {cmd::ContentTemplate, "html5.template", "&Template", "", "<TEMPLATE>..</TEMPLATE>", "Template"},
 
 };
 

@@ -98,9 +98,11 @@ MenuEntry Html5Menu() {
 
         Submenu("&Media", std::vector<MenuEntry>{}),
 
-        Submenu("&Forms", std::vector<MenuEntry>{}),
+        Submenu("&Forms", {cmd::InputHtml5, kSep, cmd::FormLabel, cmd::FieldSet, cmd::FormButton, kSep,
+                           cmd::DataList, cmd::FormOutput, cmd::Progress, cmd::Meter}),
 
-        Submenu("&Head", std::vector<MenuEntry>{}),
+        Submenu("&Head", {cmd::MetaCharset, cmd::MetaName, cmd::LinkHtml5, cmd::BaseHtml5, kSep,
+                          cmd::ScriptHtml5, cmd::NoScript, cmd::StyleHtml5, cmd::ContentTemplate}),
     };
     std::vector<MenuEntry> shown;
     for (const MenuEntry& family : families)

@@ -100,7 +100,7 @@ std::span<const ToolbarInfo> Toolbars() {
          cmd::ToolbarHtml5,
          288,
          {cmd::Header, cmd::Nav, cmd::Main, cmd::Article, cmd::Section, cmd::Aside, cmd::Footer, cmd::Figure,
-          cmd::Details}},
+          cmd::Details, kSep, cmd::InputHtml5}},
     };
     return bars;
 }

@@ -48,6 +48,10 @@ constexpr FixedTag kFixedTags[] = {
     {cmd::StruckOut, "<S>", "</S>"},
     {cmd::BidiIsolate, "<BDI>", "</BDI>"},
     {cmd::WordBreakOpportunity, "<WBR>", ""},
+    // HTML5 head; a page is UTF-8 in HTML5
+    {cmd::MetaCharset, "<META CHARSET=\"utf-8\">\r\n", ""},
+    {cmd::NoScript, "<NOSCRIPT>", "</NOSCRIPT>"},
+    {cmd::ContentTemplate, "<TEMPLATE>\r\n", "\r\n</TEMPLATE>"},
 };
 
 } // namespace

@@ -121,6 +121,7 @@ const std::map<int, Glyph>& ElementGlyphs() {
         // HTML5 media
 
         // HTML5 forms and head
+        {cmd::InputHtml5, {"INP5", Plain, F::Html5}},
 
     };
     return glyphs;

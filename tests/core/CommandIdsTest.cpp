@@ -271,6 +271,22 @@ constexpr Pinned kPinned[] = {
     // HTML5 media
 
     // HTML5 forms and head
+    {cmd::InputHtml5, 33400, "InputHtml5"},
+    {cmd::Progress, 33401, "Progress"},
+    {cmd::Meter, 33402, "Meter"},
+    {cmd::FormLabel, 33403, "FormLabel"},
+    {cmd::FieldSet, 33404, "FieldSet"},
+    {cmd::FormButton, 33405, "FormButton"},
+    {cmd::DataList, 33406, "DataList"},
+    {cmd::FormOutput, 33407, "FormOutput"},
+    {cmd::MetaCharset, 33430, "MetaCharset"},
+    {cmd::MetaName, 33431, "MetaName"},
+    {cmd::LinkHtml5, 33432, "LinkHtml5"},
+    {cmd::ScriptHtml5, 33433, "ScriptHtml5"},
+    {cmd::StyleHtml5, 33434, "StyleHtml5"},
+    {cmd::BaseHtml5, 33435, "BaseHtml5"},
+    {cmd::NoScript, 33436, "NoScript"},
+    {cmd::ContentTemplate, 33437, "ContentTemplate"},
 
 };
 

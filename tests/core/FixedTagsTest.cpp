@@ -73,6 +73,9 @@ const Row kRows[] = {
     {cmd::StruckOut, "<S>[x]</S>"},
     {cmd::BidiIsolate, "<BDI>[x]</BDI>"},
     {cmd::WordBreakOpportunity, "<WBR>[x]"},
+    {cmd::MetaCharset, "<META CHARSET=\"utf-8\">\r\n[x]"},
+    {cmd::NoScript, "<NOSCRIPT>[x]</NOSCRIPT>"},
+    {cmd::ContentTemplate, "<TEMPLATE>\r\n[x]\r\n</TEMPLATE>"},
 };
 
 TEST_F(FixedTagFixture, EveryCommandWrapsTheSelectionAndKeepsItSelected) {

@@ -4,6 +4,8 @@
 
 #include "core/check/PageCheck.h"
 #include "core/elements/Blocks.h"
+#include "core/elements/Html5Forms.h"
+#include "core/elements/Html5Head.h"
 #include "core/elements/Html5Page.h"
 #include "core/elements/Html5Sections.h"
 #include "core/elements/Html5Text.h"
@@ -23,6 +25,7 @@ struct PagePart {
     Press press;
     bool inParagraph;
     bool fixedTag = false; // no dialog
+    bool inHead = false;   // run on an empty selection, its result put into the head
 };
 
 Press Ids(const char* id) {
@@ -51,6 +54,85 @@ std::vector<PagePart> Parts() {
         {cmd::Quotation, {.texts = {{IdQuoteSource, "https://example.org/"}}}, true},
         {cmd::BidiIsolate, {}, true, true},
         {cmd::WordBreakOpportunity, {}, true, true},
+        // Forms
+        {cmd::FieldSet, {.texts = {{IdLegend, "Contact"}, {IdFieldSetName, "c"}}}, false},
+        {cmd::FormLabel, {.texts = {{IdLabelFor, "mail"}}}, true},
+        {cmd::InputHtml5,
+         {.texts = {{IdInputType, "email"},
+                    {IdInputName, "mail"},
+                    {IdPlaceholder, "you@example.org"},
+                    {IdInputList, "mails"},
+                    {IdAutocomplete, "email"},
+                    {IdId, "mail"}},
+          .checks = {{IdRequired, 1}, {IdAutofocus, 1}}},
+         true},
+        {cmd::InputHtml5,
+         {.texts =
+              {{IdInputType, "number"}, {IdMin, "0"}, {IdMax, "10"}, {IdStep, "0.5"}, {IdInputValue, "1"}}},
+         true},
+        {cmd::InputHtml5, {.texts = {{IdInputType, "datetime-local"}, {IdMin, "2026-05-01T08:00"}}}, true},
+        {cmd::InputHtml5,
+         {.texts = {{IdInputType, "checkbox"}, {IdInputName, "ok"}}, .checks = {{IdInputChecked, 1}}},
+         true},
+        {cmd::DataList,
+         {.texts = {{IdId, "mails"}, {IdOptionValue1, "a@example.org"}, {IdOptionValue1 + 1, "A"}}},
+         false},
+        {cmd::FormButton,
+         {.texts = {{IdFormAction, "https://example.org/send"}, {IdFormMethod, "post"}}},
+         true},
+        {cmd::FormOutput, {.texts = {{IdOutputFor, "mail"}, {IdOutputName, "o"}}}, true},
+        {cmd::Progress, {.texts = {{IdGaugeValue, "3"}, {IdGaugeMax, "10"}}}, true},
+        {cmd::NoScript, {}, true, true},
+        {cmd::ContentTemplate, {}, false, true},
+        // Head
+        {cmd::BaseHtml5, {.texts = {{IdBaseHref, "https://example.org/"}}}, false, false, true},
+        {cmd::MetaName,
+         {.texts = {{IdMetaName, "description"}, {IdMetaContent, "A page"}}},
+         false,
+         false,
+         true},
+        {cmd::MetaName,
+         {.texts = {{IdMetaName, "theme-color"}, {IdMetaContent, "#336699"}}},
+         false,
+         false,
+         true},
+        {cmd::LinkHtml5,
+         {.texts = {{IdRel, "stylesheet"}, {IdHref, "main.css"}, {IdMedia, "screen"}}},
+         false,
+         false,
+         true},
+        {cmd::LinkHtml5,
+         {.texts = {{IdRel, "icon"}, {IdHref, "icon.png"}, {IdLinkType, "image/png"}, {IdSizes, "32x32"}}},
+         false,
+         false,
+         true},
+        {cmd::LinkHtml5,
+         {.texts =
+              {{IdRel, "preload"}, {IdHref, "f.woff2"}, {IdPreloadAs, "font"}, {IdCrossOrigin, "anonymous"}}},
+         false,
+         false,
+         true},
+        {cmd::LinkHtml5,
+         {.texts = {{IdRel, "canonical"}, {IdHref, "https://example.org/"}}},
+         false,
+         false,
+         true},
+        {cmd::LinkHtml5, {.texts = {{IdRel, "manifest"}, {IdHref, "app.webmanifest"}}}, false, false, true},
+        {cmd::LinkHtml5,
+         {.texts = {{IdRel, "alternate"}, {IdHref, "de.html"}, {IdHrefLang, "de"}}},
+         false,
+         false,
+         true},
+        {cmd::ScriptHtml5,
+         {.texts = {{IdScriptSrc, "app.js"}, {IdScriptIntegrity, "sha384-abc"}}, .checks = {{IdDefer, 1}}},
+         false,
+         false,
+         true},
+        {cmd::ScriptHtml5, {.checks = {{IdModule, 1}}}, false, false, true},
+        {cmd::StyleHtml5, {.texts = {{IdStyleMedia, "print"}}}, false, false, true},
+        {cmd::Meter,
+         {.texts = {{IdGaugeValue, "3"}, {IdGaugeMax, "10"}, {IdLow, "2"}, {IdHigh, "8"}, {IdOptimum, "5"}}},
+         true},
     };
 }
 
@@ -58,6 +140,8 @@ class Html5PageCheck : public ElementCommandTest, public ::testing::WithParamInt
 protected:
     std::string Element(const PagePart& part) {
         Reset();
+        if (part.inHead)
+            Select("", 0, 0);
         if (part.fixedTag)
             Run(part.command);
         else
@@ -68,15 +152,22 @@ protected:
 
 TEST_P(Html5PageCheck, EveryNewElementChecksClean) {
     UseMarkupStyle(GetParam(), GetParam());
-    std::string body;
+    std::string head, body;
     for (const PagePart& part : Parts()) {
         const std::string element = Element(part);
-        body += part.inParagraph ? "<P>" + element + "</P>\r\n" : element + "\r\n";
+        if (part.inHead)
+            head += element;
+        else
+            body += part.inParagraph ? "<P>" + element + "</P>\r\n" : element + "\r\n";
     }
     Select("", 0, 0);
     runner.Script({{.texts = {{blocks::IdDocType, "HTML5"}}}, {}, {}});
     Run(cmd::InsertStandardTags);
     control.ReplaceSel(body, false);
+    std::string page = control.Text();
+    const size_t headEnd = page.find(GetParam() ? "</head>" : "</HEAD>");
+    ASSERT_NE(headEnd, std::string::npos);
+    control.SetBytes(page.insert(headEnd, head));
     const CheckReport report = CheckPage(control.Text());
     EXPECT_EQ(report.outcome, CheckOutcome::Checked);
     for (const Problem& problem : report.problems)

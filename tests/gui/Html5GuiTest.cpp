@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <functional>
 
+#include "core/elements/Html5Forms.h"
 #include "core/elements/Html5Text.h"
 #include "core/resources/CommandIds.h"
 #include "gui/app/DocumentWindow.h"
@@ -67,6 +68,49 @@ private slots:
         QCOMPARE(title, QString("Section (HTML5)"));
         QCOMPARE(QByteArray::fromStdString(window->Control().GetBytes()),
                  QByteArray("<SECTION ID=\"top\">\r\nIntro\r\n</SECTION>"));
+    }
+
+    // The type is picked by its first letter; the fields follow it before OK.
+    void inputButtonPicksATypeByKeyboard() {
+        DocumentWindow* window = m_run.OpenFile("input.html", "Count");
+        QVERIFY(window);
+        window->Control().SetSel(0, 0);
+        QString title;
+        bool minEnabled = false, patternEnabled = true;
+        OnNextDialog(title, [&](DialogWindow& dialog) {
+            Type(dialog, "n");
+            minEnabled = dialog.Control(html5::IdMin)->isEnabled();
+            patternEnabled = dialog.Control(html5::IdPattern)->isEnabled();
+            QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
+            Type(dialog, "qty");
+            QTest::keyClick(&dialog, Qt::Key_Return);
+        });
+        QToolBar* bar =
+            m_run.Window().findChild<QToolBar*>(QStringLiteral("toolbar%1").arg(cmd::ToolbarHtml5));
+        QVERIFY(bar);
+        QWidget* button = bar->widgetForAction(m_run.Window().Actions().Action(cmd::InputHtml5));
+        QVERIFY(button);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(title, QString("Input (HTML5)"));
+        QVERIFY(minEnabled);
+        QVERIFY(!patternEnabled);
+        QCOMPARE(QByteArray::fromStdString(window->Control().GetBytes()),
+                 QByteArray("<INPUT TYPE=number NAME=\"qty\">\r\nCount"));
+    }
+
+    void meterFromTheMenuByKeyboard() {
+        DocumentWindow* window = m_run.OpenFile("meter.html", "half");
+        QVERIFY(window);
+        window->Control().SetSel(0, 4);
+        QString title;
+        OnNextDialog(title, [](DialogWindow& dialog) {
+            Type(dialog, "0.5");
+            QTest::keyClick(&dialog, Qt::Key_Return);
+        });
+        m_run.Window().Actions().Action(cmd::Meter)->trigger();
+        QCOMPARE(title, QString("Progress and Meter (HTML5)"));
+        QCOMPARE(QByteArray::fromStdString(window->Control().GetBytes()),
+                 QByteArray("<METER VALUE=0.5>half</METER>"));
     }
 
     void timeNowButtonByKeyboard() {
