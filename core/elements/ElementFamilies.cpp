@@ -5,6 +5,7 @@
 #include "core/elements/Fonts.h"
 #include "core/elements/Forms.h"
 #include "core/elements/Frames.h"
+#include "core/elements/Html5Media.h"
 #include "core/elements/Html5Sections.h"
 #include "core/elements/Html5Text.h"
 #include "core/elements/ImageMaps.h"
@@ -33,6 +34,7 @@ void RegisterElementFamilies(ElementRegistry& registry) {
     // HTML5, in the order of its menu
     RegisterSectionFamily(registry);
     RegisterTextFamily(registry);
+    RegisterMediaFamily(registry);
 }
 
 } // namespace razo

@@ -274,5 +274,11 @@ inline constexpr int Quotation = 33325;
 inline constexpr int BidiIsolate = 33326;
 inline constexpr int WordBreakOpportunity = 33327;
 // Media, forms and the head
+inline constexpr int Audio = 33350;
+inline constexpr int Video = 33351;
+inline constexpr int Picture = 33352;
+inline constexpr int InlineFrame = 33353;
+inline constexpr int Embed = 33354;
+inline constexpr int Object = 33355;
 
 } // namespace razo::cmd

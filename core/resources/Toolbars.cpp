@@ -100,7 +100,9 @@ std::span<const ToolbarInfo> Toolbars() {
          cmd::ToolbarHtml5,
          288,
          {cmd::Header, cmd::Nav, cmd::Main, cmd::Article, cmd::Section, cmd::Aside, cmd::Footer, cmd::Figure,
-          cmd::Details}},
+          cmd::Details,
+          // Media
+          kSep, cmd::Video, cmd::Picture}},
     };
     return bars;
 }

@@ -175,7 +175,8 @@ TEST_F(EditTag, EveryEditableCommandRoundTripsItsTag) {
         const DialogTemplate& t = command.make(services)->Dialog().Template();
         for (int round = 0; round < 30; ++round) {
             Press press = RandomFilling(t, random);
-            // A refused value is emptied (or made a number) and OK pressed again, until it passes.
+            // A refused value is emptied (or made a number, then a language) and OK pressed again,
+            // until it passes.
             bool inserted = false;
             for (int attempt = 0; attempt < 20 && !inserted; ++attempt) {
                 Select("", 0, 0);
@@ -185,7 +186,8 @@ TEST_F(EditTag, EveryEditableCommandRoundTripsItsTag) {
                 inserted = runner.runs.front().ok;
                 if (!inserted) {
                     const int refused = runner.runs.front().refusedAt.back();
-                    press.texts[refused] = press.texts[refused].empty() ? "1" : "";
+                    std::string& text = press.texts[refused];
+                    text = text.empty() ? "1" : text == "1" ? "en" : "";
                 }
             }
             ASSERT_TRUE(inserted) << t.title;
