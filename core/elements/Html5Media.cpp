@@ -187,8 +187,7 @@ DialogTemplate CMediaDialog::MakeTemplate() {
         sources.push_back(Browse(SourceBrowseId(row), SourceSrcId(row), MediaFilter, "Picks a local file."));
         sources.push_back(EditableCombo(SourceTypeId(row), "Type:",
                                         {"video/mp4", "video/webm", "video/ogg", "audio/mpeg", "audio/ogg"})
-                              .Beside()
-                              .Width(70)
+                              .Width(100)
                               .Help("The file's media type (TYPE); left empty, its extension names it."));
     }
     std::vector<ControlTemplate> own = {
@@ -239,7 +238,7 @@ DialogTemplate CMediaDialog::MakeTemplate() {
             .Beside()
             .Help("The track is on unless the user's settings choose another (DEFAULT)."),
     };
-    return MakeDialogTemplate(IDD, "Audio or Video (HTML5)", 300, 330, false,
+    return MakeDialogTemplate(IDD, "Audio or Video (HTML5)", 400, 360, false,
                               "A sound or video player: <AUDIO> or <VIDEO> by the command, with optional "
                               "<SOURCE> and <TRACK> tags, around the selection, which browsers show where "
                               "the recording cannot play.",
@@ -336,18 +335,18 @@ DialogTemplate CPictureDialog::MakeTemplate() {
     for (int row = 0; row < SourceRows; ++row) {
         sources.push_back(
             Edit(PictureSrcsetId(row), "Source " + std::to_string(row + 1) + ":")
-                .Width(150)
+                .Width(250)
                 .Help("Image files for one format or screen, as <SOURCE SRCSET=...>: a URL, or URLs "
                       "with their widths or densities (small.webp 480w, large.webp 1080w); "
                       "local files are written relative to this document."));
         sources.push_back(Edit(PictureMediaId(row), "Media:")
-                              .Width(100)
+                              .Width(150)
                               .Help("The screens the row is for, as a media query such as (min-width: 800px) "
                                     "(MEDIA); empty for every screen."));
         sources.push_back(
             EditableCombo(PictureTypeId(row), "Type:", {"image/avif", "image/webp", "image/jpeg"})
                 .Beside()
-                .Width(60)
+                .Width(100)
                 .Help("The images' format (TYPE); left empty, the first file's extension names "
                       "it."));
     }
@@ -370,7 +369,7 @@ DialogTemplate CPictureDialog::MakeTemplate() {
                               "(LOADING=lazy)."));
     image.push_back(ListCombo(IdImageDecoding, "Decoding:", {"async", "sync", "auto"})
                         .Help("Whether the page waits for the image to be decoded (DECODING)."));
-    return MakeDialogTemplate(IDD, "Picture (HTML5)", 300, 250, false,
+    return MakeDialogTemplate(IDD, "Picture (HTML5)", 400, 250, false,
                               "A responsive image: <PICTURE> with <SOURCE> rows and its <IMG>, in front of "
                               "the selection.",
                               WithCommonControls(Joined(sources, image)));
