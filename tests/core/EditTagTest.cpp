@@ -7,6 +7,7 @@
 #include <random>
 
 #include "core/elements/EditTag.h"
+#include "core/elements/Html5Media.h"
 #include "core/elements/Html5Sections.h"
 #include "core/elements/Tables.h"
 #include "core/markup/TagFinder.h"
@@ -78,7 +79,17 @@ INSTANTIATE_TEST_SUITE_P(
                        CTableRowDialog::IDD},
         HandWrittenRow{"what no field names goes into the other attributes, and back after the rest",
                        "<section data-x=1 id=top\r\n hidden lang=en|>",
-                       "<SECTION ID=\"top\" LANG=en data-x=1 hidden>", CSectionDialog::IDD}),
+                       "<SECTION ID=\"top\" LANG=en data-x=1 hidden>", CSectionDialog::IDD},
+        HandWrittenRow{"a sandbox's tokens tick their boxes, which open enabled",
+                       "<iframe src=\"a.html\" sandbox=\"allow-scripts ALLOW-FORMS\"|>",
+                       "<IFRAME SRC=\"a.html\" SANDBOX=\"allow-forms allow-scripts\">",
+                       CInlineFrameDialog::IDD},
+        HandWrittenRow{"a sandbox token without a box is kept as written",
+                       "<iframe src=a.html sandbox=\"allow-storage-access-by-user-activation\"|>",
+                       "<IFRAME SRC=\"a.html\" sandbox=\"allow-storage-access-by-user-activation\">",
+                       CInlineFrameDialog::IDD},
+        HandWrittenRow{"audio keeps its element", "<audio controls src=a.mp3|>",
+                       "<AUDIO SRC=\"a.mp3\" CONTROLS>", CMediaDialog::IDD}),
     [](const auto& info) { return RowName(info.param.name); });
 
 TEST_F(EditTag, NotesWhatHasNoDialog) {
