@@ -1,3 +1,7 @@
+// The offer at start of a 1 GB recovery file left by an ended run, whole or damaged: the time until
+// the pages to offer are known, and the memory it takes; and the check of that page's text when
+// it is recovered.
+//
 // Journaling a 50 MB page while the user types: the longest the window goes without handling
 // its events, from the start of the journal until its file is on the disk, and the longest a
 // keystroke takes (with the repaint it causes). Typing at the end of the page leaves the part
@@ -6,6 +10,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -15,6 +20,9 @@
 #include <memory>
 
 #include "bench/BenchApp.h"
+#include "bench/Memory.h"
+#include "core/app/RecoveryJournal.h"
+#include "core/app/RecoveryStore.h"
 #include "gui/app/DocumentFiles.h"
 #include "gui/app/DocumentRecovery.h"
 #include "gui/app/DocumentWindow.h"
@@ -139,5 +147,87 @@ BENCHMARK(BM_JournalLargePage)
     ->Args({1, 1})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5);
+
+constexpr std::int64_t kRecoveryFileBytes = 1024LL * 1024 * 1024;
+
+// A run that ended, holding one page of `kRecoveryFileBytes`; damaged: its last byte changed.
+bool WriteEndedRun(const QString& root, bool damaged) {
+    const QString folder = root + "/99999999-1-x";
+    if (!QDir().mkpath(folder))
+        return false;
+    QFile lock(folder + "/lock");
+    if (!lock.open(QIODevice::WriteOnly) ||
+        lock.write(QByteArray::fromStdString(razo::EncodeLock({99999999, 1, "x"}))) < 0)
+        return false;
+    std::string text(kRecoveryFileBytes, '\0');
+    const std::string_view line = "<P>A line of a page kept for recovery.</P>\r\n";
+    for (std::size_t at = 0; at < text.size(); at += line.size())
+        text.replace(at, std::min(line.size(), text.size() - at), line.substr(0, text.size() - at));
+    razo::JournalPage page;
+    page.path = "/home/ann/large.html";
+    page.title = "large.html";
+    page.type = ".html";
+    const std::string header = razo::EncodeJournalHeader(page, text);
+    if (damaged)
+        text.back() = 'X';
+    QFile file(folder + "/1.page");
+    return file.open(QIODevice::WriteOnly) && file.write(header.data(), qint64(header.size())) > 0 &&
+           file.write(text.data(), qint64(text.size())) == qint64(text.size());
+}
+
+// Argument: the file is whole (0) or damaged (1).
+void BM_RecoveryOffer(benchmark::State& state) {
+    QTemporaryDir folder;
+    const QString root = folder.filePath("recovery");
+    if (!WriteEndedRun(root, state.range(0) == 1)) {
+        state.SkipWithError("cannot write the recovery file");
+        return;
+    }
+    double peak = 0;
+    std::size_t offered = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const double before = razo::bench::ResidentMiB();
+        razo::bench::ResetPeak();
+        state.ResumeTiming();
+        offered = razo::RecoveryStore(root.toStdString()).FindOrphans().size();
+        state.PauseTiming();
+        peak = std::max(peak, razo::bench::PeakMiB() - before);
+        state.ResumeTiming();
+    }
+    state.counters["peak_MiB"] = peak;
+    state.counters["offered"] = double(offered);
+}
+
+// The check of a page's length and checksum when it is recovered (on a thread of its own).
+void BM_RecoveryCheck(benchmark::State& state) {
+    QTemporaryDir folder;
+    const QString root = folder.filePath("recovery");
+    if (!WriteEndedRun(root, false)) {
+        state.SkipWithError("cannot write the recovery file");
+        return;
+    }
+    razo::RecoveryStore store(root.toStdString());
+    const auto orphans = store.FindOrphans();
+    double peak = 0;
+    int result = -1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const double before = razo::bench::ResidentMiB();
+        razo::bench::ResetPeak();
+        state.ResumeTiming();
+        result = orphans.size() == 1 ? razo::RecoveryStore::Verify(orphans[0]) : -1;
+        state.PauseTiming();
+        peak = std::max(peak, razo::bench::PeakMiB() - before);
+        state.ResumeTiming();
+    }
+    if (result != 0)
+        state.SkipWithError("the page did not check out");
+    state.SetBytesProcessed(state.iterations() * kRecoveryFileBytes);
+    state.counters["peak_MiB"] = peak;
+}
+
+BENCHMARK(BM_RecoveryCheck)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_RecoveryOffer)->ArgName("damaged")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace

@@ -82,4 +82,25 @@ const std::string* HeaderValue(const HeaderFields& fields, std::string_view key)
     return it == fields.end() ? nullptr : &it->second;
 }
 
+std::string Hex8(std::uint32_t value) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string out(8, '0');
+    for (int i = 7; i >= 0; --i, value >>= 4)
+        out[static_cast<std::size_t>(i)] = kHex[value & 0x0F];
+    return out;
+}
+
+std::optional<std::uint32_t> ParseHex8(std::string_view text) {
+    if (text.size() != 8)
+        return std::nullopt;
+    std::uint32_t value = 0;
+    for (const char c : text) {
+        const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+        if (digit < 0)
+            return std::nullopt;
+        value = value << 4 | static_cast<std::uint32_t>(digit);
+    }
+    return value;
+}
+
 } // namespace razo

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -23,5 +24,9 @@ std::optional<HeaderFields> ReadHeaderFields(std::string_view bytes, std::string
                                              std::string_view& rest);
 // The value of `key`, nullptr when there is none.
 const std::string* HeaderValue(const HeaderFields& fields, std::string_view key);
+
+// A 32-bit value (a CRC-32) as eight lower-case hexadecimal digits, always eight.
+std::string Hex8(std::uint32_t value);
+std::optional<std::uint32_t> ParseHex8(std::string_view text);
 
 } // namespace razo

@@ -1,6 +1,7 @@
 #include "core/app/ProcessIdentity.h"
 
 #include <array>
+#include <cctype>
 #include <cerrno>
 #include <csignal>
 #include <fstream>
@@ -44,6 +45,14 @@ public:
     }
 };
 
+std::string ShortBootId(std::string_view bootId) {
+    std::string boot;
+    for (const char c : bootId)
+        if (std::isalnum(static_cast<unsigned char>(c)) && boot.size() < 8)
+            boot += c;
+    return boot;
+}
+
 } // namespace
 
 const ProcessTable& ProcessTable::System() {
@@ -58,13 +67,37 @@ ProcessIdentity CurrentProcess(const ProcessTable& table) {
 
 bool IsRunning(const ProcessIdentity& owner, const ProcessTable& table) {
     const std::string boot = table.BootId();
-    if (!owner.bootId.empty() && !boot.empty() && owner.bootId != boot)
+    if (!owner.bootId.empty() && !boot.empty() && owner.bootId != boot && owner.bootId != ShortBootId(boot))
         return false;
     if (!table.Exists(owner.pid))
         return false;
     // The number is in use; by the same run only if it started at the same moment.
     const std::uint64_t started = table.StartTime(owner.pid);
     return owner.startTime == 0 || started == 0 || started == owner.startTime;
+}
+
+std::string RunName(const ProcessIdentity& run) {
+    const std::string boot = ShortBootId(run.bootId);
+    return std::to_string(run.pid) + "-" + std::to_string(run.startTime) + (boot.empty() ? "" : "-" + boot);
+}
+
+std::optional<ProcessIdentity> ParseRunName(std::string_view name) {
+    ProcessIdentity run;
+    const auto first = name.find('-');
+    if (!ParseNumber(name.substr(0, first), run.pid) || run.pid <= 0)
+        return std::nullopt;
+    if (first == std::string_view::npos)
+        return run;
+    name.remove_prefix(first + 1);
+    const auto second = name.find('-');
+    if (!ParseNumber(name.substr(0, second), run.startTime))
+        return std::nullopt;
+    if (second != std::string_view::npos) {
+        run.bootId = std::string(name.substr(second + 1));
+        if (run.bootId.empty() || run.bootId.size() > 8 || ShortBootId(run.bootId) != run.bootId)
+            return std::nullopt;
+    }
+    return run;
 }
 
 std::uint64_t StartTimeFromStatLine(std::string_view line) {

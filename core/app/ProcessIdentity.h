@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,8 +32,16 @@ public:
 ProcessIdentity CurrentProcess(const ProcessTable& table = ProcessTable::System());
 
 // Whether the run that wrote a lock is still going. Unknown parts count as matching, so a run
-// is never taken for ended while it may still be going.
+// is never taken for ended while it may still be going. A boot id may also be given in its
+// short form (see RunName).
 bool IsRunning(const ProcessIdentity& owner, const ProcessTable& table);
+
+// A run as a part of a file name: "<pid>-<start>-<boot>", the boot id shortened to its first
+// eight letters and digits (and left out when unknown).
+std::string RunName(const ProcessIdentity& run);
+// The run a name part of RunName's form names, its boot id in the short form; a bare "<pid>"
+// names a run of which nothing else is known. Nullopt for anything else.
+std::optional<ProcessIdentity> ParseRunName(std::string_view name);
 
 // The start time in a process's stat line (its 22nd field), 0 when the line is malformed. The
 // program name in it may hold blanks and parentheses of its own.

@@ -39,14 +39,6 @@ std::optional<FileStamp> ParseStamp(std::string_view text) {
     return stamp;
 }
 
-std::string Hex8(std::uint32_t value) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string out(8, '0');
-    for (int i = 7; i >= 0; --i, value >>= 4)
-        out[static_cast<std::size_t>(i)] = kHex[value & 0x0F];
-    return out;
-}
-
 } // namespace
 
 std::string EncodeLock(const ProcessIdentity& owner) {
@@ -88,7 +80,7 @@ std::string EncodeJournalHeader(const JournalPage& page, std::string_view text) 
     return header;
 }
 
-std::optional<ParsedJournal> ParseJournal(std::string_view bytes) {
+std::optional<JournalHeader> ParseJournalHeader(std::string_view bytes) {
     std::string_view text;
     const auto fields = ReadHeaderFields(bytes, kJournalMagic, text);
     if (!fields)
@@ -105,20 +97,18 @@ std::optional<ParsedJournal> ParseJournal(std::string_view bytes) {
     if (!path || !title || !type || !encoding || !mark || !written || !disk || !length || !crc)
         return std::nullopt;
 
-    ParsedJournal parsed;
-    JournalPage& page = parsed.page;
+    JournalHeader header;
+    JournalPage& page = header.page;
     auto pathValue = UnescapeHeaderValue(*path);
     auto titleValue = UnescapeHeaderValue(*title);
     auto typeValue = UnescapeHeaderValue(*type);
     const auto stamp = ParseStamp(*disk);
-    std::size_t size = 0;
-    if (!pathValue || !titleValue || !typeValue || !stamp || !ParseNumber(std::string_view(*length), size) ||
+    const auto crcValue = ParseHex8(*crc);
+    if (!pathValue || !titleValue || !typeValue || !stamp || !crcValue ||
+        !ParseNumber(std::string_view(*length), header.length) ||
         !ParseNumber(std::string_view(*written), page.writtenAt))
         return std::nullopt;
     if ((*encoding != "utf-8" && *encoding != "8-bit") || (*mark != "yes" && *mark != "no"))
-        return std::nullopt;
-    // Cut short, grown, or changed: not the text that was written.
-    if (size != text.size() || *crc != Hex8(Crc32(text)))
         return std::nullopt;
     page.path = std::move(*pathValue);
     page.title = std::move(*titleValue);
@@ -126,8 +116,20 @@ std::optional<ParsedJournal> ParseJournal(std::string_view bytes) {
     page.utf8 = *encoding == "utf-8";
     page.byteOrderMark = *mark == "yes";
     page.disk = *stamp;
-    parsed.text = text;
-    return parsed;
+    header.crc = *crcValue;
+    header.size = bytes.size() - text.size();
+    return header;
+}
+
+std::optional<ParsedJournal> ParseJournal(std::string_view bytes) {
+    auto header = ParseJournalHeader(bytes);
+    if (!header)
+        return std::nullopt;
+    const std::string_view text = bytes.substr(header->size);
+    // Cut short, grown, or changed: not the text that was written.
+    if (header->length != text.size() || header->crc != Crc32(text))
+        return std::nullopt;
+    return ParsedJournal{std::move(header->page), text};
 }
 
 } // namespace razo

@@ -29,6 +29,16 @@ struct JournalPage {
 // The header holds the text's length and CRC-32, so a file cut short or changed is seen.
 std::string EncodeJournalHeader(const JournalPage& page, std::string_view text);
 
+// What the header of a recovery file says; the text after it is not looked at.
+struct JournalHeader {
+    JournalPage page;
+    std::uint64_t length = 0; // of the text
+    std::uint32_t crc = 0;    // of the text
+    std::size_t size = 0;     // of the header, its empty line included
+};
+// Nullopt unless `bytes` starts with a whole header of this format.
+std::optional<JournalHeader> ParseJournalHeader(std::string_view bytes);
+
 struct ParsedJournal {
     JournalPage page;
     std::string_view text; // within the bytes parsed

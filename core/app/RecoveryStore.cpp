@@ -1,7 +1,6 @@
 #include "core/app/RecoveryStore.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstdint>
 #include <fcntl.h>
@@ -9,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/app/Crc32.h"
+#include "core/app/FileBytes.h"
 #include "core/settings/FileDescriptor.h"
 
 namespace razo {
@@ -19,31 +20,33 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kLockName = "lock";
 constexpr std::string_view kPageSuffix = ".page";
+constexpr std::string_view kDamagedSuffix = ".damaged";
 constexpr std::string_view kTemporarySuffix = ".page.tmp";
+constexpr std::string_view kLockTemporary = "lock.tmp";
 constexpr std::size_t kLockLimit = 4096;
+// A header is a few lines; a path and a title at most a few kilobytes each.
+constexpr std::size_t kHeaderLimit = 64 * 1024;
 
-// A regular file's bytes (never through a link, never more than `limit`); nullopt otherwise.
-std::optional<std::string> ReadRegularFile(const std::string& path, std::uint64_t limit) {
+// The first bytes (at most `limit`) of a regular file of the user's that nobody else may change,
+// never through a link; nullopt for anything else. `size` is the whole file's.
+std::optional<std::string> ReadOwnFileHead(const std::string& path, std::size_t limit, std::int64_t& size) {
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat info {};
-    if (fd.Get() < 0 || ::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode) ||
-        static_cast<std::uint64_t>(info.st_size) > limit)
+    if (fd.Get() < 0 || ::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode) || !IsUsersOwn(info))
         return std::nullopt;
-    std::string bytes;
-    bytes.resize(static_cast<std::size_t>(info.st_size));
+    size = info.st_size;
+    std::string bytes(std::min<std::size_t>(limit, static_cast<std::size_t>(info.st_size)), '\0');
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t got = ::read(fd.Get(), bytes.data() + done, bytes.size() - done);
+        const ssize_t got =
+            ::pread(fd.Get(), bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
         if (got < 0 && errno == EINTR)
             continue;
         if (got <= 0)
-            return std::nullopt;
+            break;
         done += static_cast<std::size_t>(got);
     }
-    // Grown since it was looked at: not the file that was measured.
-    char extra = 0;
-    if (::read(fd.Get(), &extra, 1) != 0)
-        return std::nullopt;
+    bytes.resize(done);
     return bytes;
 }
 
@@ -81,61 +84,104 @@ bool AllDigits(std::string_view text) {
            text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-// "<digits>.page" and "<digits>.page.tmp" are this program's names; nothing else is touched.
+// "<digits><suffix>" names are this program's; nothing else is touched.
+bool IsNumbered(std::string_view name, std::string_view suffix) {
+    return EndsWith(name, suffix) && AllDigits(name.substr(0, name.size() - suffix.size()));
+}
+
 bool IsPageName(std::string_view name) {
-    return EndsWith(name, kPageSuffix) && AllDigits(name.substr(0, name.size() - kPageSuffix.size()));
+    return IsNumbered(name, kPageSuffix);
+}
+
+bool IsDamagedName(std::string_view name) {
+    return IsNumbered(name, kDamagedSuffix);
 }
 
 bool IsTemporaryName(std::string_view name) {
-    return EndsWith(name, kTemporarySuffix) &&
-           AllDigits(name.substr(0, name.size() - kTemporarySuffix.size()));
+    return IsNumbered(name, kTemporarySuffix) || name == kLockTemporary;
 }
 
-bool IsRealFolder(const fs::directory_entry& entry) {
-    std::error_code error;
-    return entry.symlink_status(error).type() == fs::file_type::directory;
-}
-
-bool IsRealFile(const fs::directory_entry& entry) {
-    std::error_code error;
-    return entry.symlink_status(error).type() == fs::file_type::regular;
-}
-
-// A folder only its owner may enter, made level by level.
-int MakePrivateFolders(const fs::path& folder) {
-    fs::path made;
-    for (const fs::path& part : folder) {
-        made /= part;
-        if (::mkdir(made.c_str(), 0700) != 0 && errno != EEXIST)
-            return errno;
-    }
+// The user's own folder, closed to writes of others, not reached through a link.
+bool IsOwnFolder(const fs::path& path) {
     struct stat info {};
-    if (::stat(folder.c_str(), &info) != 0)
-        return errno;
-    return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
+    return ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && IsUsersOwn(info);
 }
 
-std::string FolderNameFor(const ProcessIdentity& owner) {
-    std::string boot;
-    for (const char c : owner.bootId)
-        if (std::isalnum(static_cast<unsigned char>(c)) && boot.size() < 8)
-            boot += c;
-    return std::to_string(owner.pid) + "-" + std::to_string(owner.startTime) +
-           (boot.empty() ? "" : "-" + boot);
+bool IsOwnFile(const fs::path& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && IsUsersOwn(info);
 }
 
-// The ended runs' folders, with their owners.
+// "<digits>.page" becomes "<digits>.damaged" in the same folder.
+std::string DamagedName(const std::string& file) {
+    const fs::path path(file);
+    std::string name = path.filename().string();
+    if (IsPageName(name))
+        name = name.substr(0, name.size() - kPageSuffix.size()) + std::string(kDamagedSuffix);
+    return (path.parent_path() / name).string();
+}
+
+// The run a folder belongs to: its lock says; a folder whose lock was never made says by its name.
+enum class Run { Going, Ended, Unknown };
+Run RunOf(const fs::path& folder, const ProcessTable& table) {
+    std::int64_t size = 0;
+    const auto lock = ReadOwnFileHead((folder / kLockName).string(), kLockLimit, size);
+    if (lock) {
+        const auto owner = size <= static_cast<std::int64_t>(kLockLimit) ? ParseLock(*lock) : std::nullopt;
+        return !owner ? Run::Unknown : IsRunning(*owner, table) ? Run::Going : Run::Ended;
+    }
+    std::error_code error;
+    if (fs::symlink_status(folder / kLockName, error).type() != fs::file_type::not_found)
+        return Run::Unknown;
+    // "<run>" or "<run>-<attempt>"; a name with an attempt number reads as a boot id of digits.
+    std::string name = folder.filename().string();
+    auto owner = ParseRunName(name);
+    if (const auto dash = name.rfind('-'); !owner && dash != std::string::npos)
+        owner = ParseRunName(std::string_view(name).substr(0, dash));
+    return !owner ? Run::Unknown : IsRunning(*owner, table) ? Run::Going : Run::Ended;
+}
+
+// The folders of ended runs that are the user's own.
 template <typename Visit>
 void ForEachEndedRun(const std::string& root, const ProcessTable& table, Visit visit) {
     std::error_code error;
-    for (fs::directory_iterator it(root, error), end; !error && it != end; it.increment(error)) {
-        if (!IsRealFolder(*it))
-            continue;
-        const auto lock = ReadRegularFile((it->path() / kLockName).string(), kLockLimit);
-        const auto owner = lock ? ParseLock(*lock) : std::nullopt;
-        if (owner && !IsRunning(*owner, table))
+    for (fs::directory_iterator it(root, error), end; !error && it != end; it.increment(error))
+        if (IsOwnFolder(it->path()) && RunOf(it->path(), table) == Run::Ended)
             visit(it->path());
-    }
+}
+
+std::optional<RecoveryStore::Orphan> ReadOrphan(const fs::path& file) {
+    RecoveryStore::Orphan orphan;
+    orphan.file = file.string();
+    std::int64_t fileSize = 0;
+    const auto head = ReadOwnFileHead(orphan.file, kHeaderLimit, fileSize);
+    if (!head)
+        return std::nullopt;
+    const auto header = ParseJournalHeader(*head);
+    if (header)
+        orphan.header = *header;
+    orphan.damaged = !header || IsDamagedName(file.filename().string()) ||
+                     static_cast<std::uint64_t>(fileSize) != header->size + header->length;
+    orphan.size = orphan.damaged ? fileSize : static_cast<std::int64_t>(header->length);
+    orphan.writtenAt = header ? header->page.writtenAt : 0;
+    struct stat info {};
+    if (!header && ::lstat(orphan.file.c_str(), &info) == 0)
+        orphan.writtenAt = info.st_mtim.tv_sec;
+    return orphan;
+}
+
+// Runs `body` on the open file of an orphan's text, once the file is seen to have the length its
+// header gives. Its result, or an errno (EIO for a damaged file).
+template <typename Body>
+int WithText(const std::string& file, const RecoveryStore::Orphan& orphan, Body body) {
+    const FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat info {};
+    if (!fd.IsOpen() || ::fstat(fd.Get(), &info) != 0)
+        return errno;
+    if (orphan.damaged || !S_ISREG(info.st_mode) ||
+        static_cast<std::uint64_t>(info.st_size) != orphan.header.size + orphan.header.length)
+        return EIO;
+    return body(fd.Get());
 }
 
 } // namespace
@@ -143,13 +189,30 @@ void ForEachEndedRun(const std::string& root, const ProcessTable& table, Visit v
 RecoveryStore::RecoveryStore(std::string root, const ProcessTable& table)
     : m_root(std::move(root)), m_table(table), m_owner(CurrentProcess(table)) {}
 
+PrivateFolder RecoveryStore::PrepareRoot(bool create) {
+    if (m_rootState)
+        return *m_rootState;
+    struct stat info {};
+    if (!create && ::lstat(m_root.c_str(), &info) != 0)
+        return {PrivateFolder::Failed, errno};
+    const PrivateFolder state = PreparePrivateFolder(m_root);
+    if (state.status != PrivateFolder::Failed)
+        m_rootState = state;
+    return state;
+}
+
+PrivateFolder RecoveryStore::CheckRoot() {
+    std::lock_guard lock(m_mutex);
+    return PrepareRoot(false);
+}
+
 int RecoveryStore::EnsureFolder() {
     if (!m_folder.empty())
         return 0;
-    if (const int error = MakePrivateFolders(m_root))
-        return error;
+    if (const PrivateFolder root = PrepareRoot(true); root.status != PrivateFolder::Ready)
+        return root.error;
     // A folder of the same name may be left by a run of an earlier boot; it is never shared.
-    const std::string base = (fs::path(m_root) / FolderNameFor(m_owner)).string();
+    const std::string base = (fs::path(m_root) / RunName(m_owner)).string();
     for (int attempt = 1; attempt < 100; ++attempt) {
         const std::string folder = attempt == 1 ? base : base + "-" + std::to_string(attempt);
         if (::mkdir(folder.c_str(), 0700) != 0) {
@@ -209,57 +272,92 @@ void RecoveryStore::RemoveAll() {
     m_folder.clear();
 }
 
-std::vector<RecoveryStore::Orphan> RecoveryStore::FindOrphans() const {
+std::vector<RecoveryStore::Orphan> RecoveryStore::FindOrphans() {
     std::vector<Orphan> orphans;
+    if (CheckRoot().status != PrivateFolder::Ready)
+        return orphans;
     ForEachEndedRun(m_root, m_table, [&orphans](const fs::path& folder) {
         std::error_code error;
         for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-            if (!IsRealFile(*it) || !IsPageName(it->path().filename().string()))
+            const std::string name = it->path().filename().string();
+            if (!IsPageName(name) && !IsDamagedName(name))
                 continue;
-            const auto bytes = ReadRegularFile(it->path().string(), UINT64_MAX);
-            const auto parsed = bytes ? ParseJournal(*bytes) : std::nullopt;
-            if (parsed)
-                orphans.push_back(
-                    {it->path().string(), parsed->page, static_cast<std::int64_t>(parsed->text.size())});
+            if (auto orphan = ReadOrphan(it->path()))
+                orphans.push_back(std::move(*orphan));
         }
     });
     std::sort(orphans.begin(), orphans.end(), [](const Orphan& a, const Orphan& b) {
-        return a.page.writtenAt != b.page.writtenAt ? a.page.writtenAt < b.page.writtenAt : a.file < b.file;
+        return a.writtenAt != b.writtenAt ? a.writtenAt < b.writtenAt : a.file < b.file;
     });
     return orphans;
 }
 
-std::optional<RecoveryStore::Claimed> RecoveryStore::Claim(const Orphan& orphan, int serial) {
-    auto bytes = ReadRegularFile(orphan.file, UINT64_MAX);
-    const auto parsed = bytes ? ParseJournal(*bytes) : std::nullopt;
-    if (!parsed)
-        return std::nullopt;
-    Claimed claimed{parsed->page, {}};
-    const auto headerSize = static_cast<std::size_t>(parsed->text.data() - bytes->data());
+int RecoveryStore::Verify(const Orphan& orphan, const std::function<bool(std::int64_t done)>& progress) {
+    return WithText(orphan.file, orphan, [&](int fd) {
+        std::uint32_t crc = 0;
+        const int error = ChecksumFileBytes(fd, static_cast<off_t>(orphan.header.size),
+                                            static_cast<off_t>(orphan.header.length), crc,
+                                            [&progress](off_t done) { return !progress || progress(done); });
+        return error ? error : crc == orphan.header.crc ? 0 : EIO;
+    });
+}
+
+int RecoveryStore::Claim(const Orphan& orphan, int serial, std::string& claimed) {
     std::string folder;
     {
         std::lock_guard lock(m_mutex);
-        if (EnsureFolder() != 0)
-            return std::nullopt;
+        if (const int error = EnsureFolder())
+            return error;
         folder = m_folder;
     }
+    if (!IsOwnFile(orphan.file))
+        return ENOENT;
     // The rename is the claim: of two runs offering the same page, one gets it.
     const std::string target =
         (fs::path(folder) / (std::to_string(serial) + std::string(kPageSuffix))).string();
     if (::rename(orphan.file.c_str(), target.c_str()) != 0)
-        return std::nullopt;
+        return errno;
     SyncFolder(folder);
-    bytes->erase(0, headerSize);
-    claimed.text = std::move(*bytes);
-    return claimed;
+    claimed = target;
+    return 0;
+}
+
+int RecoveryStore::ReadText(const std::string& claimed, const Orphan& orphan,
+                            const std::function<void(std::string_view)>& piece) {
+    return WithText(claimed, orphan, [&](int fd) {
+        std::uint32_t crc = 0;
+        const int error =
+            ReadFileBytes(fd, static_cast<off_t>(orphan.header.size),
+                          static_cast<off_t>(orphan.header.length), [&](std::string_view bytes) {
+                              crc = Crc32(bytes, crc);
+                              piece(bytes);
+                              return 0;
+                          });
+        return error ? error : crc == orphan.header.crc ? 0 : EIO;
+    });
+}
+
+void RecoveryStore::GiveBack(const std::string& claimed, const Orphan& orphan, bool damaged) {
+    const std::string place = damaged ? DamagedName(orphan.file) : orphan.file;
+    if (::rename(claimed.c_str(), place.c_str()) == 0)
+        SyncFolder(fs::path(place).parent_path().string());
+}
+
+void RecoveryStore::MarkDamaged(const Orphan& orphan) {
+    const std::string place = DamagedName(orphan.file);
+    if (place != orphan.file && IsOwnFile(orphan.file) && ::rename(orphan.file.c_str(), place.c_str()) == 0)
+        SyncFolder(fs::path(place).parent_path().string());
 }
 
 void RecoveryStore::Discard(const Orphan& orphan) {
-    if (IsPageName(fs::path(orphan.file).filename().string()))
+    const std::string name = fs::path(orphan.file).filename().string();
+    if ((IsPageName(name) || IsDamagedName(name)) && IsOwnFile(orphan.file))
         ::unlink(orphan.file.c_str());
 }
 
-void RecoveryStore::Tidy() const {
+void RecoveryStore::Tidy() {
+    if (CheckRoot().status != PrivateFolder::Ready)
+        return;
     ForEachEndedRun(m_root, m_table, [](const fs::path& folder) {
         std::vector<fs::path> temporaries;
         bool onlyOurs = true;
@@ -268,7 +366,7 @@ void RecoveryStore::Tidy() const {
             const std::string name = it->path().filename().string();
             if (name == kLockName)
                 continue;
-            if (IsRealFile(*it) && IsTemporaryName(name))
+            if (IsTemporaryName(name) && IsOwnFile(it->path()))
                 temporaries.push_back(it->path());
             else
                 onlyOurs = false;

@@ -2,12 +2,16 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/app/FilePaths.h"
+#include "core/app/InPlaceSave.h"
+#include "core/app/ProcessIdentity.h"
+#include "core/app/SaveTemporaries.h"
 #include "core/settings/FileDescriptor.h"
 
 namespace razo {
@@ -15,8 +19,6 @@ namespace razo {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr std::size_t kCopyPiece = 1 << 20;
 
 std::string ResolveLinks(const std::string& path) {
     std::error_code error;
@@ -28,9 +30,9 @@ std::string ResolveLinks(const std::string& path) {
     return path;
 }
 
-std::string UniqueSuffix() {
-    static std::atomic<unsigned> counter{0};
-    return std::to_string(::getpid()) + "-" + std::to_string(counter++);
+unsigned NextSerial() {
+    static std::atomic<unsigned> serial{0};
+    return serial++;
 }
 
 int WritePieces(const DiskCalls& calls, int fd, const std::vector<std::string_view>& pieces) {
@@ -40,35 +42,55 @@ int WritePieces(const DiskCalls& calls, int fd, const std::vector<std::string_vi
     return 0;
 }
 
-// Copies `size` bytes from the start of `from` to the current position of `to`. 0 or an errno.
-int CopyBytes(int from, int to, off_t size, const DiskCalls& calls) {
-    std::string piece(kCopyPiece, '\0');
-    for (off_t done = 0; done < size;) {
-        const auto wanted =
-            static_cast<std::size_t>(std::min<off_t>(static_cast<off_t>(piece.size()), size - done));
-        const ssize_t got = ::pread(from, piece.data(), wanted, done);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return errno;
-        if (got == 0)
-            return EIO; // the file became shorter while it was copied
-        if (const int error =
-                WriteAll(to, std::string_view(piece.data(), static_cast<std::size_t>(got)), calls.write))
-            return error;
-        done += got;
-    }
-    return 0;
+enum class Attempt { Saved, Failed, Changed, WriteInPlace };
+
+bool CannotSwap(int error) {
+    return error == EINVAL || error == ENOSYS || error == EOPNOTSUPP;
 }
 
-enum class Attempt { Saved, Failed, WriteInPlace };
+// Gives `target` the temporary's text, provided the file under that name is still `expected`.
+// A swap of the two names checks the very file it displaces; where the file system cannot swap,
+// the name is looked at just before the rename. 0 (with `changed` set when the name was left to
+// another file), or an errno.
+int TakeName(const std::string& temporary, const std::string& target, const FileStamp& expected,
+             bool& changed) {
+    if (!expected.exists) {
+        // A file that appeared meanwhile is never replaced.
+        if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
+            return 0;
+        if (errno == EEXIST) {
+            changed = true;
+            return 0;
+        }
+    } else if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) == 0) {
+        // The file displaced is now under the temporary name.
+        if (StampOf(temporary) == expected) {
+            ::unlink(temporary.c_str()); // the old text
+            return 0;
+        }
+        // Another program put its file there meanwhile: it gets its name back.
+        changed = true;
+        if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) != 0)
+            ::rename(temporary.c_str(), target.c_str());
+        return 0;
+    } else if (errno == ENOENT) {
+        changed = true; // deleted or renamed meanwhile
+        return 0;
+    }
+    if (!CannotSwap(errno))
+        return errno;
+    if (StampOf(target) != expected) {
+        changed = true;
+        return 0;
+    }
+    return ::rename(temporary.c_str(), target.c_str()) == 0 ? 0 : errno;
+}
 
-// The atomic way: a temporary file beside the target, synced, then renamed over it.
-Attempt ReplaceByRename(const std::string& target, const struct stat* old,
-                        const std::vector<std::string_view>& pieces, const DiskCalls& calls, int& error) {
-    const fs::path name(target);
-    const std::string temporary =
-        (name.parent_path() / ("." + name.filename().string() + ".razo-" + UniqueSuffix() + ".tmp")).string();
+// The atomic way: a temporary file beside the target, synced, then given the target's name.
+Attempt ReplaceByRename(const std::string& target, const struct stat* old, const FileStamp& expected,
+                        const std::vector<std::string_view>& pieces, const DiskCalls& calls,
+                        const ProcessIdentity& self, int& error, FileStamp& saved) {
+    const std::string temporary = SaveTemporaryPath(target, self, NextSerial());
     FileDescriptor fd(
         ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, old ? 0600 : 0666));
     if (!fd.IsOpen()) {
@@ -96,111 +118,26 @@ Attempt ReplaceByRename(const std::string& target, const struct stat* old,
     }
     if (const int cause = WritePieces(calls, fd.Get(), pieces))
         return discard(Attempt::Failed, cause);
-    if (calls.fsync(fd.Get()) != 0)
+    struct stat written {};
+    if (calls.fsync(fd.Get()) != 0 || ::fstat(fd.Get(), &written) != 0)
         return discard(Attempt::Failed, errno);
+    saved = StampFrom(written);
     if (const int cause = fd.Close()) {
         ::unlink(temporary.c_str());
         error = cause;
         return Attempt::Failed;
     }
-    if (::rename(temporary.c_str(), target.c_str()) != 0) {
-        error = errno;
+    bool changed = false;
+    error = TakeName(temporary, target, expected, changed);
+    if (error || changed) {
         ::unlink(temporary.c_str());
         // A sticky folder lets only a file's owner replace it; writing into it may still be allowed.
-        return old && (error == EPERM || error == EACCES) ? Attempt::WriteInPlace : Attempt::Failed;
+        if (old && (error == EPERM || error == EACCES))
+            return Attempt::WriteInPlace;
+        return changed ? Attempt::Changed : Attempt::Failed;
     }
     SyncFolder(FolderOf(target));
     return Attempt::Saved;
-}
-
-// Puts the backup's bytes back into the file. It needs no room the file did not have before.
-bool RestoreFromBackup(int fd, const std::string& backup, off_t oldSize) {
-    FileDescriptor copy(::open(backup.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!copy.IsOpen() || ::lseek(fd, 0, SEEK_SET) != 0)
-        return false;
-    return CopyBytes(copy.Get(), fd, oldSize, DiskCalls::System()) == 0 && ::ftruncate(fd, oldSize) == 0 &&
-           ::fsync(fd) == 0;
-}
-
-// Writes into the existing file, keeping a synced copy of its old text until the new text is on
-// the disk, so that a failure or a kill at any moment leaves one of them whole.
-SaveOutcome WriteIntoFile(const std::string& target, const std::vector<std::string_view>& pieces,
-                          const SaveOptions& options, const DiskCalls& calls) {
-    SaveOutcome outcome;
-    outcome.inPlace = true;
-    const auto fail = [&outcome](int error) {
-        outcome.error = error;
-        return outcome;
-    };
-    if (options.backupFolder.empty())
-        return fail(EACCES);
-    FileDescriptor fd(::open(target.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
-    if (!fd.IsOpen())
-        return fail(errno);
-    struct stat info {};
-    if (::fstat(fd.Get(), &info) != 0)
-        return fail(errno);
-    if (!S_ISREG(info.st_mode)) {
-        outcome.notRegular = true;
-        return fail(0);
-    }
-    const off_t oldSize = info.st_size;
-
-    std::error_code ignored;
-    fs::create_directories(options.backupFolder, ignored);
-    const std::string backup = (fs::path(options.backupFolder) /
-                                (fs::path(target).filename().string() + "." + UniqueSuffix() + ".old"))
-                                   .string();
-    {
-        FileDescriptor copy(
-            ::open(backup.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
-        if (!copy.IsOpen())
-            return fail(errno);
-        int error = CopyBytes(fd.Get(), copy.Get(), oldSize, calls);
-        if (!error && calls.fsync(copy.Get()) != 0)
-            error = errno;
-        if (const int closed = copy.Close(); !error)
-            error = closed;
-        if (error) {
-            ::unlink(backup.c_str());
-            return fail(error);
-        }
-        SyncFolder(options.backupFolder);
-    }
-
-    off_t newSize = 0;
-    for (const std::string_view piece : pieces)
-        newSize += static_cast<off_t>(piece.size());
-    // Room for the longer text is taken before a byte of the old one is overwritten.
-    if (newSize > oldSize) {
-        const int error = calls.allocate(fd.Get(), 0, newSize);
-        if (error != 0 && error != EOPNOTSUPP && error != EINVAL) {
-            // The file is its old text again only once what the allocation added is cut off.
-            if (::ftruncate(fd.Get(), oldSize) == 0)
-                ::unlink(backup.c_str());
-            else
-                outcome.keptBackup = backup;
-            return fail(error);
-        }
-    }
-    int error = ::lseek(fd.Get(), 0, SEEK_SET) == 0 ? 0 : errno;
-    if (!error)
-        error = WritePieces(calls, fd.Get(), pieces);
-    if (!error && newSize < oldSize && ::ftruncate(fd.Get(), newSize) != 0)
-        error = errno;
-    if (!error && calls.fsync(fd.Get()) != 0)
-        error = errno;
-    if (error) {
-        if (RestoreFromBackup(fd.Get(), backup, oldSize))
-            ::unlink(backup.c_str());
-        else
-            outcome.keptBackup = backup;
-        return fail(error);
-    }
-    fd.Close();
-    ::unlink(backup.c_str());
-    outcome.saved = true;
-    return outcome;
 }
 
 } // namespace
@@ -217,6 +154,7 @@ const DiskCalls& DiskCalls::System() {
 SaveOutcome SaveFileSafely(const std::string& path, const std::vector<std::string_view>& pieces,
                            const SaveOptions& options) {
     const DiskCalls& calls = options.calls ? *options.calls : DiskCalls::System();
+    const ProcessTable& processes = options.processes ? *options.processes : ProcessTable::System();
     SaveOutcome outcome;
     const std::string target = ResolveLinks(path);
     struct stat info {};
@@ -233,26 +171,38 @@ SaveOutcome SaveFileSafely(const std::string& path, const std::vector<std::strin
         outcome.notRegular = true;
         return outcome;
     }
+    const FileStamp found = exists ? StampFrom(info) : FileStamp{};
+    const FileStamp expected = options.expected.value_or(found);
+    if (found != expected) {
+        outcome.changed = true;
+        return outcome;
+    }
     // A file the user may not write is not replaced either, although the folder would allow it.
     if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
         outcome.error = errno;
         return outcome;
     }
+    RemoveStaleSaveTemporaries(FolderOf(target), processes);
+    const ProcessIdentity self = CurrentProcess(processes);
     // Replacing a file with more than one name would leave the other names with the old text.
     if (!exists || info.st_nlink <= 1) {
         int error = 0;
-        switch (ReplaceByRename(target, exists ? &info : nullptr, pieces, calls, error)) {
+        switch (ReplaceByRename(target, exists ? &info : nullptr, expected, pieces, calls, self, error,
+                                outcome.stamp)) {
         case Attempt::Saved:
             outcome.saved = true;
             return outcome;
         case Attempt::Failed:
             outcome.error = error;
             return outcome;
+        case Attempt::Changed:
+            outcome.changed = true;
+            return outcome;
         case Attempt::WriteInPlace:
             break;
         }
     }
-    return WriteIntoFile(target, pieces, options, calls);
+    return WriteIntoFile(target, pieces, expected, options, calls, self);
 }
 
 } // namespace razo

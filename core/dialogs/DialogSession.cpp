@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/dialogs/Colours.h"
 #include "core/dialogs/DataExchange.h"
 #include "core/dialogs/Dialog.h"
 #include "core/dialogs/DialogRunner.h"
@@ -39,6 +40,7 @@ void DialogSession::Open() {
         Repaint(field.swatchIds);
     CDataExchange load(false, m_fields, m_prompts);
     m_dialog.DoDataExchange(load);
+    ShowLoadedColours();
     m_dialog.OnInitDialog(*this);
     FillHistoryLists(m_dialog.Template(), m_fields, m_profile);
     if (m_dialog.Expandable())
@@ -49,6 +51,17 @@ void DialogSession::ApplyTemplateStates() {
     for (const auto& control : m_dialog.Template().controls)
         if (control.disabled && control.id != IdStatic)
             m_fields.EnableControl(control.id, false);
+}
+
+// A colour the fields opened with (one read from the page) shows in its samples at once.
+void DialogSession::ShowLoadedColours() {
+    for (const auto& field : m_dialog.Template().colourFields) {
+        const std::string name = m_fields.GetText(field.nameListId);
+        if (IsColourNumber(m_fields.GetText(field.numberId)))
+            Repaint(m_colours.OnNumberChanged(field.numberId, m_fields));
+        else if (!name.empty() && name != NoColourName)
+            Repaint(m_colours.OnNameChanged(field.nameListId, m_fields));
+    }
 }
 
 void DialogSession::OnControl(int id) {

@@ -47,6 +47,7 @@ public:
 
 private:
     void ApplyTemplateStates();
+    void ShowLoadedColours();
     void ApplyLayout();
     void Repaint(const std::vector<int>& swatchIds);
     void OnColourField(const ColourFieldSpec& field, int id);

@@ -4,6 +4,7 @@
 #include "core/dialogs/DialogHost.h"
 #include "core/dialogs/FieldAccess.h"
 #include "core/dialogs/UrlHistory.h"
+#include "core/elements/AttributeRows.h"
 #include "core/elements/ElementFields.h"
 #include "core/elements/ElementRegistry.h"
 #include "core/elements/Markup.h"
@@ -90,28 +91,35 @@ void CAppletParamDialog::DoDataExchange(CDataExchange& dx) {
     DDX_RequiredText(dx, IdParamName, m_strName);
 }
 
+// The class file is remembered in the list of Java classes and always written.
+const TagRows<CAppletDialog>& CAppletDialog::Rows() {
+    using D = CAppletDialog;
+    static const TagRows<D> rows{
+        "APPLET",
+        {rows::Url("CODE", &D::m_strClassFile, IdClassFile,
+                   {.always = true, .relative = true, .history = settings::JavaClassHistorySection}),
+         rows::Url("CODEBASE", &D::m_strCodeBase, IdCodeBase), rows::Quoted("NAME", &D::m_strName, IdName),
+         rows::Bare("ALIGN", &D::m_strAlign, IdAlign), rows::Quoted("ALT", &D::m_strAltText, IdAltText),
+         rows::Bare("WIDTH", &D::m_strWidth, IdWidth), rows::Bare("HEIGHT", &D::m_strHeight, IdHeight),
+         rows::Bare("VSPACE", &D::m_strVSpace, IdVSpace), rows::Bare("HSPACE", &D::m_strHSpace, IdHSpace)}};
+    return rows;
+}
+
+// A value may name a file: it is remembered and converted as one.
+const TagRows<CAppletParamDialog>& CAppletParamDialog::Rows() {
+    using D = CAppletParamDialog;
+    static const TagRows<D> rows{"PARAM",
+                                 {rows::AlwaysQuoted("NAME", &D::m_strName, IdParamName),
+                                  rows::Url("VALUE", &D::m_strValue, IdParamValue)}};
+    return rows;
+}
+
 TagPair BuildApplet(const CAppletDialog& d, const BuildContext& context) {
-    Tag tag("APPLET");
-    tag.AlwaysQuoted("CODE", context.RelativePath(d.m_strClassFile, settings::JavaClassHistorySection));
-    if (!d.m_strCodeBase.empty())
-        tag.AlwaysQuoted("CODEBASE", context.RelativePath(d.m_strCodeBase));
-    tag.Quoted("NAME", d.m_strName)
-        .Attr("ALIGN", d.m_strAlign)
-        .Quoted("ALT", d.m_strAltText)
-        .Attr("WIDTH", d.m_strWidth)
-        .Attr("HEIGHT", d.m_strHeight)
-        .Attr("VSPACE", d.m_strVSpace)
-        .Attr("HSPACE", d.m_strHSpace);
-    return {tag.Close("\r\n"), "</APPLET>\r\n"};
+    return {WriteStartTag(d, context).Close("\r\n"), "</APPLET>\r\n"};
 }
 
 TagPair BuildAppletParam(const CAppletParamDialog& d, const BuildContext& context) {
-    Tag tag("PARAM");
-    tag.AlwaysQuoted("NAME", d.m_strName);
-    // A value may name a file: it is remembered and converted as one.
-    if (!d.m_strValue.empty())
-        tag.AlwaysQuoted("VALUE", context.RelativePath(d.m_strValue));
-    return {tag.Close("\r\n"), ""};
+    return {WriteStartTag(d, context).Close("\r\n"), ""};
 }
 
 void RegisterAppletFamily(ElementRegistry& registry) {

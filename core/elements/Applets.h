@@ -2,6 +2,7 @@
 #include <string>
 
 #include "core/dialogs/DialogBase.h"
+#include "core/elements/AttributeRows.h"
 #include "core/elements/ElementServices.h"
 
 namespace razo {
@@ -34,6 +35,7 @@ class CAppletDialog : public DialogBase<CAppletDialog> {
 public:
     enum { IDD = 229 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CAppletDialog>& Rows();
     explicit CAppletDialog(const IniProfile& profile) : m_profile(profile) {}
     void DoDataExchange(CDataExchange& dx) override;
     // Fills the class file and code base lists from their two remembered lists in one pass.
@@ -57,6 +59,7 @@ class CAppletParamDialog : public DialogBase<CAppletParamDialog> {
 public:
     enum { IDD = 230 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CAppletParamDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strValue;

@@ -42,10 +42,18 @@ template <class D> struct AttributeRow {
     // A row that takes, instead of one attribute, every attribute no other row took, as written
     // and blank-separated (see rows::Rest). Such a row has no name.
     std::function<void(D&, const std::string&)> readRest;
+    // The dialog refuses OK without this field (a link's URL), so a tag without the attribute is
+    // better opened in a dialog that does not need it (the anchor's).
+    bool required = false;
 
     AttributeRow When(std::function<bool(const D&)> condition) const {
         AttributeRow row = *this;
         row.applies = std::move(condition);
+        return row;
+    }
+    AttributeRow Required() const {
+        AttributeRow row = *this;
+        row.required = true;
         return row;
     }
     bool Applies(const D& dialog) const { return !applies || applies(dialog); }
@@ -213,6 +221,20 @@ AttributeRow<D> Custom(std::string name, std::function<void(const D&, const Buil
     return row;
 }
 
+// A number field's value (pixels, a count), written bare. Only digits are read into it: the field
+// refuses anything else, so such a value is kept as written, or taken by a dialog whose field
+// holds any text.
+template <class D> AttributeRow<D> Number(std::string name, Text<D> member, int control = 0) {
+    AttributeRow<D> row = Bare(std::move(name), member, control);
+    row.read = [member](D& d, const markup::WrittenAttribute& a) {
+        if (!IsNumber(a.value))
+            return false;
+        d.*member = a.value;
+        return true;
+    };
+    return row;
+}
+
 // The attributes no other row takes, in one free field: written after the others exactly as
 // typed (without blanks around it), and on reading a tag it takes every attribute the other rows
 // left, as the page has them. `field` is a member pointer or a function giving the field.
@@ -284,16 +306,16 @@ template <class D> void ReadStartTag(D& dialog, TagReading& reading) {
     }
 }
 
-// How many of the tag's attributes the dialog has a row for.
-template <class D> int RowsCovering(const markup::StartTag& tag) {
-    int covered = 0;
-    for (const auto& attribute : tag.attributes)
-        for (const AttributeRow<D>& row : D::Rows().rows)
-            if (!row.readRest && markup::SameName(attribute.name, row.name)) {
-                ++covered;
-                break;
-            }
-    return covered;
+// How well the dialog's fields take `tag`, which is read into `dialog` to find out: the more
+// attributes they take, the better, and a dialog whose every required field gets its value ranks
+// above any that would refuse the tag as it stands.
+template <class D> int RowsCovering(D& dialog, const markup::StartTag& tag) {
+    TagReading trial(tag);
+    ReadStartTag(dialog, trial);
+    for (const AttributeRow<D>& row : D::Rows().rows)
+        if (row.required && row.Applies(dialog) && !trial.TakenValue(row.name))
+            return trial.TakenCount();
+    return trial.TakenCount() + static_cast<int>(tag.attributes.size()) + 1;
 }
 
 } // namespace razo

@@ -6,6 +6,7 @@
 #include "core/dialogs/Colours.h"
 #include "core/dialogs/DataExchange.h"
 #include "core/dialogs/UrlHistory.h"
+#include "core/elements/AttributeRows.h"
 #include "core/elements/ElementCommand.h"
 #include "core/elements/ElementFields.h"
 #include "core/elements/ElementRegistry.h"
@@ -109,15 +110,36 @@ void ExchangeNumbers(CDataExchange& dx, CBodyColours& colours, std::initializer_
         DDX_ColourNumber(dx, id, colours.Member(id));
 }
 
-// " BACKGROUND=..." relative to the document, or nothing (and nothing remembered) when empty.
-std::string BackgroundAttribute(const std::string& url, const BuildContext& context) {
-    if (url.empty())
-        return {};
-    return QuotedAttribute("BACKGROUND", context.RelativePath(url));
+// BACKGROUND, `more` (the Microsoft dialog's BGPROPERTIES), then BGCOLOR, TEXT, LINK, VLINK and
+// ALINK, then `after` (its margins).
+template <class D>
+std::vector<AttributeRow<D>> BodyRows(std::vector<AttributeRow<D>> more, std::vector<AttributeRow<D>> after) {
+    using Member = std::string CBodyColours::*;
+    struct Colour {
+        const char* attribute;
+        Member name, number;
+        int nameList;
+    };
+    const Colour colours[] = {
+        {"BGCOLOR", &CBodyColours::m_strBackgroundName, &CBodyColours::m_strBackgroundNumber,
+         IdBackgroundName},
+        {"TEXT", &CBodyColours::m_strTextName, &CBodyColours::m_strTextNumber, IdTextName},
+        {"LINK", &CBodyColours::m_strLinkName, &CBodyColours::m_strLinkNumber, IdLinkName},
+        {"VLINK", &CBodyColours::m_strVisitedName, &CBodyColours::m_strVisitedNumber, IdVisitedName},
+        {"ALINK", &CBodyColours::m_strActiveName, &CBodyColours::m_strActiveNumber, IdActiveName},
+    };
+    std::vector<AttributeRow<D>> list = {rows::Url("BACKGROUND", &D::m_strBackground, IdBackgroundUrl)};
+    list.insert(list.end(), more.begin(), more.end());
+    for (const Colour& colour : colours)
+        list.push_back(rows::Colour<D>(
+            colour.attribute, [name = colour.name](auto& d) -> auto& { return d.*name; },
+            [number = colour.number](auto& d) -> auto& { return d.*number; }, colour.nameList));
+    list.insert(list.end(), after.begin(), after.end());
+    return list;
 }
 
-TagPair BodyPair(const Tag& tag) {
-    return {tag.Close("\r\n"), "</BODY>\r\n"};
+template <class D> TagPair BodyPair(const D& dialog, const BuildContext& context) {
+    return {WriteStartTag(dialog, context).Close("\r\n"), "</BODY>\r\n"};
 }
 
 } // namespace
@@ -205,27 +227,35 @@ void CBodyMicrosoftDialog::DoDataExchange(CDataExchange& dx) {
         dx.Refuse(IdBackgroundUrl, messages::WatermarkWithoutBackground, MessageIcon::None);
 }
 
+const TagRows<CBodyDialog>& CBodyDialog::Rows() {
+    static const TagRows<CBodyDialog> rows{"BODY", BodyRows<CBodyDialog>({}, {})};
+    return rows;
+}
+
+const TagRows<CBodyNetscapeDialog>& CBodyNetscapeDialog::Rows() {
+    static const TagRows<CBodyNetscapeDialog> rows{"BODY", BodyRows<CBodyNetscapeDialog>({}, {})};
+    return rows;
+}
+
+const TagRows<CBodyMicrosoftDialog>& CBodyMicrosoftDialog::Rows() {
+    using D = CBodyMicrosoftDialog;
+    static const TagRows<D> rows{
+        "BODY", BodyRows<D>({rows::Keyword("BGPROPERTIES", "FIXED", &D::m_bWatermark, IdWatermark)},
+                            {rows::Number("TOPMARGIN", &D::m_strTopMargin, IdTopMargin),
+                             rows::Number("LEFTMARGIN", &D::m_strLeftMargin, IdLeftMargin)})};
+    return rows;
+}
+
 TagPair BuildBody(const CBodyDialog& dialog, const BuildContext& context) {
-    Tag tag("BODY");
-    if (context.expanded)
-        tag.Raw(BackgroundAttribute(dialog.m_strBackground, context)).Raw(dialog.Attributes());
-    return BodyPair(tag);
+    return BodyPair(dialog, context);
 }
 
 TagPair BuildBodyNetscape(const CBodyNetscapeDialog& dialog, const BuildContext& context) {
-    Tag tag("BODY");
-    tag.Raw(BackgroundAttribute(dialog.m_strBackground, context)).Raw(dialog.Attributes());
-    return BodyPair(tag);
+    return BodyPair(dialog, context);
 }
 
 TagPair BuildBodyMicrosoft(const CBodyMicrosoftDialog& dialog, const BuildContext& context) {
-    Tag tag("BODY");
-    tag.Raw(BackgroundAttribute(dialog.m_strBackground, context))
-        .Attr("BGPROPERTIES", dialog.m_bWatermark ? "FIXED" : "")
-        .Raw(dialog.Attributes())
-        .Attr("TOPMARGIN", dialog.m_strTopMargin)
-        .Attr("LEFTMARGIN", dialog.m_strLeftMargin);
-    return BodyPair(tag);
+    return BodyPair(dialog, context);
 }
 
 void RegisterBodyFamily(ElementRegistry& registry) {

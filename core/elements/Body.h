@@ -3,6 +3,7 @@
 
 #include "core/dialogs/DialogBase.h"
 #include "core/dialogs/ExpandDialog.h"
+#include "core/elements/AttributeRows.h"
 #include "core/elements/ElementServices.h"
 
 namespace razo {
@@ -62,6 +63,7 @@ class CBodyDialog : public DialogBase<CBodyDialog, CExpandDialog>, public CBodyC
 public:
     enum { IDD = 151 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CBodyDialog>& Rows();
     using DialogBase::DialogBase;
     void DoDataExchange(CDataExchange& dx) override;
 
@@ -72,6 +74,7 @@ class CBodyNetscapeDialog : public DialogBase<CBodyNetscapeDialog>, public CBody
 public:
     enum { IDD = 152 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CBodyNetscapeDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strBackground;
@@ -81,6 +84,7 @@ class CBodyMicrosoftDialog : public DialogBase<CBodyMicrosoftDialog>, public CBo
 public:
     enum { IDD = 194 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CBodyMicrosoftDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strBackground;

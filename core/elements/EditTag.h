@@ -20,8 +20,9 @@ struct TagEditorCommand {
 // Every such command, in menu order: what the element families register.
 const std::vector<TagEditorCommand>& TagEditorCommands();
 
-// The dialog for a tag named `element` (any case) whose fields cover most of the tag's
-// attributes; the earliest in menu order among equals. Nothing when no command builds it.
+// The dialog for a tag named `element` (any case) whose fields take most of the tag's
+// attributes, one that finds a value for each of its required fields before any that does not;
+// the earliest in menu order among equals. Nothing when no command builds it.
 std::unique_ptr<EditableElement> ChooseEditor(const markup::StartTag& tag, ElementServices& services);
 
 // Edit Tag: finds the start tag at the caret (or the one whose end tag the caret is in, or that

@@ -18,8 +18,8 @@ public:
     virtual ~EditableElement() = default;
     // The element the command builds, as its dialog writes it ("TABLE", "TH", "H2").
     virtual std::string Element() const = 0;
-    // How many of the tag's attributes the dialog has a field for.
-    virtual int Covers(const markup::StartTag& tag) const = 0;
+    // How well the dialog's fields take the tag's attributes (RowsCovering); fills them on the way.
+    virtual int Covers(const markup::StartTag& tag) = 0;
     // Fills the fields; a tag with an attribute of the expanded layout opens it expanded.
     virtual void Read(TagReading& reading) = 0;
     virtual CDialog& Dialog() = 0;
@@ -41,8 +41,12 @@ public:
     explicit EditableDialog(std::unique_ptr<D> dialog) : m_dialog(std::move(dialog)) {}
 
     std::string Element() const override { return D::Rows().element(*m_dialog); }
-    int Covers(const markup::StartTag& tag) const override { return RowsCovering<D>(tag); }
+    int Covers(const markup::StartTag& tag) override { return RowsCovering(*m_dialog, tag); }
     void Read(TagReading& reading) override {
+        // A dialog whose other fields build the tags inside the element greys them: only the
+        // start tag is rewritten.
+        if constexpr (requires(D & d) { d.EditStartTagOnly(); })
+            m_dialog->EditStartTagOnly();
         ReadStartTag(*m_dialog, reading);
         if constexpr (std::is_base_of_v<CExpandDialog, D>)
             m_dialog->OpenIn(reading.expanded);

@@ -4,6 +4,7 @@
 #include "core/dialogs/DataExchange.h"
 #include "core/dialogs/DialogHost.h"
 #include "core/dialogs/FieldAccess.h"
+#include "core/elements/AttributeRows.h"
 #include "core/elements/ElementRegistry.h"
 #include "core/elements/Markup.h"
 #include "core/resources/CommandIds.h"
@@ -173,32 +174,84 @@ std::string AppendFace(const std::string& faces, const std::string& face) {
 
 namespace {
 
-Tag FontStart(const CFontDialogBase& d) {
-    Tag tag("FONT");
-    if (!d.m_strSize.empty()) {
-        if (d.m_nSizeType == RelativePlus)
-            tag.AlwaysQuoted("SIZE", "+" + d.m_strSize);
-        else if (d.m_nSizeType == RelativeMinus)
-            tag.AlwaysQuoted("SIZE", "-" + d.m_strSize);
-        else
-            tag.Attr("SIZE", d.m_strSize);
-    }
-    tag.Raw(FormatColourAttribute("COLOR", d.m_strColourName, d.m_strColourNumber));
-    return tag;
+// A size with no type is absolute; a relative one carries its sign, in quotes.
+template <class D> AttributeRow<D> SizeRow() {
+    return rows::Custom<D>(
+        "SIZE",
+        [](const D& d, const BuildContext*, Tag& tag) {
+            if (d.m_strSize.empty())
+                return;
+            if (d.m_nSizeType == RelativePlus)
+                tag.AlwaysQuoted("SIZE", "+" + d.m_strSize);
+            else if (d.m_nSizeType == RelativeMinus)
+                tag.AlwaysQuoted("SIZE", "-" + d.m_strSize);
+            else
+                tag.Attr("SIZE", d.m_strSize);
+        },
+        [](D& d, const markup::WrittenAttribute& a) {
+            std::string_view size = a.value;
+            int type = Absolute;
+            if (!size.empty() && (size.front() == '+' || size.front() == '-')) {
+                type = size.front() == '+' ? RelativePlus : RelativeMinus;
+                size.remove_prefix(1);
+            }
+            if (!rows::IsNumber(size))
+                return false;
+            d.m_strSize = std::string(size);
+            d.m_nSizeType = type;
+            return true;
+        },
+        IdSize);
+}
+
+// SIZE and COLOR, as every FONT writes them, `more` after them.
+template <class D> TagRows<D> FontRows(std::vector<AttributeRow<D>> more) {
+    std::vector<AttributeRow<D>> list = {
+        SizeRow<D>(), rows::Colour<D>(
+                          "COLOR", [](auto& d) -> auto& { return d.m_strColourName; },
+                          [](auto& d) -> auto& { return d.m_strColourNumber; }, IdColourName)};
+    list.insert(list.end(), more.begin(), more.end());
+    return {"FONT", std::move(list)};
 }
 
 } // namespace
 
-TagPair BuildFont(const CFontDialogBase& dialog) {
-    return {FontStart(dialog).Close(), "</FONT>"};
+const TagRows<CFontSizeDialog>& CFontSizeDialog::Rows() {
+    static const TagRows<CFontSizeDialog> rows = FontRows<CFontSizeDialog>({});
+    return rows;
+}
+
+const TagRows<CFontNetscapeDialog>& CFontNetscapeDialog::Rows() {
+    static const TagRows<CFontNetscapeDialog> rows = FontRows<CFontNetscapeDialog>({});
+    return rows;
+}
+
+const TagRows<CFontMicrosoftDialog>& CFontMicrosoftDialog::Rows() {
+    using D = CFontMicrosoftDialog;
+    static const TagRows<D> rows = FontRows<D>({rows::Quoted("FACE", &D::m_strFaces, IdFaces)});
+    return rows;
+}
+
+const TagRows<CBaseFontDialog>& CBaseFontDialog::Rows() {
+    static const TagRows<CBaseFontDialog> rows{"BASEFONT",
+                                               {rows::Bare("SIZE", &CBaseFontDialog::m_strSize, IdBaseSize)}};
+    return rows;
+}
+
+TagPair BuildFont(const CFontSizeDialog& dialog) {
+    return {WriteStartTag(dialog).Close(), "</FONT>"};
+}
+
+TagPair BuildFont(const CFontNetscapeDialog& dialog) {
+    return {WriteStartTag(dialog).Close(), "</FONT>"};
 }
 
 TagPair BuildFontMicrosoft(const CFontMicrosoftDialog& dialog) {
-    return {FontStart(dialog).Quoted("FACE", dialog.m_strFaces).Close(), "</FONT>"};
+    return {WriteStartTag(dialog).Close(), "</FONT>"};
 }
 
 TagPair BuildBaseFont(const CBaseFontDialog& dialog) {
-    return {Tag("BASEFONT").Attr("SIZE", dialog.m_strSize).Close(), ""};
+    return {WriteStartTag(dialog).Close(), ""};
 }
 
 void RegisterFontFamily(ElementRegistry& registry) {

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/dialogs/DialogBase.h"
+#include "core/elements/AttributeRows.h"
 #include "core/elements/ElementServices.h"
 
 namespace razo {
@@ -46,6 +47,7 @@ class CFontSizeDialog : public DialogBase<CFontSizeDialog, CFontDialogBase> {
 public:
     enum { IDD = 234 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CFontSizeDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 };
 
@@ -53,6 +55,7 @@ class CFontNetscapeDialog : public DialogBase<CFontNetscapeDialog, CFontDialogBa
 public:
     enum { IDD = 162 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CFontNetscapeDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 };
 
@@ -60,6 +63,7 @@ class CFontMicrosoftDialog : public DialogBase<CFontMicrosoftDialog, CFontDialog
 public:
     enum { IDD = 222 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CFontMicrosoftDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
     // A face chosen in the face list is appended to the faces field.
     void OnFieldChanged(int id, DialogHost& host) override;
@@ -71,6 +75,7 @@ class CBaseFontDialog : public DialogBase<CBaseFontDialog> {
 public:
     enum { IDD = 190 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CBaseFontDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strSize;
@@ -79,7 +84,8 @@ public:
 // The faces field after `face` was chosen in the face list: unchanged for a heading or "(None)".
 std::string AppendFace(const std::string& faces, const std::string& face);
 
-TagPair BuildFont(const CFontDialogBase& dialog);
+TagPair BuildFont(const CFontSizeDialog& dialog);
+TagPair BuildFont(const CFontNetscapeDialog& dialog);
 TagPair BuildFontMicrosoft(const CFontMicrosoftDialog& dialog);
 TagPair BuildBaseFont(const CBaseFontDialog& dialog);
 

@@ -7,6 +7,7 @@
 #include "core/dialogs/DialogHost.h"
 #include "core/dialogs/FieldAccess.h"
 #include "core/dialogs/UrlHistory.h"
+#include "core/elements/AttributeRows.h"
 #include "core/elements/ElementFields.h"
 #include "core/elements/ElementRegistry.h"
 #include "core/elements/Markup.h"
@@ -57,12 +58,31 @@ std::string Method(int index) {
     }
 }
 
-Tag FormStart(const CFormDialog& dialog, const BuildContext& context) {
-    Tag tag("FORM");
-    tag.Attr("METHOD", Method(dialog.m_nMethod))
-        .AlwaysQuoted("ACTION", context.RelativePath(dialog.m_strFormUrl))
-        .Quoted("ENCTYPE", dialog.m_strEncodeType);
-    return tag;
+// A URL written even when empty (ACTION="", SRC="").
+const rows::UrlWriting AlwaysWritten{.always = true, .relative = true, .history = {}};
+
+// The method group's choice as METHOD: none, post or get.
+template <class D> AttributeRow<D> MethodRow() {
+    return rows::Custom<D>(
+        "METHOD", [](const D& d, const BuildContext*, Tag& tag) { tag.Attr("METHOD", Method(d.m_nMethod)); },
+        [](D& d, const markup::WrittenAttribute& a) {
+            for (int index : {0, 1})
+                if (markup::SameName(a.value, Method(index))) {
+                    d.m_nMethod = index;
+                    return true;
+                }
+            return false;
+        },
+        IdMethodPost);
+}
+
+// What both form dialogs write, `more` (the target) at the end.
+template <class D> TagRows<D> FormRows(std::vector<AttributeRow<D>> more) {
+    std::vector<AttributeRow<D>> list = {MethodRow<D>(),
+                                         rows::Url<D>("ACTION", &D::m_strFormUrl, IdFormUrl, AlwaysWritten),
+                                         rows::Quoted<D>("ENCTYPE", &D::m_strEncodeType, IdEncodeType)};
+    list.insert(list.end(), more.begin(), more.end());
+    return {"FORM", std::move(list)};
 }
 
 bool IsOneOf(const std::string& type, std::initializer_list<const char*> names) {
@@ -171,12 +191,24 @@ void CFormInputDialog::DoDataExchange(CDataExchange& dx) {
     dx.Refuse(m_strInputType.empty() ? IdInputType : IdName, messages::MustSpecifyName);
 }
 
-void CFormInputDialog::OnFieldChanged(int id, DialogHost& host) {
-    if (id != IdInputType)
-        return;
-    const std::string type = host.Fields().GetText(IdInputType);
+namespace {
+
+void EnableInputFields(FieldAccess& fields, const std::string& type) {
     for (int field : InputDependentFields)
-        host.Fields().EnableControl(field, InputFieldApplies(field, type));
+        fields.EnableControl(field, InputFieldApplies(field, type));
+}
+
+} // namespace
+
+void CFormInputDialog::OnInitDialog(DialogHost& host) {
+    // Until a type is chosen the template's greying stands.
+    if (!m_strInputType.empty())
+        EnableInputFields(host.Fields(), m_strInputType);
+}
+
+void CFormInputDialog::OnFieldChanged(int id, DialogHost& host) {
+    if (id == IdInputType)
+        EnableInputFields(host.Fields(), host.Fields().GetText(IdInputType));
 }
 
 DialogTemplate CFormSelectDialog::MakeTemplate() {
@@ -229,57 +261,86 @@ void CFormTextAreaDialog::DoDataExchange(CDataExchange& dx) {
     DDV_TextLength(dx, m_strName, MaxUrlChars);
 }
 
+const TagRows<CFormDialog>& CFormDialog::Rows() {
+    static const TagRows<CFormDialog> rows = FormRows<CFormDialog>({});
+    return rows;
+}
+
+const TagRows<CFormNetscapeDialog>& CFormNetscapeDialog::Rows() {
+    using D = CFormNetscapeDialog;
+    static const TagRows<D> rows = FormRows<D>({rows::Quoted("TARGET", &D::m_strTarget, IdTarget)});
+    return rows;
+}
+
+// Each field the type has no use for is left out, whatever it still holds.
+const TagRows<CFormInputDialog>& CFormInputDialog::Rows() {
+    using D = CFormInputDialog;
+    const auto forType = [](int field) {
+        return [field](const D& d) { return InputFieldApplies(field, d.m_strInputType); };
+    };
+    // An image button always names its source; an empty one is not a path to record or to make
+    // relative.
+    static const TagRows<D> rows{
+        "INPUT",
+        {rows::Bare("TYPE", &D::m_strInputType, IdInputType),
+         rows::AlwaysQuoted("NAME", &D::m_strName, IdName).When(forType(IdName)),
+         rows::Quoted("VALUE", &D::m_strValue, IdValue).When(forType(IdValue)),
+         rows::Bare("SIZE", &D::m_strSize, IdSize).When(forType(IdSize)),
+         rows::Bare("MAXLENGTH", &D::m_strMaxLength, IdMaxLength).When(forType(IdMaxLength)),
+         rows::Flag("CHECKED", &D::m_bChecked, IdChecked).When(forType(IdChecked)),
+         rows::Url("SRC", &D::m_strImageSrc, IdImageSrc, AlwaysWritten).When(forType(IdImageSrc)),
+         rows::Bare("ALIGN", &D::m_strAlignment, IdAlignment).When(forType(IdAlignment))}};
+    return rows;
+}
+
+const TagRows<CFormSelectDialog>& CFormSelectDialog::Rows() {
+    using D = CFormSelectDialog;
+    static const TagRows<D> rows{"SELECT",
+                                 {rows::AlwaysQuoted("NAME", &D::m_strName, IdName),
+                                  rows::Flag("MULTIPLE", &D::m_bMultiple, IdMultiple),
+                                  rows::Bare("SIZE", &D::m_strNumberShown, IdNumberShown)}};
+    return rows;
+}
+
+const TagRows<CFormOptionDialog>& CFormOptionDialog::Rows() {
+    using D = CFormOptionDialog;
+    static const TagRows<D> rows{"OPTION",
+                                 {rows::Quoted("VALUE", &D::m_strValue, IdValue),
+                                  rows::Flag("SELECTED", &D::m_bSelected, IdSelected)}};
+    return rows;
+}
+
+const TagRows<CFormTextAreaDialog>& CFormTextAreaDialog::Rows() {
+    using D = CFormTextAreaDialog;
+    static const TagRows<D> rows{"TEXTAREA",
+                                 {rows::AlwaysQuoted("NAME", &D::m_strName, IdName),
+                                  rows::Bare("ROWS", &D::m_strRows, IdRows),
+                                  rows::Bare("COLS", &D::m_strColumns, IdColumns)}};
+    return rows;
+}
+
 TagPair BuildForm(const CFormDialog& dialog, const BuildContext& context) {
-    return {FormStart(dialog, context).Close("\r\n"), "</FORM>"};
+    return {WriteStartTag(dialog, context).Close("\r\n"), "</FORM>"};
 }
 
 TagPair BuildFormNetscape(const CFormNetscapeDialog& dialog, const BuildContext& context) {
-    return {FormStart(dialog, context).Quoted("TARGET", dialog.m_strTarget).Close("\r\n"), "</FORM>"};
+    return {WriteStartTag(dialog, context).Close("\r\n"), "</FORM>"};
 }
 
 TagPair BuildFormInput(const CFormInputDialog& dialog, const BuildContext& context) {
-    const std::string& type = dialog.m_strInputType;
-    Tag tag("INPUT");
-    tag.Attr("TYPE", type);
-    if (InputFieldApplies(IdName, type))
-        tag.AlwaysQuoted("NAME", dialog.m_strName);
-    if (InputFieldApplies(IdValue, type))
-        tag.Quoted("VALUE", dialog.m_strValue);
-    if (InputFieldApplies(IdSize, type))
-        tag.Attr("SIZE", dialog.m_strSize).Attr("MAXLENGTH", dialog.m_strMaxLength);
-    if (InputFieldApplies(IdChecked, type))
-        tag.Flag("CHECKED", dialog.m_bChecked);
-    if (InputFieldApplies(IdImageSrc, type)) {
-        // An image button always names its source; an empty one is not a path to record or
-        // to make relative.
-        const std::string& src = dialog.m_strImageSrc;
-        tag.AlwaysQuoted("SRC", src.empty() ? src : context.RelativePath(src))
-            .Attr("ALIGN", dialog.m_strAlignment);
-    }
-    return {tag.Close("\r\n"), ""};
+    return {WriteStartTag(dialog, context).Close("\r\n"), ""};
 }
 
 TagPair BuildFormSelect(const CFormSelectDialog& dialog) {
-    return {Tag("SELECT")
-                .AlwaysQuoted("NAME", dialog.m_strName)
-                .Flag("MULTIPLE", dialog.m_bMultiple)
-                .Attr("SIZE", dialog.m_strNumberShown)
-                .Close("\r\n"),
-            "</SELECT>"};
+    return {WriteStartTag(dialog).Close("\r\n"), "</SELECT>"};
 }
 
 TagPair BuildFormOption(const CFormOptionDialog& dialog) {
-    return {Tag("OPTION").Quoted("VALUE", dialog.m_strValue).Flag("SELECTED", dialog.m_bSelected).Close(),
-            ""};
+    return {WriteStartTag(dialog).Close(), ""};
 }
 
 TagPair BuildFormTextArea(const CFormTextAreaDialog& dialog) {
-    return {Tag("TEXTAREA")
-                .AlwaysQuoted("NAME", dialog.m_strName)
-                .Attr("ROWS", dialog.m_strRows)
-                .Attr("COLS", dialog.m_strColumns)
-                .Close("\r\n"),
-            "</TEXTAREA>"};
+    return {WriteStartTag(dialog).Close("\r\n"), "</TEXTAREA>"};
 }
 
 void RegisterFormFamily(ElementRegistry& registry) {

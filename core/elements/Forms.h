@@ -2,6 +2,7 @@
 #include <string>
 
 #include "core/dialogs/DialogBase.h"
+#include "core/elements/AttributeRows.h"
 #include "core/elements/ElementServices.h"
 
 namespace razo {
@@ -42,6 +43,7 @@ public:
     CFormDialog() = default;
     enum { IDD = 168 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CFormDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strEncodeType;
@@ -57,6 +59,7 @@ class CFormNetscapeDialog : public DialogBase<CFormNetscapeDialog, CFormDialog> 
 public:
     enum { IDD = 217 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CFormNetscapeDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strTarget;
@@ -67,7 +70,10 @@ class CFormInputDialog : public DialogBase<CFormInputDialog> {
 public:
     enum { IDD = 170 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CFormInputDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
+    // A type read from the page opens with its fields enabled.
+    void OnInitDialog(DialogHost& host) override;
     void OnFieldChanged(int id, DialogHost& host) override;
 
     std::string m_strAlignment;
@@ -84,6 +90,7 @@ class CFormSelectDialog : public DialogBase<CFormSelectDialog> {
 public:
     enum { IDD = 171 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CFormSelectDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 
     int m_bMultiple = 0;
@@ -95,6 +102,7 @@ class CFormOptionDialog : public DialogBase<CFormOptionDialog> {
 public:
     enum { IDD = 172 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CFormOptionDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 
     int m_bSelected = 0;
@@ -105,6 +113,7 @@ class CFormTextAreaDialog : public DialogBase<CFormTextAreaDialog> {
 public:
     enum { IDD = 173 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CFormTextAreaDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strRows;

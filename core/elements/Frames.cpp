@@ -6,6 +6,7 @@
 #include "core/dialogs/DialogHost.h"
 #include "core/dialogs/FieldAccess.h"
 #include "core/dialogs/UrlHistory.h"
+#include "core/elements/AttributeRows.h"
 #include "core/elements/ElementFields.h"
 #include "core/elements/ElementRegistry.h"
 #include "core/elements/Markup.h"
@@ -139,23 +140,32 @@ void CFrameDialog::DoDataExchange(CDataExchange& dx) {
     DDX_OptionalNumber(dx, IdMarginWidth, m_strMarginWidth);
 }
 
+const TagRows<CFramesetDialog>& CFramesetDialog::Rows() {
+    using D = CFramesetDialog;
+    static const TagRows<D> rows{
+        "FRAMESET",
+        {rows::Quoted("ROWS", &D::m_strRows, IdRows), rows::Quoted("COLS", &D::m_strColumns, IdColumns)}};
+    return rows;
+}
+
+const TagRows<CFrameDialog>& CFrameDialog::Rows() {
+    using D = CFrameDialog;
+    static const TagRows<D> rows{"FRAME",
+                                 {rows::Url("SRC", &D::m_strSource, IdSource),
+                                  rows::Quoted("NAME", &D::m_strName, IdName),
+                                  rows::Number("MARGINWIDTH", &D::m_strMarginWidth, IdMarginWidth),
+                                  rows::Number("MARGINHEIGHT", &D::m_strMarginHeight, IdMarginHeight),
+                                  rows::Quoted("SCROLLING", &D::m_strScrolling, IdScrolling),
+                                  rows::Flag("NORESIZE", &D::m_bNoResize, IdNoResize)}};
+    return rows;
+}
+
 TagPair BuildFrameset(const CFramesetDialog& dialog) {
-    return {
-        Tag("FRAMESET").Quoted("ROWS", dialog.m_strRows).Quoted("COLS", dialog.m_strColumns).Close("\r\n"),
-        "</FRAMESET>"};
+    return {WriteStartTag(dialog).Close("\r\n"), "</FRAMESET>"};
 }
 
 TagPair BuildFrame(const CFrameDialog& dialog, const BuildContext& context) {
-    const std::string& src = dialog.m_strSource;
-    return {Tag("FRAME")
-                .Quoted("SRC", src.empty() ? src : context.RelativePath(src))
-                .Quoted("NAME", dialog.m_strName)
-                .Attr("MARGINWIDTH", dialog.m_strMarginWidth)
-                .Attr("MARGINHEIGHT", dialog.m_strMarginHeight)
-                .Quoted("SCROLLING", dialog.m_strScrolling)
-                .Flag("NORESIZE", dialog.m_bNoResize)
-                .Close("\r\n"),
-            ""};
+    return {WriteStartTag(dialog, context).Close("\r\n"), ""};
 }
 
 void RegisterFrameFamily(ElementRegistry& registry) {

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "core/dialogs/DialogBase.h"
+#include "core/elements/AttributeRows.h"
 #include "core/elements/ElementServices.h"
 
 namespace razo {
@@ -39,6 +40,7 @@ class CFramesetDialog : public DialogBase<CFramesetDialog> {
 public:
     enum { IDD = 212 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CFramesetDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
     void OnFieldChanged(int id, DialogHost& host) override;
 
@@ -63,6 +65,7 @@ class CFrameDialog : public DialogBase<CFrameDialog> {
 public:
     enum { IDD = 213 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CFrameDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strName;

@@ -266,7 +266,7 @@ void CMediaDialog::DoDataExchange(CDataExchange& dx) {
                  razo::messages::MustEnterValue);
         anySource = anySource || !source.m_strSrc.empty();
     }
-    RefuseAt(dx, !anySource, IdMediaSrc, messages::NoMediaSource);
+    RefuseAt(dx, !anySource && !m_bStartTagOnly, IdMediaSrc, messages::NoMediaSource);
 
     DDX_OptionalUrl(dx, IdTrackSrc, m_strTrackSrc);
     DDX_CBString(dx, IdTrackKind, m_strTrackKind);
@@ -288,6 +288,13 @@ void CMediaDialog::OnInitDialog(DialogHost& host) {
     fields.SetText(IdMediaElement, MediaLabel(m_strElement));
     for (int id : {IdPoster, IdPosterBrowse, IdMediaWidth, IdMediaHeight})
         fields.EnableControl(id, IsVideo(*this));
+    if (!m_bStartTagOnly)
+        return;
+    for (int row = 0; row < SourceRows; ++row)
+        for (int id : {SourceSrcId(row), SourceBrowseId(row), SourceTypeId(row)})
+            fields.EnableControl(id, false);
+    for (int id = IdTrackSrc; id <= IdTrackDefault; ++id)
+        fields.EnableControl(id, false);
 }
 
 const TagRows<CMediaDialog>& CMediaDialog::Rows() {
@@ -393,6 +400,15 @@ void CPictureDialog::DoDataExchange(CDataExchange& dx) {
     DDX_Check(dx, IdImageLazy, m_bLazy);
     DDX_CBString(dx, IdImageDecoding, m_strDecoding);
     DDX_CommonAttributes(dx, m_common);
+}
+
+void CPictureDialog::OnInitDialog(DialogHost& host) {
+    if (!m_bStartTagOnly)
+        return;
+    for (int id = PictureSrcsetId(0); id < PictureSrcsetId(SourceRows); ++id)
+        host.Fields().EnableControl(id, false);
+    for (int id = IdImageSrc; id <= IdImageDecoding; ++id)
+        host.Fields().EnableControl(id, false);
 }
 
 const TagRows<CPictureDialog>& CPictureDialog::Rows() {

@@ -117,6 +117,8 @@ public:
     explicit CMediaDialog(std::string element = "VIDEO") : m_strElement(std::move(element)) {}
     void DoDataExchange(CDataExchange& dx) override;
     void OnInitDialog(DialogHost& host) override;
+    // Edit Tag: the sources and the track are tags of their own.
+    void EditStartTagOnly() { m_bStartTagOnly = true; }
 
     struct Source {
         std::string m_strSrc;
@@ -140,6 +142,7 @@ public:
     std::string m_strTrackLabel;
     int m_bTrackDefault = 0;
     CommonAttributes m_common;
+    bool m_bStartTagOnly = false;
 };
 
 // <PICTURE> with <SOURCE> rows for other formats or screens and the <IMG> every browser falls
@@ -150,6 +153,9 @@ public:
     static DialogTemplate MakeTemplate();
     static const TagRows<CPictureDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
+    void OnInitDialog(DialogHost& host) override;
+    // Edit Tag: the sources and the image are tags of their own.
+    void EditStartTagOnly() { m_bStartTagOnly = true; }
 
     struct Source {
         std::string m_strSrcset;
@@ -164,6 +170,7 @@ public:
     int m_bLazy = 0;
     std::string m_strDecoding;
     CommonAttributes m_common;
+    bool m_bStartTagOnly = false;
 };
 
 // The sandbox's tokens, each lifting one restriction, in the order of their check boxes.

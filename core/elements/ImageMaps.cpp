@@ -8,6 +8,7 @@
 #include "core/dialogs/DialogHost.h"
 #include "core/dialogs/FieldAccess.h"
 #include "core/dialogs/UrlHistory.h"
+#include "core/elements/AttributeRows.h"
 #include "core/elements/ElementFields.h"
 #include "core/elements/ElementRegistry.h"
 #include "core/elements/Markup.h"
@@ -85,14 +86,15 @@ void EnterCoords(DialogHost& host) {
         host.Fields().SetText(IdCoords, *coords);
 }
 
-Tag AreaStart(const CAreaDialog& dialog, const BuildContext& context) {
-    const std::string& url = dialog.m_strUrl;
-    Tag tag("AREA");
-    tag.Quoted("SHAPE", dialog.m_strShape)
-        .AlwaysQuoted("COORDS", dialog.m_strCoords)
-        .Quoted("HREF", url.empty() ? url : context.RelativePath(url))
-        .Flag("NOHREF", dialog.m_bNoHref);
-    return tag;
+// SHAPE, COORDS, HREF and NOHREF, as both area dialogs write them, `more` after them. The
+// members are the area dialog's, so `D` is named.
+template <class D> std::vector<AttributeRow<D>> AreaRows(std::vector<AttributeRow<D>> more) {
+    std::vector<AttributeRow<D>> list = {
+        rows::Quoted<D>("SHAPE", &D::m_strShape, IdShape),
+        rows::AlwaysQuoted<D>("COORDS", &D::m_strCoords, IdCoords).Required(),
+        rows::Url<D>("HREF", &D::m_strUrl, IdUrl), rows::Flag<D>("NOHREF", &D::m_bNoHref, IdNoHref)};
+    list.insert(list.end(), more.begin(), more.end());
+    return list;
 }
 
 } // namespace
@@ -216,16 +218,33 @@ void CPolygonCoordsDialog::DoDataExchange(CDataExchange& dx) {
         dx.Refuse(IdCoords, problem);
 }
 
+const TagRows<CMapDialog>& CMapDialog::Rows() {
+    static const TagRows<CMapDialog> rows{
+        "MAP", {rows::AlwaysQuoted("NAME", &CMapDialog::m_strName, IdName).Required()}};
+    return rows;
+}
+
+const TagRows<CAreaDialog>& CAreaDialog::Rows() {
+    static const TagRows<CAreaDialog> rows{"AREA", AreaRows<CAreaDialog>({})};
+    return rows;
+}
+
+const TagRows<CAreaNetscapeDialog>& CAreaNetscapeDialog::Rows() {
+    using D = CAreaNetscapeDialog;
+    static const TagRows<D> rows{"AREA", AreaRows<D>({rows::Quoted("TARGET", &D::m_strTarget, IdTarget)})};
+    return rows;
+}
+
 TagPair BuildMap(const CMapDialog& dialog) {
-    return {Tag("MAP").AlwaysQuoted("NAME", dialog.m_strName).Close("\r\n"), "</MAP>\r\n"};
+    return {WriteStartTag(dialog).Close("\r\n"), "</MAP>\r\n"};
 }
 
 TagPair BuildArea(const CAreaDialog& dialog, const BuildContext& context) {
-    return {AreaStart(dialog, context).Close("\r\n"), ""};
+    return {WriteStartTag(dialog, context).Close("\r\n"), ""};
 }
 
 TagPair BuildAreaNetscape(const CAreaNetscapeDialog& dialog, const BuildContext& context) {
-    return {AreaStart(dialog, context).Quoted("TARGET", dialog.m_strTarget).Close("\r\n"), ""};
+    return {WriteStartTag(dialog, context).Close("\r\n"), ""};
 }
 
 void RegisterImageMapFamily(ElementRegistry& registry) {

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "core/dialogs/DialogBase.h"
+#include "core/elements/AttributeRows.h"
 #include "core/elements/ElementServices.h"
 
 namespace razo {
@@ -35,6 +36,7 @@ class CMapDialog : public DialogBase<CMapDialog> {
 public:
     enum { IDD = 219 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CMapDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strName;
@@ -46,6 +48,7 @@ public:
     CAreaDialog() = default;
     enum { IDD = 224 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CAreaDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
     void OnFieldChanged(int id, DialogHost& host) override;
 
@@ -64,6 +67,7 @@ class CAreaNetscapeDialog : public DialogBase<CAreaNetscapeDialog, CAreaDialog> 
 public:
     enum { IDD = 220 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CAreaNetscapeDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strTarget;

@@ -2,6 +2,7 @@
 
 #include "core/dialogs/DataExchange.h"
 #include "core/dialogs/UrlHistory.h"
+#include "core/elements/AttributeRows.h"
 #include "core/elements/ElementCommand.h"
 #include "core/elements/ElementFields.h"
 #include "core/elements/ElementRegistry.h"
@@ -64,32 +65,44 @@ std::vector<ControlTemplate> SizeFields(bool withBorder) {
     return fields;
 }
 
-// " NAME=\"url\"" with the URL relative to the document; nothing, and nothing remembered, for an
-// empty field.
-std::string UrlAttribute(const char* name, const std::string& url, const BuildContext& context) {
-    if (url.empty())
-        return {};
-    return QuotedAttribute(name, context.RelativePath(url));
-}
-
-// SRC, ALIGN, ALT and ISMAP, as every image dialog starts its tag.
-template <class Dialog> Tag ImageStart(const Dialog& dialog, const BuildContext& context) {
-    Tag tag("IMG");
-    tag.AlwaysQuoted("SRC", context.RelativePath(dialog.m_strSrc))
-        .Attr("ALIGN", dialog.m_strAlign)
-        .Quoted("ALT", dialog.m_strAlt)
-        .Flag("ISMAP", dialog.m_bIsMap != 0);
-    return tag;
+// SRC, ALIGN, ALT and ISMAP, as every image dialog starts its tag, `more` after them.
+template <class D> std::vector<AttributeRow<D>> ImageRows(std::vector<AttributeRow<D>> more) {
+    std::vector<AttributeRow<D>> list = {
+        rows::Url("SRC", &D::m_strSrc, IdSrc, {.always = true, .relative = true, .history = ""}).Required(),
+        rows::Bare("ALIGN", &D::m_strAlign, IdAlign), rows::Quoted("ALT", &D::m_strAlt, IdAlt),
+        rows::Flag("ISMAP", &D::m_bIsMap, IdIsMap)};
+    list.insert(list.end(), more.begin(), more.end());
+    return list;
 }
 
 // WIDTH, HEIGHT, BORDER, VSPACE, HSPACE and USEMAP of the HTML 3.2 and Netscape dialogs.
-template <class Dialog> void AddSizes(Tag& tag, const Dialog& dialog, const BuildContext& context) {
-    tag.Attr("WIDTH", dialog.m_strWidth)
-        .Attr("HEIGHT", dialog.m_strHeight)
-        .Attr("BORDER", dialog.m_strBorder)
-        .Attr("VSPACE", dialog.m_strVSpace)
-        .Attr("HSPACE", dialog.m_strHSpace)
-        .Raw(UrlAttribute("USEMAP", dialog.m_strMapURL, context));
+template <class D> std::vector<AttributeRow<D>> SizeRows() {
+    return {
+        rows::Number("WIDTH", &D::m_strWidth, IdWidth),    rows::Number("HEIGHT", &D::m_strHeight, IdHeight),
+        rows::Number("BORDER", &D::m_strBorder, IdBorder), rows::Number("VSPACE", &D::m_strVSpace, IdVSpace),
+        rows::Number("HSPACE", &D::m_strHSpace, IdHSpace), rows::Url("USEMAP", &D::m_strMapURL, IdMapUrl)};
+}
+
+// LOOP=infinite while the box is ticked, else the count; infinite read back ticks the box.
+AttributeRow<CInlineImageMicrosoftDialog> LoopRow() {
+    using D = CInlineImageMicrosoftDialog;
+    return rows::Custom<D>(
+        "LOOP",
+        [](const D& d, const BuildContext*, Tag& tag) {
+            tag.Attr("LOOP", d.m_bInfiniteLoop ? std::string("infinite") : d.m_strLoop);
+        },
+        [](D& d, const markup::WrittenAttribute& a) {
+            if (markup::SameName(a.value, "infinite")) {
+                d.m_bInfiniteLoop = 1;
+                d.m_strLoop.clear();
+                return true;
+            }
+            if (!rows::IsNumber(a.value))
+                return false;
+            d.m_strLoop = a.value;
+            return true;
+        },
+        IdLoop);
 }
 
 } // namespace
@@ -196,32 +209,43 @@ void CInlineImageMicrosoftDialog::DoDataExchange(CDataExchange& dx) {
     DDX_OptionalNumber(dx, IdVSpace, m_strVSpace);
 }
 
+const TagRows<CInlineImageDialog>& CInlineImageDialog::Rows() {
+    using D = CInlineImageDialog;
+    static const TagRows<D> rows{"IMG", ImageRows<D>(SizeRows<D>())};
+    return rows;
+}
+
+const TagRows<CInlineImageNetscapeDialog>& CInlineImageNetscapeDialog::Rows() {
+    using D = CInlineImageNetscapeDialog;
+    static const TagRows<D> rows{"IMG", ImageRows<D>(SizeRows<D>())};
+    return rows;
+}
+
+const TagRows<CInlineImageMicrosoftDialog>& CInlineImageMicrosoftDialog::Rows() {
+    using D = CInlineImageMicrosoftDialog;
+    static const TagRows<D> rows{"IMG",
+                                 ImageRows<D>({rows::Number("WIDTH", &D::m_strWidth, IdWidth),
+                                               rows::Number("HEIGHT", &D::m_strHeight, IdHeight),
+                                               rows::Number("VSPACE", &D::m_strVSpace, IdVSpace),
+                                               rows::Number("HSPACE", &D::m_strHSpace, IdHSpace),
+                                               rows::Bare("BORDER", &D::m_strBorder, IdBorder),
+                                               rows::Url("DYNSRC", &D::m_strDynSrc, IdDynSrc),
+                                               rows::Bare("START", &D::m_strStart, IdStart),
+                                               rows::Flag("CONTROLS", &D::m_bControls, IdControls), LoopRow(),
+                                               rows::Url("USEMAP", &D::m_strMapURL, IdMicrosoftMapUrl)})};
+    return rows;
+}
+
 TagPair BuildInlineImage(const CInlineImageDialog& dialog, const BuildContext& context) {
-    Tag tag = ImageStart(dialog, context);
-    if (context.expanded)
-        AddSizes(tag, dialog, context);
-    return {tag.Close(), ""};
+    return {WriteStartTag(dialog, context).Close(), ""};
 }
 
 TagPair BuildInlineImageNetscape(const CInlineImageNetscapeDialog& dialog, const BuildContext& context) {
-    Tag tag = ImageStart(dialog, context);
-    AddSizes(tag, dialog, context);
-    return {tag.Close(), ""};
+    return {WriteStartTag(dialog, context).Close(), ""};
 }
 
 TagPair BuildInlineImageMicrosoft(const CInlineImageMicrosoftDialog& dialog, const BuildContext& context) {
-    Tag tag = ImageStart(dialog, context);
-    tag.Attr("WIDTH", dialog.m_strWidth)
-        .Attr("HEIGHT", dialog.m_strHeight)
-        .Attr("VSPACE", dialog.m_strVSpace)
-        .Attr("HSPACE", dialog.m_strHSpace)
-        .Attr("BORDER", dialog.m_strBorder)
-        .Raw(UrlAttribute("DYNSRC", dialog.m_strDynSrc, context))
-        .Attr("START", dialog.m_strStart)
-        .Flag("CONTROLS", dialog.m_bControls != 0)
-        .Attr("LOOP", dialog.m_bInfiniteLoop ? std::string("infinite") : dialog.m_strLoop)
-        .Raw(UrlAttribute("USEMAP", dialog.m_strMapURL, context));
-    return {tag.Close(), ""};
+    return {WriteStartTag(dialog, context).Close(), ""};
 }
 
 void RegisterImageFamily(ElementRegistry& registry) {

@@ -3,6 +3,7 @@
 
 #include "core/dialogs/DialogBase.h"
 #include "core/dialogs/ExpandDialog.h"
+#include "core/elements/AttributeRows.h"
 #include "core/elements/ElementServices.h"
 
 namespace razo {
@@ -43,6 +44,7 @@ class CInlineImageDialog : public DialogBase<CInlineImageDialog, CExpandDialog> 
 public:
     enum { IDD = 160 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CInlineImageDialog>& Rows();
     using DialogBase::DialogBase;
     void DoDataExchange(CDataExchange& dx) override;
 
@@ -62,6 +64,7 @@ class CInlineImageNetscapeDialog : public DialogBase<CInlineImageNetscapeDialog>
 public:
     enum { IDD = 161 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CInlineImageNetscapeDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strSrc;
@@ -80,6 +83,7 @@ class CInlineImageMicrosoftDialog : public DialogBase<CInlineImageMicrosoftDialo
 public:
     enum { IDD = 193 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CInlineImageMicrosoftDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strSrc;

@@ -2,12 +2,12 @@
 
 #include "core/dialogs/DataExchange.h"
 #include "core/dialogs/UrlHistory.h"
+#include "core/elements/AttributeRows.h"
 #include "core/elements/ElementCommand.h"
 #include "core/elements/ElementFields.h"
 #include "core/elements/ElementRegistry.h"
 #include "core/elements/Markup.h"
 #include "core/resources/CommandIds.h"
-#include "core/settings/SettingsKeys.h"
 
 namespace razo {
 
@@ -60,16 +60,26 @@ std::vector<ControlTemplate> LinkControls(bool withTarget) {
     return controls;
 }
 
-// HREF, NAME, TITLE, REL and REV as a link and a LINK element write them.
-template <class Dialog>
-Tag LinkStart(const char* element, const Dialog& dialog, const BuildContext& context) {
+// HREF, NAME, TITLE, REL and REV as a link and a LINK element write them, `more` after them.
+template <class D> std::vector<AttributeRow<D>> LinkRows(std::vector<AttributeRow<D>> more) {
+    std::vector<AttributeRow<D>> list = {
+        rows::Url("HREF", &D::m_strURL, IdUrl).Required(), rows::Quoted("NAME", &D::m_strName, IdName),
+        rows::Quoted("TITLE", &D::m_strTitle, IdTitle), rows::Bare("REL", &D::m_strRel, IdRel),
+        rows::Bare("REV", &D::m_strRev, IdRev)};
+    list.insert(list.end(), more.begin(), more.end());
+    return list;
+}
+
+// A base URL is written as entered: it is what the page's relative URLs start from.
+template <class D> AttributeRow<D> BaseUrl() {
+    return rows::Url("HREF", &D::m_strURL, IdUrl, {.always = false, .relative = false, .history = ""})
+        .Required();
+}
+
+// The link's rows in the element the builder names, whatever element the dialog was made with.
+template <class D> Tag LinkStart(const char* element, const D& dialog, const BuildContext& context) {
     Tag tag(element);
-    tag.Quoted("HREF", context.RelativePath(dialog.m_strURL))
-        .Quoted("NAME", dialog.m_strName)
-        .Quoted("TITLE", dialog.m_strTitle)
-        .Attr("REL", dialog.m_strRel)
-        .Attr("REV", dialog.m_strRev);
-    return tag;
+    return WriteRows(dialog, &context, false, tag);
 }
 
 } // namespace
@@ -199,12 +209,62 @@ void CCommentDialog::DoDataExchange(CDataExchange& dx) {
     DDX_Text(dx, IdName, m_strComment);
 }
 
+const TagRows<CHypertextLinkDialog>& CHypertextLinkDialog::Rows() {
+    static const TagRows<CHypertextLinkDialog> rows{
+        [](const CHypertextLinkDialog& d) { return d.m_strElement; }, LinkRows<CHypertextLinkDialog>({})};
+    return rows;
+}
+
+const TagRows<CHypertextLinkNetscapeDialog>& CHypertextLinkNetscapeDialog::Rows() {
+    using D = CHypertextLinkNetscapeDialog;
+    static const TagRows<D> rows{"A", LinkRows<D>({rows::Quoted("TARGET", &D::m_strTarget, IdTarget)})};
+    return rows;
+}
+
+const TagRows<CAnchorDialog>& CAnchorDialog::Rows() {
+    static const TagRows<CAnchorDialog> rows{
+        "A", {rows::Quoted("NAME", &CAnchorDialog::m_strAnchorName, IdName).Required()}};
+    return rows;
+}
+
+const TagRows<CDocumentBaseDialog>& CDocumentBaseDialog::Rows() {
+    static const TagRows<CDocumentBaseDialog> rows{"BASE", {BaseUrl<CDocumentBaseDialog>()}};
+    return rows;
+}
+
+const TagRows<CDocumentBaseNetscapeDialog>& CDocumentBaseNetscapeDialog::Rows() {
+    using D = CDocumentBaseNetscapeDialog;
+    static const TagRows<D> rows{"BASE", {BaseUrl<D>(), rows::Quoted("TARGET", &D::m_strTarget, IdTarget)}};
+    return rows;
+}
+
+const TagRows<CMetaDialog>& CMetaDialog::Rows() {
+    using D = CMetaDialog;
+    static const TagRows<D> rows{"META",
+                                 {rows::Quoted("CONTENT", &D::m_strContent, IdContent).Required(),
+                                  rows::Quoted("HTTP-EQUIV", &D::m_strHttpEquiv, IdHttpEquiv),
+                                  rows::Quoted("NAME", &D::m_strName, IdName)}};
+    return rows;
+}
+
+const TagRows<CIsIndexDialog>& CIsIndexDialog::Rows() {
+    static const TagRows<CIsIndexDialog> rows{
+        "ISINDEX", {rows::Quoted("PROMPT", &CIsIndexDialog::m_strPrompt, IdPrompt)}};
+    return rows;
+}
+
+const TagRows<CStyleDialog>& CStyleDialog::Rows() {
+    static const TagRows<CStyleDialog> rows{
+        "STYLE", {rows::Quoted("NOTATION", &CStyleDialog::m_strNotation, IdNotation)}};
+    return rows;
+}
+
 TagPair BuildHypertextLink(const CHypertextLinkDialog& dialog, const BuildContext& context) {
     return {LinkStart("A", dialog, context).Close(), "</A>"};
 }
 
 TagPair BuildHypertextLinkNetscape(const CHypertextLinkNetscapeDialog& dialog, const BuildContext& context) {
-    return {LinkStart("A", dialog, context).Quoted("TARGET", dialog.m_strTarget).Close(), "</A>"};
+    return {WriteStartTag(dialog, context).Close(), "</A>"};
 }
 
 TagPair BuildLinkElement(const CHypertextLinkDialog& dialog, const BuildContext& context) {
@@ -212,36 +272,29 @@ TagPair BuildLinkElement(const CHypertextLinkDialog& dialog, const BuildContext&
 }
 
 TagPair BuildAnchor(const CAnchorDialog& dialog) {
-    return {Tag("A").Quoted("NAME", dialog.m_strAnchorName).Close(), "</A>"};
+    return {WriteStartTag(dialog).Close(), "</A>"};
 }
 
 TagPair BuildBase(const CDocumentBaseDialog& dialog, const BuildContext& context) {
-    SaveUrlHistory(context.profile, settings::UrlHistorySection, dialog.m_strURL);
-    return {Tag("BASE").Quoted("HREF", dialog.m_strURL).Close(), ""};
+    return {WriteStartTag(dialog, context).Close(), ""};
 }
 
 TagPair BuildBaseNetscape(const CDocumentBaseNetscapeDialog& dialog, const BuildContext& context) {
-    SaveUrlHistory(context.profile, settings::UrlHistorySection, dialog.m_strURL);
-    return {Tag("BASE").Quoted("HREF", dialog.m_strURL).Quoted("TARGET", dialog.m_strTarget).Close(), ""};
+    return {WriteStartTag(dialog, context).Close(), ""};
 }
 
 TagPair BuildMeta(const CMetaDialog& dialog) {
-    return {Tag("META")
-                .Quoted("CONTENT", dialog.m_strContent)
-                .Quoted("HTTP-EQUIV", dialog.m_strHttpEquiv)
-                .Quoted("NAME", dialog.m_strName)
-                .Close(),
-            ""};
+    return {WriteStartTag(dialog).Close(), ""};
 }
 
 TagPair BuildIsIndex(const CIsIndexDialog& dialog) {
-    return {Tag("ISINDEX").Quoted("PROMPT", dialog.m_strPrompt).Close(), ""};
+    return {WriteStartTag(dialog).Close(), ""};
 }
 
 std::optional<TagPair> BuildStyle(const CStyleDialog& dialog) {
     if (dialog.m_strNotation.empty())
         return std::nullopt;
-    return TagPair{Tag("STYLE").Quoted("NOTATION", dialog.m_strNotation).Close(), "</STYLE>"};
+    return TagPair{WriteStartTag(dialog).Close(), "</STYLE>"};
 }
 
 TagPair BuildComment(const CCommentDialog& dialog) {
@@ -249,10 +302,11 @@ TagPair BuildComment(const CCommentDialog& dialog) {
 }
 
 void RegisterLinkFamily(ElementRegistry& registry) {
-    registry.Bind<CHypertextLinkDialog>(cmd::Link, BuildHypertextLink);
+    const std::string a = "A", link = "LINK";
+    registry.Bind<CHypertextLinkDialog>(cmd::Link, BuildHypertextLink, a);
     registry.Bind<CHypertextLinkNetscapeDialog>(cmd::LinkNetscape, BuildHypertextLinkNetscape);
     registry.Bind<CAnchorDialog>(cmd::Anchor, BuildAnchor);
-    registry.Bind<CHypertextLinkDialog>(cmd::LinkElement, BuildLinkElement);
+    registry.Bind<CHypertextLinkDialog>(cmd::LinkElement, BuildLinkElement, link);
     registry.Bind<CDocumentBaseDialog>(cmd::Base, BuildBase);
     registry.Bind<CDocumentBaseNetscapeDialog>(cmd::BaseNetscape, BuildBaseNetscape);
     registry.Bind<CMetaDialog>(cmd::Meta, BuildMeta);

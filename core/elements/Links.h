@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/dialogs/DialogBase.h"
+#include "core/elements/AttributeRows.h"
 #include "core/elements/ElementServices.h"
 
 namespace razo {
@@ -32,8 +33,13 @@ class CHypertextLinkDialog : public DialogBase<CHypertextLinkDialog> {
 public:
     enum { IDD = 156 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CHypertextLinkDialog>& Rows();
+    CHypertextLinkDialog() = default;
+    // The command's element: A, or LINK for the head's link line.
+    explicit CHypertextLinkDialog(std::string element) : m_strElement(std::move(element)) {}
     void DoDataExchange(CDataExchange& dx) override;
 
+    const std::string m_strElement = "A";
     std::string m_strURL;
     std::string m_strName;
     std::string m_strTitle;
@@ -45,6 +51,7 @@ class CHypertextLinkNetscapeDialog : public DialogBase<CHypertextLinkNetscapeDia
 public:
     enum { IDD = 216 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CHypertextLinkNetscapeDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strURL;
@@ -59,6 +66,7 @@ class CAnchorDialog : public DialogBase<CAnchorDialog> {
 public:
     enum { IDD = 183 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CAnchorDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strAnchorName;
@@ -68,6 +76,7 @@ class CDocumentBaseDialog : public DialogBase<CDocumentBaseDialog> {
 public:
     enum { IDD = 147 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CDocumentBaseDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strURL;
@@ -77,6 +86,7 @@ class CDocumentBaseNetscapeDialog : public DialogBase<CDocumentBaseNetscapeDialo
 public:
     enum { IDD = 215 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CDocumentBaseNetscapeDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strURL;
@@ -87,6 +97,7 @@ class CMetaDialog : public DialogBase<CMetaDialog> {
 public:
     enum { IDD = 150 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CMetaDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strHttpEquiv;
@@ -98,6 +109,7 @@ class CIsIndexDialog : public DialogBase<CIsIndexDialog> {
 public:
     enum { IDD = 149 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CIsIndexDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strPrompt;
@@ -107,6 +119,7 @@ class CStyleDialog : public DialogBase<CStyleDialog> {
 public:
     enum { IDD = 144 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CStyleDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strNotation;
@@ -122,7 +135,8 @@ public:
 };
 
 // The texts built from a confirmed dialog. Link URLs go through MakeRelativePath (and so into
-// the URL history); a base URL is written as entered and recorded as it stands.
+// the URL history); a base URL is written as entered and recorded as it stands. The comment has
+// no start tag, so it is the one dialog here that does not reopen a tag.
 TagPair BuildHypertextLink(const CHypertextLinkDialog& dialog, const BuildContext& context);
 TagPair BuildHypertextLinkNetscape(const CHypertextLinkNetscapeDialog& dialog, const BuildContext& context);
 TagPair BuildLinkElement(const CHypertextLinkDialog& dialog, const BuildContext& context);

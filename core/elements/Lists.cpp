@@ -1,6 +1,7 @@
 #include "core/elements/Lists.h"
 
 #include "core/dialogs/DataExchange.h"
+#include "core/elements/AttributeRows.h"
 #include "core/elements/ElementRegistry.h"
 #include "core/elements/Markup.h"
 #include "core/resources/CommandIds.h"
@@ -22,12 +23,13 @@ bool Chosen(const std::string& type) {
     return !type.empty() && type != NoType;
 }
 
-std::string CompactFlag(int compact) {
-    return compact ? " COMPACT" : "";
+template <class D> AttributeRow<D> CompactRow() {
+    return rows::Flag("COMPACT", &D::m_bCompact, IdCompact);
 }
 
-TagPair WrapList(const std::string& element, const std::string& attributes) {
-    return {"<" + element + attributes + ">\r\n", "</" + element + ">\r\n"};
+// Each of a list's tags ends its line.
+TagPair WrapList(const Tag& start, const std::string& element) {
+    return {start.Close("\r\n"), "</" + element + ">\r\n"};
 }
 
 } // namespace
@@ -106,47 +108,91 @@ void CListItemDialog::DoDataExchange(CDataExchange& dx) {
         dx.Refuse(IdItemValue, messages::UnorderedItemValue);
 }
 
+const TagRows<CUnorderedListDialog>& CUnorderedListDialog::Rows() {
+    using D = CUnorderedListDialog;
+    static const TagRows<D> rows{"UL",
+                                 {CompactRow<D>(), rows::Bare("TYPE", &D::m_strBulletType, IdListType)}};
+    return rows;
+}
+
+const TagRows<COrderedListDialog>& COrderedListDialog::Rows() {
+    using D = COrderedListDialog;
+    static const TagRows<D> rows{"OL",
+                                 {CompactRow<D>(), rows::Bare("START", &D::m_strStartNumber, IdStartNumber),
+                                  rows::Bare("TYPE", &D::m_strNumberType, IdListType)}};
+    return rows;
+}
+
+const TagRows<CDirectoryMenuDialog>& CDirectoryMenuDialog::Rows() {
+    using D = CDirectoryMenuDialog;
+    static const TagRows<D> rows{[](const D& d) { return d.m_strElement; }, {CompactRow<D>()}};
+    return rows;
+}
+
+const TagRows<CDefinitionListDialog>& CDefinitionListDialog::Rows() {
+    using D = CDefinitionListDialog;
+    static const TagRows<D> rows{"DL", {CompactRow<D>()}};
+    return rows;
+}
+
+// One TYPE for both lists of the item: a bullet shape or a numbering, whichever list has the
+// value. The dialog refuses both at once; a builder given both writes both.
+const TagRows<CListItemDialog>& CListItemDialog::Rows() {
+    using D = CListItemDialog;
+    static const TagRows<D> rows{
+        "LI",
+        {rows::Custom<D>(
+             "TYPE",
+             [](const D& d, const BuildContext*, Tag& tag) {
+                 for (const std::string* type : {&d.m_strBulletType, &d.m_strNumberType})
+                     if (Chosen(*type))
+                         tag.Attr("TYPE", *type);
+             },
+             [](D& d, const markup::WrittenAttribute& a) {
+                 for (auto [list, member] : {std::pair{IdItemBulletType, &D::m_strBulletType},
+                                             std::pair{IdItemNumberType, &D::m_strNumberType}}) {
+                     std::string entry;
+                     if (rows::FitsControl(TemplateData(), list, a.value, entry) && Chosen(entry)) {
+                         d.*member = entry;
+                         return true;
+                     }
+                 }
+                 return false;
+             },
+             IdItemBulletType),
+         rows::Bare("VALUE", &D::m_strItemValue, IdItemValue)}};
+    return rows;
+}
+
 TagPair BuildUnorderedList(const CUnorderedListDialog& dialog, bool expanded) {
-    std::string attributes = CompactFlag(dialog.m_bCompact);
-    if (expanded)
-        attributes += Attribute("TYPE", dialog.m_strBulletType);
-    return WrapList("UL", attributes);
+    return WrapList(WriteStartTag(dialog, expanded), "UL");
 }
 
 TagPair BuildOrderedList(const COrderedListDialog& dialog, bool expanded) {
-    std::string attributes = CompactFlag(dialog.m_bCompact);
-    if (expanded)
-        attributes += Attribute("START", dialog.m_strStartNumber) + Attribute("TYPE", dialog.m_strNumberType);
-    return WrapList("OL", attributes);
+    return WrapList(WriteStartTag(dialog, expanded), "OL");
 }
 
 TagPair BuildDirectoryMenuList(const CDirectoryMenuDialog& dialog, const std::string& element) {
-    return WrapList(element, CompactFlag(dialog.m_bCompact));
+    Tag tag(element);
+    return WrapList(WriteRows(dialog, nullptr, false, tag), element);
 }
 
 TagPair BuildDefinitionList(const CDefinitionListDialog& dialog) {
-    return WrapList("DL", CompactFlag(dialog.m_bCompact));
+    return WrapList(WriteStartTag(dialog), "DL");
 }
 
 TagPair BuildListItem(const CListItemDialog& dialog, bool expanded) {
-    std::string start = "<LI";
-    if (expanded) {
-        if (Chosen(dialog.m_strBulletType))
-            start += Attribute("TYPE", dialog.m_strBulletType);
-        if (Chosen(dialog.m_strNumberType))
-            start += Attribute("TYPE", dialog.m_strNumberType);
-        start += Attribute("VALUE", dialog.m_strItemValue);
-    }
-    return {start + ">", ""};
+    return {WriteStartTag(dialog, expanded).Close(), ""};
 }
 
 void RegisterListFamily(ElementRegistry& registry) {
     registry.Bind<CUnorderedListDialog>(cmd::UnorderedList, BuildUnorderedList);
     registry.Bind<COrderedListDialog>(cmd::OrderedList, BuildOrderedList);
-    registry.Bind<CDirectoryMenuDialog>(
-        cmd::DirectoryList, [](const CDirectoryMenuDialog& d) { return BuildDirectoryMenuList(d, "DIR"); });
-    registry.Bind<CDirectoryMenuDialog>(
-        cmd::MenuList, [](const CDirectoryMenuDialog& d) { return BuildDirectoryMenuList(d, "MENU"); });
+    const auto directoryMenu = [](const CDirectoryMenuDialog& d) {
+        return BuildDirectoryMenuList(d, d.m_strElement);
+    };
+    registry.Bind<CDirectoryMenuDialog>(cmd::DirectoryList, directoryMenu, std::string("DIR"));
+    registry.Bind<CDirectoryMenuDialog>(cmd::MenuList, directoryMenu, std::string("MENU"));
     registry.Bind<CListItemDialog>(cmd::ListItem, BuildListItem);
     registry.Bind<CDefinitionListDialog>(cmd::DefinitionList, BuildDefinitionList);
 }

@@ -3,6 +3,7 @@
 
 #include "core/dialogs/DialogBase.h"
 #include "core/dialogs/ExpandDialog.h"
+#include "core/elements/AttributeRows.h"
 #include "core/elements/ElementServices.h"
 
 namespace razo {
@@ -25,6 +26,7 @@ class CUnorderedListDialog : public DialogBase<CUnorderedListDialog, CExpandDial
 public:
     enum { IDD = 132 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CUnorderedListDialog>& Rows();
     using DialogBase::DialogBase;
     void DoDataExchange(CDataExchange& dx) override;
 
@@ -36,6 +38,7 @@ class COrderedListDialog : public DialogBase<COrderedListDialog, CExpandDialog> 
 public:
     enum { IDD = 133 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<COrderedListDialog>& Rows();
     using DialogBase::DialogBase;
     void DoDataExchange(CDataExchange& dx) override;
 
@@ -44,13 +47,16 @@ public:
     std::string m_strNumberType;
 };
 
-// Shared by the directory and the menu list.
+// Shared by the directory and the menu list; `element` is the one the command writes, DIR or MENU.
 class CDirectoryMenuDialog : public DialogBase<CDirectoryMenuDialog> {
 public:
     enum { IDD = 138 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CDirectoryMenuDialog>& Rows();
+    explicit CDirectoryMenuDialog(std::string element = "DIR") : m_strElement(std::move(element)) {}
     void DoDataExchange(CDataExchange& dx) override;
 
+    const std::string m_strElement;
     int m_bCompact = 0;
 };
 
@@ -58,6 +64,7 @@ class CDefinitionListDialog : public DialogBase<CDefinitionListDialog> {
 public:
     enum { IDD = 136 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CDefinitionListDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 
     int m_bCompact = 0;
@@ -68,6 +75,7 @@ class CListItemDialog : public DialogBase<CListItemDialog, CExpandDialog> {
 public:
     enum { IDD = 135 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CListItemDialog>& Rows();
     using DialogBase::DialogBase;
     void DoDataExchange(CDataExchange& dx) override;
 

@@ -3,6 +3,7 @@
 #include "core/dialogs/Colours.h"
 #include "core/dialogs/DataExchange.h"
 #include "core/dialogs/UrlHistory.h"
+#include "core/elements/AttributeRows.h"
 #include "core/elements/ElementFields.h"
 #include "core/elements/ElementRegistry.h"
 #include "core/elements/Markup.h"
@@ -32,14 +33,22 @@ void CheckLoop(CDataExchange& dx, int infinite, const std::string& loopTimes) {
         dx.Refuse(IdLoopTimes, messages::LoopCountWithInfiniteLoop);
 }
 
-std::string Loop(int infinite, const std::string& loopTimes) {
-    return infinite ? " LOOP=infinite" : Attribute("LOOP", loopTimes);
-}
-
-std::string WithPercent(const char* name, const std::string& value, int percent) {
-    if (value.empty())
-        return {};
-    return Attribute(name, value) + (percent ? "%" : "");
+// LOOP=infinite while the box is ticked, else the count, if any.
+template <class D> AttributeRow<D> LoopRow() {
+    return rows::Custom<D>(
+        "LOOP",
+        [](const D& d, const BuildContext*, Tag& tag) {
+            tag.Attr("LOOP", d.m_bInfiniteLoop ? std::string("infinite") : d.m_strLoopTimes);
+        },
+        [](D& d, const markup::WrittenAttribute& a) {
+            const bool infinite = markup::SameName(a.value, "infinite");
+            if (!infinite && !rows::IsNumber(a.value))
+                return false;
+            d.m_bInfiniteLoop = infinite ? 1 : 0;
+            d.m_strLoopTimes = infinite ? "" : a.value;
+            return true;
+        },
+        IdLoopTimes);
 }
 
 const ColourFieldSpec MarqueeColour = {
@@ -119,30 +128,40 @@ void CMarqueeDialog::DoDataExchange(CDataExchange& dx) {
     CheckLoop(dx, m_bInfiniteLoop, m_strLoopTimes);
 }
 
-TagPair BuildBackgroundSound(const CBackgroundSoundDialog& d, const BuildContext& context) {
-    return {Tag("BGSOUND")
-                .AlwaysQuoted("SRC", context.RelativePath(d.m_strSource))
-                .Raw(Loop(d.m_bInfiniteLoop, d.m_strLoopTimes))
-                .Close("\r\n"),
-            ""};
+const TagRows<CBackgroundSoundDialog>& CBackgroundSoundDialog::Rows() {
+    using D = CBackgroundSoundDialog;
+    static const TagRows<D> rows{
+        "BGSOUND",
+        {rows::Url("SRC", &D::m_strSource, IdSoundSource, {.always = true, .relative = true, .history = {}}),
+         LoopRow<D>()}};
+    return rows;
 }
 
 // The written order differs from the order of the fields.
+const TagRows<CMarqueeDialog>& CMarqueeDialog::Rows() {
+    using D = CMarqueeDialog;
+    static const TagRows<D> rows{
+        "MARQUEE",
+        {rows::Bare("ALIGN", &D::m_strAlign, IdAlign),
+         rows::WithPercent("HEIGHT", &D::m_strHeight, &D::m_bHeightPercent, IdHeight),
+         rows::WithPercent("WIDTH", &D::m_strWidth, &D::m_bWidthPercent, IdWidth),
+         rows::Bare("HSPACE", &D::m_strHSpace, IdHSpace), rows::Bare("VSPACE", &D::m_strVSpace, IdVSpace),
+         LoopRow<D>(), rows::Bare("BEHAVIOR", &D::m_strBehaviour, IdBehaviour),
+         rows::Bare("DIRECTION", &D::m_strDirection, IdDirection),
+         rows::Bare("SCROLLAMOUNT", &D::m_strScrollAmount, IdScrollAmount),
+         rows::Bare("SCROLLDELAY", &D::m_strScrollDelay, IdScrollDelay),
+         rows::Colour<D>(
+             "BGCOLOR", [](auto& d) -> auto& { return d.m_strColourName; },
+             [](auto& d) -> auto& { return d.m_strColourNumber; }, IdColourName)}};
+    return rows;
+}
+
+TagPair BuildBackgroundSound(const CBackgroundSoundDialog& d, const BuildContext& context) {
+    return {WriteStartTag(d, context).Close("\r\n"), ""};
+}
+
 TagPair BuildMarquee(const CMarqueeDialog& d) {
-    return {Tag("MARQUEE")
-                .Attr("ALIGN", d.m_strAlign)
-                .Raw(WithPercent("HEIGHT", d.m_strHeight, d.m_bHeightPercent))
-                .Raw(WithPercent("WIDTH", d.m_strWidth, d.m_bWidthPercent))
-                .Attr("HSPACE", d.m_strHSpace)
-                .Attr("VSPACE", d.m_strVSpace)
-                .Raw(Loop(d.m_bInfiniteLoop, d.m_strLoopTimes))
-                .Attr("BEHAVIOR", d.m_strBehaviour)
-                .Attr("DIRECTION", d.m_strDirection)
-                .Attr("SCROLLAMOUNT", d.m_strScrollAmount)
-                .Attr("SCROLLDELAY", d.m_strScrollDelay)
-                .Raw(FormatColourAttribute("BGCOLOR", d.m_strColourName, d.m_strColourNumber))
-                .Close(),
-            "</MARQUEE>\r\n"};
+    return {WriteStartTag(d).Close(), "</MARQUEE>\r\n"};
 }
 
 void RegisterSoundMarqueeFamily(ElementRegistry& registry) {

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "core/dialogs/DialogBase.h"
+#include "core/elements/AttributeRows.h"
 #include "core/elements/ElementServices.h"
 
 namespace razo {
@@ -38,6 +39,7 @@ class CBackgroundSoundDialog : public DialogBase<CBackgroundSoundDialog> {
 public:
     enum { IDD = 195 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CBackgroundSoundDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strLoopTimes;
@@ -49,6 +51,7 @@ class CMarqueeDialog : public DialogBase<CMarqueeDialog> {
 public:
     enum { IDD = 196 };
     static DialogTemplate MakeTemplate();
+    static const TagRows<CMarqueeDialog>& Rows();
     void DoDataExchange(CDataExchange& dx) override;
 
     std::string m_strAlign;

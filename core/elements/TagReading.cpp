@@ -1,5 +1,7 @@
 #include "core/elements/TagReading.h"
 
+#include <algorithm>
+
 #include "core/markup/TagSyntax.h"
 
 namespace razo {
@@ -16,6 +18,7 @@ void TagReading::Take(const markup::WrittenAttribute& attribute) {
 }
 
 void TagReading::TakeRest() {
+    m_takenAsRest += static_cast<int>(std::count(m_taken.begin(), m_taken.end(), false));
     m_taken.assign(m_taken.size(), true);
 }
 
@@ -24,6 +27,10 @@ const std::string* TagReading::TakenValue(std::string_view name) const {
         if (m_taken[i] && markup::SameName(m_tag.attributes[i].name, name))
             return &m_tag.attributes[i].value;
     return nullptr;
+}
+
+int TagReading::TakenCount() const {
+    return static_cast<int>(std::count(m_taken.begin(), m_taken.end(), true)) - m_takenAsRest;
 }
 
 std::string TagReading::Rest() const {

@@ -17,10 +17,13 @@ public:
     // The first attribute of that name (any case) that no row took yet.
     const markup::WrittenAttribute* Find(std::string_view name) const;
     void Take(const markup::WrittenAttribute& attribute);
-    // Takes every attribute no row took yet.
+    // Takes every attribute no row took yet, for the free field of other attributes.
     void TakeRest();
     // The value the page gave the attribute a row took by that name; nullptr when none did.
     const std::string* TakenValue(std::string_view name) const;
+    // How many attributes the rows took by name; the free field, which takes anything, does not
+    // count, so it makes no dialog look more fitting than another.
+    int TakenCount() const;
     // The attributes no row took, each after a blank, as written and in their order.
     std::string Rest() const;
 
@@ -29,6 +32,7 @@ public:
 private:
     markup::StartTag m_tag;
     std::vector<bool> m_taken;
+    int m_takenAsRest = 0;
 };
 
 } // namespace razo

@@ -24,8 +24,11 @@ inline constexpr const char* NotARegularFile =
     "Cannot open %1.\n\nIt is not a regular file but a pipe, a device or a socket.";
 inline constexpr const char* CannotSaveNotRegular =
     "Cannot save %1.\n\nIt is not a regular file but a pipe, a device or a socket.";
-// Added to a failed save's message when the old text could not be put back into the file.
-inline constexpr const char* PreviousTextKept = "\n\nThe previous text of the file is kept in %1.";
+// Added to a failed save's message when the old text could not be put back into the file; %1 is
+// where it is kept.
+inline constexpr const char* PreviousTextKept =
+    "\n\nThe previous text of the file is kept in %1, and Razo offers to put it back the next time it "
+    "starts.";
 
 // Said once at start when the settings file will not be written; %1 is its path, %2 the system's
 // reason.
@@ -85,5 +88,39 @@ inline constexpr const char* HelpFindHint = "Text in this page";
 inline constexpr const char* HelpFindPrevious = "&Previous";
 inline constexpr const char* HelpFindNext = "Ne&xt";
 inline constexpr const char* HelpNotFound = "Not found";
+
+// A save that wrote into the existing file and was cut short; %1 is the file's path.
+inline constexpr const char* UnfinishedSaveQuestion =
+    "Razo ended while it was saving %1, so the file may hold part of the new text and part of the "
+    "old.\n\nRestore the previous text, or keep the file as it is?";
+inline constexpr const char* RestoreButton = "&Restore Previous Text";
+inline constexpr const char* KeepAsItIsButton = "&Keep As It Is";
+inline constexpr const char* CannotRestore = "Cannot restore the previous text of %1.\n\n%2";
+inline constexpr const char* SavingJournalDamaged = "The copy of the previous text is damaged.";
+// %2 is the folder where the previous text is kept while a file is written.
+inline constexpr const char* SavingFolderForeign =
+    "Cannot save %1.\n\nThe folder %2, where Razo keeps the previous text while it writes the file, "
+    "belongs to another user or is not a folder.";
+
+// The settings folder; %1 is its path.
+inline constexpr const char* SettingsFolderReadOnly = "The settings folder %1 is read-only.";
+
+// Recovery files that are damaged, too large, or could not be taken over; %1 is a page's name.
+inline constexpr const char* RecoverySizeColumn = "Size";
+inline constexpr const char* RecoveryDamaged = "%1 (damaged)";
+inline constexpr const char* RecoveryUnknownPage = "(unknown page)";
+inline constexpr const char* RecoveryDamagedNote = "Damaged files cannot be recovered; Discard removes them.";
+inline constexpr const char* RecoveryChecking = "Checking the recovered pages...";
+inline constexpr const char* RecoveryFailed = "Razo could not recover these pages:\n%1";
+inline constexpr const char* RecoveryFailedLine = "\n%1: %2";
+inline constexpr const char* RecoveryKeptNote =
+    "\n\nTheir recovery files are kept and offered again the next time Razo starts.";
+inline constexpr const char* RecoveryFileDamaged = "The recovery file is damaged.";
+inline constexpr const char* RecoveryFileTooLarge = "The page is %1 MB; Razo opens files of up to %2 MB.";
+inline constexpr const char* RecoveryTakenElsewhere = "Another Razo recovered it first.";
+// %1 is the recovery folder.
+inline constexpr const char* RecoveryFolderForeign =
+    "The recovery folder %1 belongs to another user or is not a folder.\n\nRazo will not keep recovery "
+    "copies of unsaved pages in this run.";
 
 } // namespace razo::strings

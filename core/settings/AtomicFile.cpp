@@ -16,12 +16,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-FileStamp StampFrom(const struct stat& info) {
-    return FileStamp{true, static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
-                     static_cast<std::int64_t>(info.st_size),
-                     static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
-}
-
 fs::path ResolveLink(const std::string& path) {
     std::error_code error;
     if (fs::is_symlink(path, error)) {
@@ -33,6 +27,12 @@ fs::path ResolveLink(const std::string& path) {
 }
 
 } // namespace
+
+FileStamp StampFrom(const struct stat& info) {
+    return FileStamp{true, static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
+                     static_cast<std::int64_t>(info.st_size),
+                     static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
+}
 
 FileStamp StampOf(const std::string& path) {
     struct stat info {};

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 
 namespace razo {
 
@@ -25,6 +26,8 @@ struct FileSnapshot {
 };
 
 FileStamp StampOf(const std::string& path);
+// The stamp of a file the system described (stat, fstat).
+FileStamp StampFrom(const struct stat& info);
 // A missing or unreadable file reads as empty. Never blocks: a FIFO is not opened.
 FileSnapshot ReadSnapshot(const std::string& path);
 

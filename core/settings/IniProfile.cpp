@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -32,6 +33,21 @@ int ParseProfileInt(std::string_view text) {
     return static_cast<int>(value);
 }
 
+// Whether a file can be written into the folder of `path` (or, while that is missing, into the
+// nearest folder above it, where the missing ones would be made). A folder without any write
+// permission was made read-only by the user, whoever runs the program.
+bool FolderTakesFiles(const std::string& path) {
+    std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    struct stat info {};
+    while (!folder.empty() && ::stat(folder.c_str(), &info) != 0 && errno == ENOENT &&
+           folder.has_relative_path())
+        folder = folder.parent_path();
+    const std::string name = folder.empty() ? "." : folder.string();
+    if (::stat(name.c_str(), &info) != 0)
+        return true; // a folder that cannot be looked at is left to the write to report
+    return (info.st_mode & 0222) != 0 && ::faccessat(AT_FDCWD, name.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
 } // namespace
 
 IniProfile::IniProfile(std::string path) : m_path(std::move(path)) {
@@ -44,8 +60,12 @@ void IniProfile::CheckWritable() const {
     if (m_refusal)
         return;
     struct stat info {};
-    if (::stat(m_path.c_str(), &info) != 0)
-        return; // a missing file is written when first needed
+    if (::stat(m_path.c_str(), &info) != 0) {
+        // A missing file is written when first needed, if its folder takes it.
+        if (errno == ENOENT && !FolderTakesFiles(m_path))
+            m_refusal = ProfileRefusal{ProfileRefusal::FolderReadOnly, 0};
+        return;
+    }
     if (!S_ISREG(info.st_mode)) {
         m_refusal = ProfileRefusal{ProfileRefusal::NotRegular, 0};
         return;
@@ -57,6 +77,9 @@ void IniProfile::CheckWritable() const {
     // Without any write permission the user made it read-only, whoever runs the program.
     if ((info.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, m_path.c_str(), W_OK, AT_EACCESS) != 0)
         m_refusal = ProfileRefusal{ProfileRefusal::ReadOnly, 0};
+    // The file is replaced by a new one, which its folder must take.
+    else if (!FolderTakesFiles(m_path))
+        m_refusal = ProfileRefusal{ProfileRefusal::FolderReadOnly, 0};
 }
 
 const std::optional<ProfileRefusal>& IniProfile::Refusal() const {

@@ -13,9 +13,10 @@ namespace razo {
 // Why the settings file is never written in this run.
 struct ProfileRefusal {
     enum Reason {
-        Unreadable, // it exists but cannot be read: writing would replace keys never seen
-        ReadOnly,   // the file (or the file system) does not allow writing
-        NotRegular, // a FIFO, device or folder stands where the file belongs
+        Unreadable,     // it exists but cannot be read: writing would replace keys never seen
+        ReadOnly,       // the file (or the file system) does not allow writing
+        NotRegular,     // a FIFO, device or folder stands where the file belongs
+        FolderReadOnly, // its folder takes no new file, so the file cannot be replaced
     };
     Reason reason = Unreadable;
     int error = 0; // errno, for Unreadable
@@ -27,8 +28,9 @@ struct ProfileRefusal {
 // on disk (temporary file, then rename) before it returns, and a change made by another running
 // instance is seen by the next read.
 //
-// A file that exists but cannot be read, is read-only or is not a regular file is never written:
-// changes then last for this run only (and the writes return false).
+// A file that exists but cannot be read, is read-only or is not a regular file, or one in a
+// folder that is read-only, is never written: changes then last for this run only (and the
+// writes return false).
 class IniProfile {
 public:
     explicit IniProfile(std::string path);

@@ -48,8 +48,9 @@ DiskChangeWatcher::DiskChangeWatcher(DocumentFiles& files, QWidget& mainWindow)
 }
 
 void DiskChangeWatcher::Attach(DocumentWindow* window) {
-    window->Doc().confirmSave = [this, window](const std::string& path) {
-        return ConfirmSave(*window, path);
+    window->Doc().confirmSave = [this, window](const std::string& path, const FileStamp& found,
+                                               bool duringSave) {
+        return ConfirmSave(*window, path, found, duringSave);
     };
     // The path is known once the window has its file (its title follows the file's name); the
     // window is among the open ones once it is shown.
@@ -150,15 +151,16 @@ void DiskChangeWatcher::Reload(DocumentWindow& window) {
     Tell(QString::fromUtf8(strings::ReloadedFromDisk).arg(ShownPath(path)));
 }
 
-bool DiskChangeWatcher::ConfirmSave(DocumentWindow& window, const std::string& path) {
+bool DiskChangeWatcher::ConfirmSave(DocumentWindow& window, const std::string& path, const FileStamp& found,
+                                    bool duringSave) {
     GuiDocument& document = window.Doc();
-    if (document.PathName().empty() || AbsoluteFilePath(path) != document.PathName())
+    const bool ownFile = !document.PathName().empty() && AbsoluteFilePath(path) == document.PathName();
+    // Nothing there to overwrite, or the very file the page read or wrote last; a change made
+    // while the text was being written is always asked about.
+    if (!duringSave && (!ownFile || !found.exists || found == document.DiskStamp()))
         return true;
-    const FileStamp now = StampOf(path);
-    // Nothing there to overwrite, or the very file the page read or wrote last.
-    if (!now.exists || now == document.DiskStamp())
-        return true;
-    document.SetSeenStamp(now);
+    if (ownFile)
+        document.SetSeenStamp(found);
     return AskWithSafeDefault(&m_mainWindow,
                               QString::fromUtf8(strings::OverwriteQuestion).arg(ShownPath(path)),
                               strings::OverwriteButton, nullptr, QMessageBox::Cancel);

@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <functional>
 
+#include "core/settings/AtomicFile.h"
+
 class QWidget;
 
 namespace razo {
@@ -37,7 +39,8 @@ protected:
 
 private:
     void Attach(DocumentWindow* window);
-    bool ConfirmSave(DocumentWindow& window, const std::string& path);
+    bool ConfirmSave(DocumentWindow& window, const std::string& path, const FileStamp& found,
+                     bool duringSave);
     void Reload(DocumentWindow& window);
     void WatchOpenFiles();
     void Tell(const QString& message);

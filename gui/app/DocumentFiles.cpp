@@ -9,6 +9,7 @@
 #include "core/app/FilePaths.h"
 #include "core/app/RazoDoc.h"
 #include "core/app/RecentFiles.h"
+#include "core/app/SaveTemporaries.h"
 #include "core/dialogs/FileFilter.h"
 #include "core/ports/UserPrompts.h"
 #include "core/resources/CommandIds.h"
@@ -17,6 +18,7 @@
 #include "gui/app/DocumentWindow.h"
 #include "gui/app/GuiDocument.h"
 #include "gui/app/NewTypeDialog.h"
+#include "gui/app/UnfinishedSaveOffer.h"
 #include "gui/view/ScintillaTextControl.h"
 
 namespace razo {
@@ -105,6 +107,8 @@ DocumentWindow* DocumentFiles::OpenPath(const std::string& path) {
         m_area.setActiveSubWindow(open);
         return open;
     }
+    // A save into this file that a killed run left unfinished is settled before the file is read.
+    OfferUnfinishedSaves(m_dialogParent, path);
     DocumentWindow* window = Create(TemplateForPath(m_templates, path));
     QString error;
     if (!window->LoadFile(path, error)) {
@@ -113,6 +117,8 @@ DocumentWindow* DocumentFiles::OpenPath(const std::string& path) {
         return nullptr;
     }
     window->Doc().SetPathName(path);
+    // What saves killed beside it left behind.
+    RemoveStaleSaveTemporaries(FolderOf(window->Doc().PathName()), ProcessTable::System());
     m_recent.Add(window->Doc().PathName());
     Show(window);
     return window;

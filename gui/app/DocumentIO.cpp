@@ -5,7 +5,6 @@
 
 #include "core/app/DocumentReader.h"
 #include "core/app/FileMessages.h"
-#include "core/app/SafeSave.h"
 #include "gui/view/ScintillaTextControl.h"
 
 namespace razo {
@@ -98,13 +97,25 @@ bool LoadDocumentBytes(std::string_view bytes, ScintillaTextControl& control) {
     return sink.Finish();
 }
 
+SaveOutcome SaveDocumentFile(const std::string& path, const std::vector<std::string_view>& pieces,
+                             const std::optional<FileStamp>& expected) {
+    SaveOptions options;
+    options.backupFolder = DocumentBackupFolder();
+    options.expected = expected;
+    return SaveFileSafely(path, pieces, options);
+}
+
+QString SaveFailureText(const SaveOutcome& outcome, const std::string& path) {
+    return QString::fromStdString(SaveFailureMessage(outcome, ShownPath(path).toStdString(),
+                                                     ShownPath(outcome.keptBackup).toStdString(),
+                                                     ShownPath(DocumentBackupFolder()).toStdString()));
+}
+
 bool SaveDocumentFile(const std::string& path, const std::vector<std::string_view>& pieces, QString& error) {
-    const SaveOutcome outcome = SaveFileSafely(path, pieces, SaveOptions{DocumentBackupFolder(), nullptr});
-    if (outcome.saved)
-        return true;
-    error = QString::fromStdString(SaveFailureMessage(outcome, ShownPath(path).toStdString(),
-                                                      ShownPath(outcome.keptBackup).toStdString()));
-    return false;
+    const SaveOutcome outcome = SaveDocumentFile(path, pieces, std::nullopt);
+    if (!outcome.saved)
+        error = SaveFailureText(outcome, path);
+    return outcome.saved;
 }
 
 } // namespace razo

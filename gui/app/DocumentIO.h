@@ -1,8 +1,11 @@
 #pragma once
 #include <QString>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/app/SafeSave.h"
 
 namespace razo {
 
@@ -24,7 +27,12 @@ bool LoadDocumentFile(const std::string& path, ScintillaTextControl& control, bo
 bool LoadDocumentBytes(std::string_view bytes, ScintillaTextControl& control);
 
 // Writes `pieces` as the file's whole content without ever leaving it truncated or half-written
-// (see SaveFileSafely). False with `error` saying why, in the system's words.
+// (see SaveFileSafely), provided the file is still `expected`. SaveFailureText says why a save
+// failed, in the system's words.
+SaveOutcome SaveDocumentFile(const std::string& path, const std::vector<std::string_view>& pieces,
+                             const std::optional<FileStamp>& expected);
+QString SaveFailureText(const SaveOutcome& outcome, const std::string& path);
+// The same over whatever file is there; false with `error` saying why.
 bool SaveDocumentFile(const std::string& path, const std::vector<std::string_view>& pieces, QString& error);
 
 // A path as the user sees it, and a path the user gave as the system's bytes.

@@ -1,14 +1,23 @@
 #include "gui/app/DocumentRecovery.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QTimer>
 #include <QWidget>
+#include <atomic>
+#include <cerrno>
+#include <thread>
 
 #include "core/app/DocumentReader.h"
 #include "core/app/DocumentTypes.h"
+#include "core/app/FileMessages.h"
 #include "core/app/FilePaths.h"
 #include "core/app/RecoveryStore.h"
 #include "core/resources/Strings.h"
+#include "core/text/MessageText.h"
 #include "gui/app/DocumentFiles.h"
 #include "gui/app/DocumentIO.h"
 #include "gui/app/DocumentWindow.h"
@@ -25,12 +34,16 @@ const DocumentTemplate& TypeNamed(const std::string& extension) {
     return extension == HtmTemplate.filterExt ? HtmTemplate : HtmlTemplate;
 }
 
-// The page's bytes into the window exactly as they were: the encoding and the byte order mark
-// are the journal's, not guessed again from the text.
-void Fill(DocumentWindow& window, const JournalPage& page, const std::string& text) {
+// The page's bytes into the window exactly as they were, checked on the way: the encoding and the
+// byte order mark are the journal's, not guessed again from the text.
+int Fill(DocumentWindow& window, const RecoveryStore::Orphan& orphan, const std::string& claimed) {
+    const JournalPage& page = orphan.header.page;
     ScintillaTextControl& control = window.Control();
-    control.BeginLoad(static_cast<std::int64_t>(text.size()));
-    control.AppendLoaded(text);
+    control.BeginLoad(static_cast<std::int64_t>(orphan.header.length));
+    const int error = RecoveryStore::ReadText(
+        claimed, orphan, [&control](std::string_view bytes) { control.AppendLoaded(bytes); });
+    if (error != 0)
+        return error;
     control.EndLoad(page.utf8);
     GuiDocument& document = window.Doc();
     document.SetByteOrderMark(page.byteOrderMark);
@@ -40,6 +53,38 @@ void Fill(DocumentWindow& window, const JournalPage& page, const std::string& te
     // it is saved over.
     document.SetDiskStamp(page.disk);
     document.SetModifiedFlag(true);
+    return 0;
+}
+
+QString PageName(const RecoveryStore::Orphan& orphan) {
+    const JournalPage& page = orphan.header.page;
+    if (!page.path.empty())
+        return ShownPath(FileNameOf(page.path));
+    return page.title.empty() ? QString::fromUtf8(strings::RecoveryUnknownPage)
+                              : QString::fromStdString(page.title);
+}
+
+RecoveryDialog::Row RowOf(const RecoveryStore::Orphan& orphan) {
+    RecoveryDialog::Row row;
+    row.page = PageName(orphan);
+    if (!orphan.header.page.path.empty())
+        row.folder = ShownPath(FolderOf(orphan.header.page.path));
+    row.writtenAt = orphan.writtenAt;
+    row.size = orphan.size;
+    row.damaged = orphan.damaged;
+    return row;
+}
+
+RecoveryFailure FailureOf(const RecoveryStore::Orphan& orphan, int error) {
+    RecoveryFailure failure;
+    failure.page = PageName(orphan).toStdString();
+    failure.reason = error == EIO      ? RecoveryFailure::Damaged
+                     : error == ENOENT ? RecoveryFailure::TakenElsewhere
+                     : error == EFBIG  ? RecoveryFailure::TooLarge
+                                       : RecoveryFailure::Failed;
+    failure.error = error;
+    failure.size = orphan.size;
+    return failure;
 }
 
 } // namespace
@@ -91,22 +136,19 @@ void DocumentRecovery::Written(int serial, int error) {
 }
 
 void DocumentRecovery::OfferLeftPages() {
+    if (m_store->CheckRoot().status == PrivateFolder::Foreign) {
+        QMessageBox::warning(m_dialogParent, QString::fromUtf8(strings::AppTitle),
+                             QString::fromStdString(FillMessage(strings::RecoveryFolderForeign,
+                                                                {ShownPath(m_store->Root()).toStdString()})));
+        return;
+    }
     const std::vector<RecoveryStore::Orphan> orphans = m_store->FindOrphans();
     m_store->Tidy();
     if (orphans.empty())
         return;
     std::vector<RecoveryDialog::Row> rows;
-    for (const RecoveryStore::Orphan& orphan : orphans) {
-        RecoveryDialog::Row row;
-        row.writtenAt = orphan.page.writtenAt;
-        if (orphan.page.path.empty()) {
-            row.page = QString::fromStdString(orphan.page.title);
-        } else {
-            row.page = ShownPath(FileNameOf(orphan.page.path));
-            row.folder = ShownPath(FolderOf(orphan.page.path));
-        }
-        rows.push_back(row);
-    }
+    for (const RecoveryStore::Orphan& orphan : orphans)
+        rows.push_back(RowOf(orphan));
     RecoveryDialog dialog(rows, m_dialogParent);
     dialog.exec();
     if (m_dialogParent)
@@ -119,22 +161,104 @@ void DocumentRecovery::OfferLeftPages() {
             m_store->Discard(orphan);
         break;
     case RecoveryDialog::Recover:
-        for (const RecoveryStore::Orphan& orphan : orphans) {
-            m_files->OpenFilled(TypeNamed(orphan.page.type), QString::fromStdString(orphan.page.title),
-                                [this, &orphan](DocumentWindow& window) {
-                                    PageJournal* journal = PageJournal::Of(window);
-                                    auto claimed =
-                                        journal ? m_store->Claim(orphan, journal->Serial()) : std::nullopt;
-                                    if (!claimed)
-                                        return false;
-                                    Fill(window, claimed->page, claimed->text);
-                                    journal->MarkWritten();
-                                    return true;
-                                });
-        }
+        Recover(orphans);
         break;
     }
     m_store->Tidy();
+}
+
+void DocumentRecovery::Recover(const std::vector<RecoveryStore::Orphan>& orphans) {
+    std::vector<RecoveryFailure> failures;
+    std::vector<const RecoveryStore::Orphan*> wanted;
+    // Damaged files stay, offered again as such; a page larger than a window takes is never read.
+    for (const RecoveryStore::Orphan& orphan : orphans) {
+        if (orphan.damaged)
+            continue;
+        if (orphan.size > MaxDocumentBytes)
+            failures.push_back(FailureOf(orphan, EFBIG));
+        else
+            wanted.push_back(&orphan);
+    }
+    const std::vector<int> checked = Verify(wanted);
+    for (std::size_t i = 0; i < wanted.size(); ++i) {
+        int error = checked[i];
+        if (error == EIO)
+            m_store->MarkDamaged(*wanted[i]);
+        if (error == 0)
+            error = Open(*wanted[i]);
+        if (error != 0)
+            failures.push_back(FailureOf(*wanted[i], error));
+    }
+    if (failures.empty())
+        return;
+    QMessageBox::warning(m_dialogParent, QString::fromUtf8(strings::AppTitle),
+                         QString::fromStdString(RecoveryFailureMessage(failures, MaxDocumentBytes)));
+    if (m_dialogParent)
+        m_dialogParent->activateWindow();
+}
+
+std::vector<int> DocumentRecovery::Verify(const std::vector<const RecoveryStore::Orphan*>& orphans) {
+    std::vector<int> results(orphans.size(), 0);
+    std::int64_t total = 0;
+    for (const RecoveryStore::Orphan* orphan : orphans)
+        total += orphan->size;
+    if (orphans.empty())
+        return results;
+    std::atomic<std::int64_t> done{0};
+    std::atomic<bool> finished{false};
+    std::thread worker([&] {
+        std::int64_t before = 0;
+        for (std::size_t i = 0; i < orphans.size(); ++i) {
+            results[i] = RecoveryStore::Verify(*orphans[i], [&](std::int64_t bytes) {
+                done = before + bytes;
+                return true;
+            });
+            before += orphans[i]->size;
+        }
+        finished = true;
+    });
+    // The window goes on painting meanwhile; the dialog shows only when the check takes a while.
+    QProgressDialog progress(QString::fromUtf8(strings::RecoveryChecking), QString(), 0, 1000,
+                             m_dialogParent);
+    progress.setWindowTitle(QString::fromUtf8(strings::AppTitle));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    progress.setValue(0);
+    QEventLoop loop;
+    QTimer tick;
+    tick.setInterval(50);
+    connect(&tick, &QTimer::timeout, &loop, [&] {
+        if (finished) {
+            loop.quit();
+            return;
+        }
+        progress.setValue(total > 0 ? static_cast<int>(done * 1000 / total) : 0);
+    });
+    tick.start();
+    loop.exec();
+    worker.join();
+    return results;
+}
+
+int DocumentRecovery::Open(const RecoveryStore::Orphan& orphan) {
+    int error = 0;
+    m_files->OpenFilled(TypeNamed(orphan.header.page.type), QString::fromStdString(orphan.header.page.title),
+                        [this, &orphan, &error](DocumentWindow& window) {
+                            PageJournal* journal = PageJournal::Of(window);
+                            std::string claimed;
+                            error = journal ? m_store->Claim(orphan, journal->Serial(), claimed) : EINVAL;
+                            if (error == 0)
+                                error = Fill(window, orphan, claimed);
+                            if (error != 0) {
+                                // Back where it was found: it is offered again at the next start.
+                                if (!claimed.empty())
+                                    m_store->GiveBack(claimed, orphan, error == EIO);
+                                return false;
+                            }
+                            journal->MarkWritten();
+                            return true;
+                        });
+    return error;
 }
 
 } // namespace razo

@@ -19,20 +19,31 @@ void GuiDocument::SetModifiedFlag(bool modified) {
 }
 
 bool GuiDocument::SaveTo(const std::string& path) {
-    if (confirmSave && !confirmSave(path))
+    // The file as it is now: what a question is about, and the only file the save may replace.
+    FileStamp expected = StampOf(path);
+    if (confirmSave && !confirmSave(path, expected, false))
         return false;
     // Straight from the control's buffer: a large document is not copied to be saved.
     std::vector<std::string_view> pieces;
     if (m_byteOrderMark)
         pieces.push_back(Utf8ByteOrderMark);
     pieces.push_back(m_control.TextView());
-    QString error;
-    if (!SaveDocumentFile(path, pieces, error)) {
-        // The document keeps its changes and its modified flag; the old file is untouched.
-        m_prompts.Message(error.toStdString(), MessageIcon::Exclamation);
-        return false;
+    for (;;) {
+        const SaveOutcome outcome = SaveDocumentFile(path, pieces, expected);
+        if (outcome.saved) {
+            SetDiskStamp(outcome.stamp);
+            break;
+        }
+        // The document keeps its changes and its modified flag; the file is untouched.
+        if (!outcome.changed) {
+            m_prompts.Message(SaveFailureText(outcome, path).toStdString(), MessageIcon::Exclamation);
+            return false;
+        }
+        // Another program changed the file while it was being saved.
+        expected = StampOf(path);
+        if (!confirmSave || !confirmSave(path, expected, true))
+            return false;
     }
-    SetDiskStamp(StampOf(path));
     SetModifiedFlag(false);
     return true;
 }

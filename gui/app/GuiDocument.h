@@ -46,8 +46,10 @@ public:
     std::function<void()> onTitleChanged;
     // Runs when the modified flag changes.
     std::function<void(bool modified)> onModifiedChanged;
-    // Asked before the text is written to `path`; false cancels the save without a message.
-    std::function<bool(const std::string& path)> confirmSave;
+    // Asked before the text is written to `path`, where `found` is; and again, with `duringSave`,
+    // when another program changed the file while the text was being written (nothing was then
+    // overwritten). False cancels the save without a message.
+    std::function<bool(const std::string& path, const FileStamp& found, bool duringSave)> confirmSave;
 
 private:
     ScintillaTextControl& m_control;

@@ -20,6 +20,7 @@
 #include "gui/app/EditCommands.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/StatusPanes.h"
+#include "gui/app/UnfinishedSaveOffer.h"
 
 namespace razo {
 
@@ -59,6 +60,8 @@ void RazoApplication::Start(const QString& commandLinePath) {
     m_recovery->showStatus = [this](const QString& message) { m_window->Status().ShowPrompt(message); };
     // Shown first, so the document window is sized for the area it opens in.
     m_window->ShowAtStart();
+    // Files that killed saves left half-written are settled before pages are offered back.
+    OfferUnfinishedSaves(m_window.get());
     m_recovery->OfferLeftPages();
     if (!commandLinePath.isEmpty())
         m_window->Files().OpenPath(commandLinePath);

@@ -6,13 +6,25 @@
 
 #include <random>
 
+#include "core/dialogs/Colours.h"
+#include "core/elements/Applets.h"
+#include "core/elements/Body.h"
 #include "core/elements/EditTag.h"
+#include "core/elements/Fonts.h"
+#include "core/elements/Forms.h"
+#include "core/elements/Frames.h"
 #include "core/elements/Html5Media.h"
 #include "core/elements/Html5Sections.h"
+#include "core/elements/ImageMaps.h"
+#include "core/elements/Images.h"
+#include "core/elements/Links.h"
+#include "core/elements/Lists.h"
+#include "core/elements/SoundMarquee.h"
 #include "core/elements/Tables.h"
 #include "core/markup/TagFinder.h"
 #include "core/resources/CommandIds.h"
 #include "core/resources/Strings.h"
+#include "core/settings/SettingsKeys.h"
 #include "tests/core/ElementCommandFixture.h"
 #include "tests/support/RowName.h"
 
@@ -77,6 +89,68 @@ INSTANTIATE_TEST_SUITE_P(
                        "<TD ALIGN=left BGCOLOR=\"#ff0000\">", CTableCellMicrosoftDialog::IDD},
         HandWrittenRow{"a self-closed tag stays self-closed", "<TR ALIGN=left /|>", "<TR ALIGN=left />",
                        CTableRowDialog::IDD},
+        HandWrittenRow{"a name alone is an anchor, not a link without its URL", "<a name=top|>Top</a>",
+                       "<A NAME=\"top\">Top</a>", CAnchorDialog::IDD},
+        HandWrittenRow{"a target chooses the Netscape link", "<A target=_top HREF=x.html|>",
+                       "<A HREF=\"x.html\" TARGET=\"_top\">", CHypertextLinkNetscapeDialog::IDD},
+        HandWrittenRow{"the head's link line", "<link rel=StyleSheet href=s.css|>",
+                       "<LINK HREF=\"s.css\" REL=StyleSheet>", CHypertextLinkDialog::IDD},
+        HandWrittenRow{"a source left alone is not made relative", "<IMG SRC=\"/home/site/a.gif\"|>",
+                       "<IMG SRC=\"/home/site/a.gif\">", CInlineImageDialog::IDD},
+        HandWrittenRow{"an alignment only Netscape lists", "<img align=absmiddle src=a.gif|>",
+                       "<IMG SRC=\"a.gif\" ALIGN=absmiddle>", CInlineImageNetscapeDialog::IDD},
+        HandWrittenRow{"an infinite loop ticks its box", "<IMG SRC=a.gif LOOP=INFINITE DYNSRC=c.avi|>",
+                       "<IMG SRC=\"a.gif\" DYNSRC=\"c.avi\" LOOP=infinite>",
+                       CInlineImageMicrosoftDialog::IDD},
+        HandWrittenRow{"a width in percent no image field takes is kept",
+                       "<IMG SRC=a.gif WIDTH=50% HEIGHT=9|>", "<IMG SRC=\"a.gif\" HEIGHT=9 WIDTH=50%>",
+                       CInlineImageDialog::IDD},
+        HandWrittenRow{"colours by number and by name", "<body text=Navy bgcolor='#ffffff'|>",
+                       "<BODY BGCOLOR=\"#ffffff\" TEXT=navy>", CBodyDialog::IDD},
+        HandWrittenRow{"a colour name only the long list has", "<BODY LINK=peachpuff|>",
+                       "<BODY LINK=peachpuff>", CBodyNetscapeDialog::IDD},
+        HandWrittenRow{"a watermark", "<BODY BGPROPERTIES=fixed BACKGROUND=w.gif|>",
+                       "<BODY BACKGROUND=\"w.gif\" BGPROPERTIES=FIXED>", CBodyMicrosoftDialog::IDD},
+        HandWrittenRow{"one frame of a frameset", "<FRAMESET COLS=\"50%,*\">\r\n<frame noresize src=a.html|>",
+                       "<FRAMESET COLS=\"50%,*\">\r\n<FRAME SRC=\"a.html\" NORESIZE>", CFrameDialog::IDD},
+        HandWrittenRow{"one area of a map",
+                       "<MAP NAME=\"m\">\r\n<area coords=1,2,3 shape=circle target=_top|>",
+                       "<MAP NAME=\"m\">\r\n<AREA SHAPE=\"circle\" COORDS=\"1,2,3\" TARGET=\"_top\">",
+                       CAreaNetscapeDialog::IDD},
+        HandWrittenRow{"an item's type from the bullet list", "<li type=SQUARE|>x", "<LI TYPE=square>x",
+                       CListItemDialog::IDD},
+        HandWrittenRow{"an item's type from the number list, letter case kept", "<LI Type=I value=3|>",
+                       "<LI TYPE=I VALUE=3>", CListItemDialog::IDD},
+        HandWrittenRow{"an item's type neither list has is kept", "<LI TYPE=x VALUE=2|>",
+                       "<LI VALUE=2 TYPE=x>", CListItemDialog::IDD},
+        HandWrittenRow{"a menu list stays a menu list", "<menu compact|>\r\n</menu>",
+                       "<MENU COMPACT>\r\n</menu>", CDirectoryMenuDialog::IDD},
+        HandWrittenRow{"a checkbox opens with its name and check enabled",
+                       "<input type=checkbox name=milk checked|>",
+                       "<INPUT TYPE=checkbox NAME=\"milk\" CHECKED>", CFormInputDialog::IDD},
+        HandWrittenRow{"a field the input type has no use for is kept as written",
+                       "<INPUT TYPE=submit NAME=go VALUE=Send|>",
+                       "<INPUT TYPE=submit VALUE=\"Send\" NAME=go>", CFormInputDialog::IDD},
+        HandWrittenRow{"a form's URL stays as written, its method in any case",
+                       "<FORM method=POST action=/home/site/cgi/a.pl|>",
+                       "<FORM METHOD=post ACTION=\"/home/site/cgi/a.pl\">", CFormDialog::IDD},
+        HandWrittenRow{"a target chooses the Netscape form", "<FORM ACTION=q TARGET=_top|>",
+                       "<FORM ACTION=\"q\" TARGET=\"_top\">", CFormNetscapeDialog::IDD},
+        HandWrittenRow{"a colour name only the longer list has chooses the Netscape font",
+                       "<font color=Orange size=+2|>x</font>", "<FONT SIZE=\"+2\" COLOR=orange>x</font>",
+                       CFontNetscapeDialog::IDD},
+        HandWrittenRow{"a colour by number, a size without a sign", "<FONT COLOR=#00ff00 SIZE=3|>",
+                       "<FONT SIZE=3 COLOR=\"#00ff00\">", CFontSizeDialog::IDD},
+        HandWrittenRow{"faces choose the Microsoft font", "<FONT FACE=\"Arial,Impact\" SIZE=-1|>",
+                       "<FONT SIZE=\"-1\" FACE=\"Arial,Impact\">", CFontMicrosoftDialog::IDD},
+        HandWrittenRow{"an applet's parameter is a tag of its own",
+                       "<APPLET CODE=a.class>\r\n<PARAM value=1 name=n|>",
+                       "<APPLET CODE=a.class>\r\n<PARAM NAME=\"n\" VALUE=\"1\">", CAppletParamDialog::IDD},
+        HandWrittenRow{"LOOP=infinite ticks the box, a width in percent its box",
+                       "<marquee loop=INFINITE width=50%|>x</marquee>",
+                       "<MARQUEE WIDTH=50% LOOP=infinite>x</marquee>", CMarqueeDialog::IDD},
+        HandWrittenRow{"a loop no field holds is kept", "<BGSOUND LOOP=-1 SRC=a.wav|>",
+                       "<BGSOUND SRC=\"a.wav\" LOOP=-1>", CBackgroundSoundDialog::IDD},
         HandWrittenRow{"what no field names goes into the other attributes, and back after the rest",
                        "<section data-x=1 id=top\r\n hidden lang=en|>",
                        "<SECTION ID=\"top\" LANG=en data-x=1 hidden>", CSectionDialog::IDD},
@@ -88,6 +162,10 @@ INSTANTIATE_TEST_SUITE_P(
                        "<iframe src=a.html sandbox=\"allow-storage-access-by-user-activation\"|>",
                        "<IFRAME SRC=\"a.html\" sandbox=\"allow-storage-access-by-user-activation\">",
                        CInlineFrameDialog::IDD},
+        HandWrittenRow{"a video whose files are in its sources", "<video controls id=v|>",
+                       "<VIDEO CONTROLS ID=\"v\">", CMediaDialog::IDD},
+        HandWrittenRow{"a picture, whose image is a tag of its own", "<picture class=hero|>",
+                       "<PICTURE CLASS=\"hero\">", CPictureDialog::IDD},
         HandWrittenRow{"audio keeps its element", "<audio controls src=a.mp3|>",
                        "<AUDIO SRC=\"a.mp3\" CONTROLS>", CMediaDialog::IDD}),
     [](const auto& info) { return RowName(info.param.name); });
@@ -134,6 +212,38 @@ TEST_F(EditTag, OpensTheLayoutTheTagNeedsWithoutStoringIt) {
     EXPECT_EQ(Edit("<H3|>Title</H3>"), "<H3>Title</H3>");
     EXPECT_FALSE(runner.runs.back().openedExpanded);
     EXPECT_EQ(Read(profile, settings::LastLayoutExpanded), 1);
+}
+
+// The samples show the colours read from the tag, by name and by number, as the dialog opens.
+TEST_F(EditTag, PaintsTheColoursReadFromTheTag) {
+    Edit("<BODY BGCOLOR=navy TEXT=\"#FF0000\"|>", {Press{.cancel = true}});
+    const auto& swatches = runner.runs.back().swatches;
+    ASSERT_TRUE(swatches.count(body::IdTextSample));
+    EXPECT_EQ(swatches.at(body::IdBackgroundSample).m_crBack, MakeRgb(0, 0, 0x80));
+    EXPECT_EQ(swatches.at(body::IdTextSample).m_crBack, MakeRgb(0, 0, 0x80));
+    EXPECT_EQ(swatches.at(body::IdTextSample).m_crText, MakeRgb(0xFF, 0, 0));
+}
+
+// A class file left as the page has it is neither remembered nor made relative; one typed anew
+// goes into the Java classes, not the URLs.
+TEST_F(EditTag, AClassFileTypedAnewIsRememberedWithTheJavaClasses) {
+    const std::string page = "<APPLET CODE=/home/site/Old.class WIDTH=10|>";
+    EXPECT_EQ(Edit(page), "<APPLET CODE=\"/home/site/Old.class\" WIDTH=10>");
+    EXPECT_TRUE(History(settings::JavaClassHistorySection).empty());
+
+    EXPECT_EQ(Edit(page, {Press{.texts = {{applets::IdClassFile, "/home/site/lib/New.class"}}}}),
+              "<APPLET CODE=\"lib/New.class\" WIDTH=10>");
+    EXPECT_EQ(History(settings::JavaClassHistorySection),
+              std::vector<std::string>{"/home/site/lib/New.class"});
+    EXPECT_TRUE(History(settings::UrlHistorySection).empty());
+}
+
+// The sample beside a colour read from the page shows that colour when the dialog opens.
+TEST_F(EditTag, ColoursReadFromThePageShowInTheirSamples) {
+    Edit("<FONT COLOR=red|>");
+    EXPECT_EQ(runner.runs.back().swatches.at(fonts::IdColourSample).m_crText, LookupNamedColour("red"));
+    Edit("<MARQUEE BGCOLOR=\"#123456\"|>");
+    EXPECT_EQ(runner.runs.back().swatches.at(media::IdColourSample).m_crBack, MakeRgb(0x12, 0x34, 0x56));
 }
 
 TEST_F(EditTag, RepeatStillRepeatsTheLastInsertion) {
@@ -186,8 +296,8 @@ TEST_F(EditTag, EveryEditableCommandRoundTripsItsTag) {
         const DialogTemplate& t = command.make(services)->Dialog().Template();
         for (int round = 0; round < 30; ++round) {
             Press press = RandomFilling(t, random);
-            // A refused value is emptied (or made a number, then a language) and OK pressed again,
-            // until it passes.
+            // A refused value is emptied (or made a number, then a language, or a list's first
+            // entry) and OK pressed again, until it passes.
             bool inserted = false;
             for (int attempt = 0; attempt < 20 && !inserted; ++attempt) {
                 Select("", 0, 0);
@@ -197,12 +307,18 @@ TEST_F(EditTag, EveryEditableCommandRoundTripsItsTag) {
                 inserted = runner.runs.front().ok;
                 if (!inserted) {
                     const int refused = runner.runs.front().refusedAt.back();
+                    const ControlTemplate* list = t.Find(refused);
                     std::string& text = press.texts[refused];
-                    text = text.empty() ? "1" : text == "1" ? "en" : "";
+                    if (list && list->kind == ControlKind::ListCombo && !list->entries.empty())
+                        text = list->entries.front();
+                    else
+                        text = text.empty() ? "1" : text == "1" ? "en" : "";
                 }
             }
             ASSERT_TRUE(inserted) << t.title;
             const std::string built = control.Text();
+            if (built.empty())
+                continue; // a style with no language inserts nothing
             SCOPED_TRACE(t.title + ": " + built);
 
             const auto tag = markup::TagAtCaret(built, 1);
@@ -218,6 +334,8 @@ TEST_F(EditTag, EveryEditableCommandRoundTripsItsTag) {
 
             EXPECT_EQ(Edit("<|" + built.substr(1)), built);
             EXPECT_EQ(prompts.notes, std::vector<std::string>{});
+            ASSERT_FALSE(runner.runs.empty());
+            EXPECT_TRUE(runner.runs.back().ok) << "the dialog refused what it wrote";
         }
     }
 }

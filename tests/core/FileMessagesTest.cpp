@@ -47,11 +47,26 @@ TEST(FileMessages, SaveFailuresSayWhyAndWhereTheOldTextIs) {
     full.keptBackup = "/c/a.html.bak";
     EXPECT_EQ(razo::SaveFailureMessage(full, "/w/a.html", "/c/a.html.bak"),
               "Cannot save /w/a.html.\n\nNo space left on device\n\nThe previous text of the file is kept in "
-              "/c/a.html.bak.");
+              "/c/a.html.bak, and Razo offers to put it back the next time it starts.");
     SaveOutcome device;
     device.notRegular = true;
     EXPECT_EQ(razo::SaveFailureMessage(device, "/dev/null", ""),
               "Cannot save /dev/null.\n\nIt is not a regular file but a pipe, a device or a socket.");
+}
+
+TEST(FileMessages, RecoveryFailuresSayWhyAndWhetherTheFilesAreKept) {
+    using razo::RecoveryFailure;
+    const std::int64_t large = 700LL * 1024 * 1024;
+    EXPECT_EQ(
+        razo::RecoveryFailureMessage({{"a.html", RecoveryFailure::Damaged, 0, 0},
+                                      {"HTML2", RecoveryFailure::TooLarge, 0, large},
+                                      {"b.html", RecoveryFailure::Failed, ENOSPC, 0}},
+                                     kLimit),
+        "Razo could not recover these pages:\n\na.html: The recovery file is damaged.\nHTML2: The page is "
+        "700 MB; Razo opens files of up to 64 MB.\nb.html: No space left on device\n\nTheir recovery "
+        "files are kept and offered again the next time Razo starts.");
+    EXPECT_EQ(razo::RecoveryFailureMessage({{"c.html", RecoveryFailure::TakenElsewhere, 0, 0}}, kLimit),
+              "Razo could not recover these pages:\n\nc.html: Another Razo recovered it first.");
 }
 
 TEST(FileMessages, MarksAreFilledOnceAndInOnePass) {

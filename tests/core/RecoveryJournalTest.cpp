@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include "core/app/CopyEdits.h"
@@ -16,6 +17,7 @@
 #include "core/app/ProcessIdentity.h"
 #include "core/app/RecoveryJournal.h"
 #include "core/app/RecoveryStore.h"
+#include "tests/support/SystemFaults.h"
 #include "tests/support/TempDir.h"
 
 using namespace razo;
@@ -287,7 +289,7 @@ TEST_F(RecoveryStoreTest, ThisRunsPagesAreWrittenPrivatelyAndGoneAfterACleanExit
     EXPECT_TRUE(Names(root).empty());
 }
 
-TEST_F(RecoveryStoreTest, OffersWholePagesOfEndedRunsOnlyAndLeavesEverythingElseAlone) {
+TEST_F(RecoveryStoreTest, OffersPagesOfEndedRunsOnlyAndLeavesEverythingElseAlone) {
     JournalPage older = SamplePage();
     older.writtenAt = 10;
     JournalPage newer = SamplePage();
@@ -315,18 +317,25 @@ TEST_F(RecoveryStoreTest, OffersWholePagesOfEndedRunsOnlyAndLeavesEverythingElse
     for (const auto& orphan : orphans)
         files.push_back(fs::path(orphan.file).parent_path().filename().string() + "/" +
                         fs::path(orphan.file).filename().string());
-    EXPECT_EQ(files, (std::vector<std::string>{"150-4000/4.page", "200-1111/1.page", "150-4000/3.page"}));
+    EXPECT_EQ(files, (std::vector<std::string>{"150-4000/4.page", "150-4000/5.page", "200-1111/1.page",
+                                               "150-4000/3.page"}));
+    ASSERT_EQ(orphans.size(), 4U);
     EXPECT_EQ(orphans[0].size, 10);
+    EXPECT_TRUE(orphans[1].damaged);
+    EXPECT_EQ(orphans[1].size, static_cast<std::int64_t>(damaged.size()));
 
     // Each is claimed into this run's folder or thrown away; the rest stays as it was.
-    const auto claimed = store.Claim(orphans[0], 9);
-    ASSERT_TRUE(claimed);
-    EXPECT_EQ(claimed->text, "older text");
-    EXPECT_EQ(claimed->page, older);
-    EXPECT_FALSE(store.Claim(orphans[0], 10)) << "taken already";
-    EXPECT_EQ(ParseJournal(ReadBytes(store.PageFile(9)))->text, "older text");
-    store.Discard(orphans[1]);
+    std::string claimed;
+    ASSERT_EQ(store.Claim(orphans[0], 9, claimed), 0);
+    EXPECT_EQ(claimed, store.PageFile(9));
+    std::string text;
+    EXPECT_EQ(
+        RecoveryStore::ReadText(claimed, orphans[0], [&text](std::string_view piece) { text += piece; }), 0);
+    EXPECT_EQ(text, "older text");
+    EXPECT_EQ(orphans[0].header.page, older);
+    EXPECT_EQ(store.Claim(orphans[0], 10, claimed), ENOENT) << "taken already";
     store.Discard(orphans[2]);
+    store.Discard(orphans[3]);
     store.Tidy();
     EXPECT_EQ(Names(dead.folder),
               (std::vector<std::string>{"5.page", "6.page.bak", "7.page", "lock", "notes.txt"}));
@@ -335,14 +344,132 @@ TEST_F(RecoveryStoreTest, OffersWholePagesOfEndedRunsOnlyAndLeavesEverythingElse
     EXPECT_TRUE(fs::exists(root + "/100-5000/1.page"));
     EXPECT_TRUE(fs::exists(root + "/stray/1.page"));
     EXPECT_TRUE(fs::exists(root + "/loose.page"));
-    EXPECT_TRUE(store.FindOrphans().empty());
+    ASSERT_EQ(store.FindOrphans().size(), 1U);
+    EXPECT_TRUE(store.FindOrphans()[0].damaged);
 }
 
 TEST_F(RecoveryStoreTest, AnEndedRunWithNothingButUnfinishedWritesIsTidiedAway) {
     const EndedRun dead = Run(150, 4000, "150-4000");
     WriteBytes(dead.folder + "/2.page.tmp", "half a pa");
+    // Killed before its lock was written: the folder's name tells whose it was.
+    fs::create_directories(root + "/150-4000-boota");
+    WriteBytes(root + "/150-4000-boota/lock.tmp", "RAZO");
+    fs::create_directories(root + "/100-5000-boota"); // this run's, about to get its lock
     RecoveryStore(root, processes).Tidy();
     EXPECT_FALSE(fs::exists(dead.folder));
+    EXPECT_FALSE(fs::exists(root + "/150-4000-boota"));
+    EXPECT_TRUE(fs::exists(root + "/100-5000-boota"));
+}
+
+// The offer reads headers only: a page of 2 GB is offered, with its size, by a process that
+// could not hold it once.
+TEST_F(RecoveryStoreTest, ALargePageIsOfferedWithoutBeingRead) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer's memory does not fit under a limit of the address space";
+#endif
+    const EndedRun dead = Run(150, 4000, "150-4000");
+    const std::uint64_t length = 2ULL << 30;
+    std::string header = EncodeJournalHeader(SamplePage(), "");
+    header.replace(header.find("length 0"), 8, "length " + std::to_string(length));
+    WriteBytes(dead.folder + "/1.page", header);
+    fs::resize_file(dead.folder + "/1.page", header.size() + length); // sparse: no disk taken
+    const bool offered = razo::test::RunAsUser(::geteuid(), [&] {
+        const rlimit limit{512L << 20, 512L << 20};
+        ::setrlimit(RLIMIT_AS, &limit);
+        const auto orphans = RecoveryStore(root, processes).FindOrphans();
+        return orphans.size() == 1 && orphans[0].size == static_cast<std::int64_t>(length);
+    });
+    EXPECT_TRUE(offered);
+}
+
+// Each damaged file is listed once, as damaged, until it is discarded; a text changed within
+// its length is found when it is checked and listed as damaged from then on.
+TEST_F(RecoveryStoreTest, DamagedFilesAreListedAsDamagedUntilDiscarded) {
+    struct Row {
+        const char* name;
+        std::function<std::string(std::string)> damage;
+        bool seenAtOnce;
+        const char* title; // as the listing can tell it
+    };
+    const std::string whole = Journal(SamplePage(), "<P>the page</P>\r\n");
+    const Row rows[] = {
+        {"cut short", [](std::string f) { return f.substr(0, f.size() - 1); }, true, "index.html"},
+        {"grown", [](std::string f) { return f + "more"; }, true, "index.html"},
+        {"not a recovery file", [](std::string) { return std::string("<HTML>"); }, true, ""},
+        {"text changed", [](std::string f) { return f.back() = 'X', f; }, false, "index.html"},
+    };
+    for (const Row& row : rows) {
+        const EndedRun dead = Run(150, 4000, "150-4000");
+        dead.Page(1, row.damage(whole));
+        RecoveryStore store(root, processes);
+        auto orphans = store.FindOrphans();
+        ASSERT_EQ(orphans.size(), 1U) << row.name;
+        EXPECT_EQ(orphans[0].damaged, row.seenAtOnce) << row.name;
+        EXPECT_EQ(orphans[0].header.page.title, row.title) << row.name;
+        if (!row.seenAtOnce) {
+            EXPECT_EQ(RecoveryStore::Verify(orphans[0]), EIO) << row.name;
+            store.MarkDamaged(orphans[0]);
+            orphans = store.FindOrphans();
+            ASSERT_EQ(orphans.size(), 1U) << row.name;
+            EXPECT_TRUE(orphans[0].damaged) << row.name;
+            EXPECT_EQ(RecoveryStore::Verify(orphans[0]), EIO) << row.name;
+        }
+        store.Discard(orphans[0]);
+        store.Tidy();
+        EXPECT_FALSE(fs::exists(dead.folder)) << row.name;
+    }
+}
+
+// Only what the user owns and nobody else may change is offered; the rest is left alone.
+TEST_F(RecoveryStoreTest, OnlyTheUsersOwnFilesAreOffered) {
+    struct Row {
+        const char* name;
+        const char* file; // relative to the run's folder; "." the folder itself
+        bool toNobody;
+        mode_t mode; // 0: unchanged
+    };
+    const Row rows[] = {
+        {"a run folder of another user, open to all", ".", true, 0777},
+        {"a run folder open to the group's writes", ".", false, 0775},
+        {"a lock of another user", "lock", true, 0},
+        {"a page of another user", "1.page", true, 0},
+        {"a page others may write", "1.page", false, 0666},
+    };
+    for (const Row& row : rows) {
+        if (row.toNobody && ::geteuid() != 0)
+            continue; // only root can give a file away
+        const EndedRun dead = Run(150, 4000, "150-4000");
+        dead.Page(1, Journal(SamplePage(), "their text"));
+        const std::string file = dead.folder + "/" + row.file;
+        if (row.toNobody) {
+            ASSERT_EQ(::chown(file.c_str(), razo::test::kNobody, razo::test::kNobody), 0);
+        }
+        if (row.mode)
+            ::chmod(file.c_str(), row.mode);
+        RecoveryStore store(root, processes);
+        EXPECT_TRUE(store.FindOrphans().empty()) << row.name;
+        store.Tidy();
+        EXPECT_TRUE(fs::exists(dead.folder + "/1.page")) << row.name;
+        fs::remove_all(dead.folder);
+    }
+}
+
+// The recovery folder is made or kept the user's alone; another user's is never used.
+TEST_F(RecoveryStoreTest, TheRecoveryFolderIsTheUsersAlone) {
+    Run(150, 4000, "150-4000").Page(1, Journal(SamplePage(), "text"));
+    ::chmod(root.c_str(), 0777);
+    EXPECT_EQ(RecoveryStore(root, processes).FindOrphans().size(), 1U);
+    struct stat info {};
+    ASSERT_EQ(::stat(root.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700U);
+
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to give the folder away";
+    ASSERT_EQ(::chown(root.c_str(), razo::test::kNobody, razo::test::kNobody), 0);
+    RecoveryStore store(root, processes);
+    EXPECT_TRUE(store.FindOrphans().empty());
+    EXPECT_NE(store.WritePage(1, SamplePage(), "mine"), 0);
+    EXPECT_EQ(store.CheckRoot().status, PrivateFolder::Foreign);
 }
 
 TEST_F(RecoveryStoreTest, AFolderLeftUnderThisRunsNameIsNotReused) {

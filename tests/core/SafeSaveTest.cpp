@@ -1,16 +1,21 @@
 // Saving never truncates or corrupts a file: a full disk refuses the save and leaves the old
-// file whole, a file with several names or another owner is written in place behind a synced
-// copy of its old text, and links and permission bits stay as they were.
+// file whole, a file with several names or another owner is written in place behind a journal of
+// its old text that a kill at any step leaves usable, a file another program changes during the
+// save is left alone, temporaries of killed saves go, and links and permission bits stay as they
+// were.
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <cerrno>
 #include <filesystem>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "core/app/DocumentReader.h"
+#include "core/app/ProcessIdentity.h"
 #include "core/app/SafeSave.h"
+#include "core/app/UnfinishedSaves.h"
 #include "tests/support/SystemFaults.h"
 #include "tests/support/TempDir.h"
 
@@ -42,9 +47,16 @@ std::vector<std::string> Entries(const fs::path& folder) {
     return names;
 }
 
+SaveOptions Options(const std::string& backups, const DiskCalls* calls = nullptr) {
+    SaveOptions options;
+    options.backupFolder = backups;
+    options.calls = calls;
+    return options;
+}
+
 SaveOutcome Save(const std::string& path, const std::string& bytes, const std::string& backups,
                  const DiskCalls* calls = nullptr) {
-    return SaveFileSafely(path, {bytes}, SaveOptions{backups, calls});
+    return SaveFileSafely(path, {bytes}, Options(backups, calls));
 }
 
 // A disk with `room` bytes left: writes beyond it fail as a full disk does.
@@ -117,7 +129,8 @@ TEST_F(SafeSaveTest, RunningOutOfRoomAnywhereKeepsTheOldText) {
         {"large page, temporary file", 40 * 1024, 20000, false},
         {"large page, no room at all", 40 * 1024, 0, false},
         {"small page, in place, no room for the copy", 5 * 1024, 100, true},
-        {"large page, in place, no room to grow", 40 * 1024, 41000, true},
+        {"large page, in place, no room for the journal", 40 * 1024, 41000, true},
+        {"large page, in place, no room to grow", 40 * 1024, 42000, true},
     };
     for (const Row& row : rows) {
         TempDir folder;
@@ -157,7 +170,7 @@ TEST_F(SafeSaveTest, FailedFlushToTheDiskRefusesTheSave) {
 }
 
 TEST_F(SafeSaveTest, PiecesAreWrittenOneAfterTheOther) {
-    ASSERT_TRUE(SaveFileSafely(path, {"\xEF\xBB\xBF", "", "<P>x"}, SaveOptions{backups, nullptr}).saved);
+    ASSERT_TRUE(SaveFileSafely(path, {"\xEF\xBB\xBF", "", "<P>x"}, Options(backups)).saved);
     EXPECT_EQ(ReadBytes(path), "\xEF\xBB\xBF<P>x");
 }
 
@@ -257,27 +270,150 @@ TEST_F(SafeSaveOwnershipTest, AWritableFileInAReadOnlyFolderIsSaved) {
     EXPECT_EQ(Entries(locked), (std::vector<std::string>{"page.html"}));
 }
 
-// Killed halfway through writing into the file: the synced copy still holds the old text.
-TEST_F(SafeSaveTest, AKillWhileWritingInPlaceLeavesTheOldTextInTheCopy) {
+// Killed at each step of writing into the file: what the next start finds is the old text, the new
+// text, or a mix that the journal puts back; either way the backup folder ends up empty.
+TEST_F(SafeSaveTest, AKillAtAnyStepOfWritingInPlaceLeavesTheOldOrTheNewText) {
+    struct Row {
+        const char* name;
+        int killAtWrite; // 0: none
+        int killAtFsync; // after this flush has been done; 0: none
+        bool asked;      // the file holds a mix: its old text is offered back
+        bool newText;    // what the file holds in the end
+    };
+    // Writes of 16 KB: the journal's header, the old text in four, the header again, then the page.
+    const Row rows[] = {
+        {"while the journal is made", 3, 0, false, false},
+        {"once the journal is on the disk", 0, 1, false, false},
+        {"while the new text is written", 8, 0, true, false},
+        {"once the new text is on the disk", 0, 2, false, true},
+    };
     const std::string old = Page(64 * 1024, 'a');
-    WriteBytes(path, old);
-    fs::create_hard_link(path, dir.File("other.html"));
-    const bool killed = !razo::test::RunAsUser(::geteuid(), [&] {
-        DiskCalls calls = DiskCalls::System();
-        long writes = 0;
-        calls.write = [&writes](int fd, const void* data, size_t size) -> ssize_t {
-            // Four writes make the copy; the kill comes in the middle of the new text.
-            if (++writes == 6)
-                ::_exit(9);
-            return ::write(fd, data, std::min<size_t>(size, 16 * 1024));
+    const std::string fresh = Page(70 * 1024, 'b');
+    for (const Row& row : rows) {
+        WriteBytes(path, old);
+        fs::remove(dir.File("other.html"));
+        fs::create_hard_link(path, dir.File("other.html"));
+        const bool finished = razo::test::RunAsUser(::geteuid(), [&] {
+            DiskCalls calls = DiskCalls::System();
+            int writes = 0;
+            int flushes = 0;
+            calls.write = [&](int fd, const void* data, size_t size) -> ssize_t {
+                if (++writes == row.killAtWrite)
+                    ::_exit(9);
+                return ::write(fd, data, std::min<size_t>(size, 16 * 1024));
+            };
+            calls.fsync = [&](int fd) {
+                const int result = ::fsync(fd);
+                if (++flushes == row.killAtFsync)
+                    ::_exit(9);
+                return result;
+            };
+            return Save(path, fresh, backups, &calls).saved;
+        });
+        ASSERT_FALSE(finished) << row.name;
+        const auto unfinished = razo::FindUnfinishedSaves(backups, "");
+        ASSERT_EQ(unfinished.size(), row.asked ? 1U : 0U) << row.name;
+        if (row.asked) {
+            EXPECT_NE(ReadBytes(path), old) << row.name;
+            EXPECT_EQ(razo::RestoreUnfinishedSave(unfinished[0]), 0) << row.name;
+        }
+        EXPECT_EQ(ReadBytes(path), row.newText ? fresh : old) << row.name;
+        EXPECT_TRUE(fs::is_empty(backups)) << row.name;
+    }
+}
+
+// Left by saves whose process ended: removed by the next save in that folder, whatever the
+// form of their name; a running process's and anything else stay.
+TEST_F(SafeSaveTest, TemporariesOfKilledSavesAreRemovedBySavingInTheirFolder) {
+    const pid_t ended = ::fork();
+    if (ended == 0)
+        ::_exit(0);
+    ::waitpid(ended, nullptr, 0);
+    const std::string dead = std::to_string(ended);
+    const std::string alive = std::to_string(::getpid());
+    const std::vector<std::pair<std::string, bool>> files = {
+        {".page.html.razo-" + dead + "-3.tmp", false},
+        {".other.html.razo-" + dead + "-1234-abcd1234-0.tmp", false},
+        {".page.html.razo-" + alive + "-7.tmp", true},
+        {".page.html.razo-x-7.tmp", true},
+        {"page.html.razo-" + dead + "-3.tmp", true},
+    };
+    for (const auto& [name, stays] : files)
+        WriteBytes(dir.File(name), "half a page");
+    ASSERT_TRUE(Save(path, "new", backups).saved);
+    for (const auto& [name, stays] : files)
+        EXPECT_EQ(fs::exists(dir.File(name)), stays) << name;
+}
+
+// Another program puts its own file under the name while the new text is being written: the
+// save stops short of it, and says so.
+TEST_F(SafeSaveTest, AFileChangedDuringTheSaveIsLeftAlone) {
+    struct Row {
+        const char* name;
+        bool exists;
+        bool secondName;
+        int changeAtFsync; // 0: changed before the save began
+    };
+    const Row rows[] = {
+        {"renamed over it while the temporary is written", true, false, 1},
+        {"renamed over it while the journal is made", true, true, 1},
+        {"made while a new file is written", false, false, 1},
+        {"changed before the save began", true, false, 0},
+    };
+    for (const Row& row : rows) {
+        TempDir folder;
+        const std::string file = folder.File("page.html");
+        fs::remove(file);
+        if (row.exists)
+            WriteBytes(file, "old");
+        if (row.secondName)
+            fs::create_hard_link(file, folder.File("other.html"));
+        SaveOptions options = Options(backups);
+        options.expected = razo::StampOf(file);
+        const auto theirs = [&] {
+            WriteBytes(folder.File("theirs"), "their text");
+            fs::rename(folder.File("theirs"), file);
         };
-        return Save(path, Page(64 * 1024, 'b'), backups, &calls).saved;
-    });
-    ASSERT_TRUE(killed);
-    ASSERT_TRUE(fs::exists(backups));
-    const std::vector<std::string> copies = Entries(backups);
-    ASSERT_EQ(copies.size(), 1u);
-    EXPECT_EQ(ReadBytes((fs::path(backups) / copies[0]).string()), old);
+        DiskCalls calls = DiskCalls::System();
+        int flushes = 0;
+        calls.fsync = [&](int fd) {
+            if (++flushes == row.changeAtFsync)
+                theirs();
+            return ::fsync(fd);
+        };
+        options.calls = &calls;
+        if (row.changeAtFsync == 0)
+            theirs();
+        const SaveOutcome outcome = SaveFileSafely(file, {"my text"}, options);
+        EXPECT_FALSE(outcome.saved) << row.name;
+        EXPECT_TRUE(outcome.changed) << row.name;
+        EXPECT_EQ(ReadBytes(file), "their text") << row.name;
+        const auto names = Entries(folder.Path());
+        EXPECT_EQ(std::count_if(names.begin(), names.end(), [](const std::string& n) { return n[0] == '.'; }),
+                  0)
+            << row.name;
+        if (fs::exists(backups)) {
+            EXPECT_TRUE(fs::is_empty(backups)) << row.name;
+        }
+    }
+}
+
+TEST_F(SafeSaveOwnershipTest, TheBackupFolderIsTheUsersAloneOrNotUsed) {
+    WriteBytes(path, "old");
+    fs::create_hard_link(path, dir.File("other.html"));
+    fs::create_directories(backups);
+    ::chmod(backups.c_str(), 0777);
+    ASSERT_TRUE(Save(path, "new", backups).saved);
+    struct stat info {};
+    ::stat(backups.c_str(), &info);
+    EXPECT_EQ(info.st_mode & 0777, 0700U);
+
+    ASSERT_EQ(::chown(backups.c_str(), razo::test::kNobody, razo::test::kNobody), 0);
+    const SaveOutcome outcome = Save(path, "newer", backups);
+    EXPECT_FALSE(outcome.saved);
+    EXPECT_TRUE(outcome.foreignBackupFolder);
+    EXPECT_EQ(ReadBytes(path), "new");
+    EXPECT_TRUE(fs::is_empty(backups));
 }
 
 } // namespace

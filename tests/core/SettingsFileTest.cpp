@@ -99,6 +99,38 @@ TEST_F(SettingsFileTest, AFifoOrFolderInPlaceOfTheFileIsLeftAlone) {
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
+// A read-only folder takes no new file, so the file is never replaced; the start says so.
+TEST_F(SettingsFileTest, AReadOnlyFolderIsSaidAndNeverWritten) {
+    struct Row {
+        const char* name;
+        const char* file; // in the read-only folder
+        bool there;
+    };
+    const Row rows[] = {
+        {"no file yet", "RAZO.INI", false},
+        {"a writable file", "RAZO.INI", true},
+        {"a folder not made yet", "razo/RAZO.INI", false},
+    };
+    for (const Row& row : rows) {
+        TempDir folder;
+        const std::string file = folder.File(row.file);
+        if (row.there)
+            WriteBytes(file, kStored);
+        ::chmod(folder.Path().c_str(), 0555);
+        IniProfile profile(file);
+        ASSERT_TRUE(profile.Refusal().has_value()) << row.name;
+        EXPECT_EQ(
+            razo::SettingsNotSavedMessage(*profile.Refusal(), file),
+            "The settings folder " + fs::path(file).parent_path().string() +
+                " is read-only.\n\nRazo starts with the settings it could read, and changes to them will "
+                "not be saved.")
+            << row.name;
+        EXPECT_FALSE(profile.WriteProfileString("Misc", "Browser2", "lynx")) << row.name;
+        ::chmod(folder.Path().c_str(), 0700);
+        EXPECT_EQ(ReadBytes(file), row.there ? kStored : "") << row.name;
+    }
+}
+
 TEST_F(SettingsFileTest, AWritableFileOrNoFileIsWritten) {
     IniProfile missing(path);
     EXPECT_FALSE(missing.Refusal().has_value());

@@ -310,6 +310,38 @@ private slots:
         QCOMPARE(QByteArray::fromStdString(window->Control().GetBytes()), text);
     }
 
+    // F2 in an input reopens it with the fields of its type open and filled; OK rewrites the tag
+    // alone and Undo takes the edit back.
+    void editTagOpensAnInputWithItsTypesFields() {
+        using namespace forms;
+        m_app.BeginTest();
+        m_app.Start();
+        m_messages.clear();
+        CloseMessageBoxes(m_app.Pending(), m_messages);
+        const QByteArray page = "<INPUT TYPE=checkbox NAME=\"milk\" CHECKED>\r\nIntro";
+        DocumentWindow* window = m_app.OpenFile("input.html", page);
+        QVERIFY(window);
+        window->Control().SetSel(8, 8);
+        bool shown = false;
+        Answer(m_app.App().Dialogs(), {[&](DialogWindow& dialog) {
+                   QCOMPARE(FieldText(dialog, IdInputType), QString("checkbox"));
+                   QCOMPARE(FieldText(dialog, IdName), QString("milk"));
+                   for (int id : {IdName, IdValue, IdChecked})
+                       QVERIFY2(dialog.Control(id)->isEnabled(), qPrintable(QString::number(id)));
+                   QVERIFY(!dialog.Control(IdSize)->isEnabled());
+                   TypeInto(dialog, IdName, "2");
+                   shown = true;
+                   QTest::keyClick(&dialog, Qt::Key_Return);
+               }});
+        m_app.Press(*window, Qt::Key_F2, Qt::NoModifier);
+        QTRY_VERIFY(shown);
+        QCOMPARE(m_messages, QStringList());
+        QCOMPARE(QByteArray::fromStdString(window->Control().GetBytes()),
+                 QByteArray("<INPUT TYPE=checkbox NAME=\"milk2\" CHECKED>\r\nIntro"));
+        m_app.Press(*window, Qt::Key_Z);
+        QCOMPARE(QByteArray::fromStdString(window->Control().GetBytes()), page);
+    }
+
     // Text areas need both numbers and a name; typed field by field with Tab.
     void textAreaByTheKeyboard() {
         DocumentWindow* window = StartWithIntro();

@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <QtTest>
+#include <cstdlib>
 #include <deque>
 #include <functional>
 
@@ -28,6 +29,7 @@
 #include "gui/dialogs/QtDialogRunner.h"
 #include "gui/view/ScintillaTextControl.h"
 #include "tests/support/RunningApp.h"
+#include "tests/support/Screenshots.h"
 
 using namespace razo;
 
@@ -177,6 +179,63 @@ private slots:
         QTest::keyClick(&window->Editor(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(shown, title);
         QCOMPARE(Text(*window), text);
+    }
+
+    // F2 in a tag opens its dialog filled from it; OK rewrites the start tag alone and Undo takes
+    // the rewrite back.
+    void f2ReopensTheTagInItsDialog_data() {
+        QTest::addColumn<QByteArray>("page"); // "|" is the caret
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("link") << QByteArray("<a title=Next href='/x/next.html'|>Go</a>")
+                              << "Hypertext Link (HTML 2.0)" << int(links::IdUrl) << "/x/next.html"
+                              << QByteArray("<A HREF=\"/x/next.html\" TITLE=\"Next\">Go</a>");
+        QTest::newRow("image") << QByteArray("<IMG SRC=a.gif WIDTH=20 |>") << "Inline Image (HTML 3.2)"
+                               << int(images::IdWidth) << "20" << QByteArray("<IMG SRC=\"a.gif\" WIDTH=20>");
+    }
+    void f2ReopensTheTagInItsDialog() {
+        QFETCH(QByteArray, page);
+        QFETCH(QString, title);
+        QFETCH(int, field);
+        QFETCH(QString, shown);
+        QFETCH(QByteArray, text);
+        StartApp();
+        const int caret = int(page.indexOf('|'));
+        const QByteArray before = QByteArray(page).remove(caret, 1);
+        DocumentWindow* window = m_run.OpenFile("edit.html", before);
+        QVERIFY(window);
+        window->Control().SetSel(caret, caret);
+        QString opened, inField;
+        Answer([&](DialogWindow& dialog) {
+            opened = dialog.windowTitle();
+            auto* widget = dialog.Control(field);
+            auto* combo = qobject_cast<QComboBox*>(widget);
+            inField = combo ? combo->currentText() : qobject_cast<QLineEdit*>(widget)->text();
+            QTest::keyClick(&dialog, Qt::Key_Return);
+        });
+        QTest::keyClick(&window->Editor(), Qt::Key_F2);
+        QCOMPARE(opened, title);
+        QCOMPARE(inField, shown);
+        QCOMPARE(Text(*window), text);
+        QVERIFY(m_run.Window().Dispatcher().Execute(cmd::EditUndo));
+        QCOMPARE(Text(*window), before);
+    }
+
+    void f2PaintsTheColoursOfTheTag() {
+        StartApp();
+        DocumentWindow* window = m_run.OpenFile("body.html", "<BODY BGCOLOR=navy TEXT=\"#FF0000\">");
+        QVERIFY(window);
+        window->Control().SetSel(3, 3);
+        QString sample;
+        Answer([&](DialogWindow& dialog) {
+            sample = Field<QLabel>(dialog, body::IdTextSample)->styleSheet();
+            if (const char* dir = std::getenv("RAZO_SCREENSHOT_DIR"))
+                testing::WithTitleBar(dialog).save(QString(dir) + "/edit-tag-body.png");
+        });
+        QTest::keyClick(&window->Editor(), Qt::Key_F2);
+        QVERIFY2(sample.contains("color: #ff0000;") && sample.contains("#000080"), qPrintable(sample));
     }
 
     void browseFillsTheFieldAndTheTagGetsARelativePath() {

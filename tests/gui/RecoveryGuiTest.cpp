@@ -1,9 +1,9 @@
 // Unsaved text outlives the program, and files changed by another program are never overwritten
 // unasked. A modified page leaves a recovery file within a few seconds, which Save and closing
 // without saving take away; a second run started after the first was killed offers the pages and
-// brings them back byte for byte. An unmodified page follows its file; a modified one asks, and
-// Save over a changed file asks first. With RAZO_SCREENSHOT_DIR set, the recovery dialog and both
-// questions are saved as PNGs there.
+// brings them back byte for byte, and says which it could not bring back. An unmodified page follows its
+// file; a modified one asks, and Save over a changed file asks first. With RAZO_SCREENSHOT_DIR set, the
+// recovery dialog and both questions are saved as PNGs there.
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -15,6 +15,9 @@
 #include <QtTest>
 #include <csignal>
 #include <fstream>
+#include <sys/inotify.h>
+#include <thread>
+#include <unistd.h>
 
 #include "core/app/RecoveryJournal.h"
 #include "core/app/RecoveryStore.h"
@@ -370,6 +373,129 @@ private slots:
             m_run.Stop();
             QCOMPARE(PageFiles().size(), button == "Discard" ? 0 : 1);
         }
+    }
+
+    // What Recover cannot bring back is said, and its file kept for the next start, where a
+    // damaged one is listed as damaged and Discard removes it with its run's folder.
+    void recoverSaysWhatItCouldNotBringBack_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("taken by another run") << "taken"
+                                              << "Another Razo recovered it first." << QString();
+        QTest::newRow("text changed") << "damaged"
+                                      << "The recovery file is damaged."
+                                      << "1.damaged";
+        QTest::newRow("larger than a page may be") << "large"
+                                                   << "The page is 513 MB; Razo opens files of up to 512 MB."
+                                                   << "1.page";
+    }
+    void recoverSaysWhatItCouldNotBringBack() {
+        QFETCH(QString, fault);
+        QFETCH(QString, said);
+        QFETCH(QString, kept);
+        const QString folder = RecoveryRoot() + "/99999999-1-x";
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(WriteAll(folder + "/lock", QByteArray::fromStdString(EncodeLock({99999999, 1, "x"}))));
+        JournalPage page;
+        page.path = m_run.FilePath("index.html").toStdString();
+        page.title = "index.html";
+        page.type = ".html";
+        QByteArray file = QByteArray::fromStdString(EncodeJournalHeader(page, "<P>text</P>")) + "<P>text</P>";
+        if (fault == "damaged")
+            file[file.size() - 2] = 'X';
+        if (fault == "large") {
+            const std::uint64_t length = 513ULL << 20;
+            file = QByteArray::fromStdString(EncodeJournalHeader(page, ""));
+            file.replace("length 0", "length " + QByteArray::number(length));
+        }
+        QVERIFY(WriteAll(folder + "/1.page", file));
+        if (fault == "large")
+            QVERIFY(QFile::resize(folder + "/1.page", file.size() + (513LL << 20)));
+
+        QString message;
+        OnNextModal(m_run.Pending(), [this, fault, folder, &message](QWidget* modal) {
+            // The other run's claim comes between the offer and the answer.
+            if (fault == "taken")
+                QVERIFY(QFile::rename(folder + "/1.page", m_state.filePath("elsewhere.page")));
+            OnNextModal(m_run.Pending(), [&message, fault](QWidget* box) {
+                if (auto* shown = qobject_cast<QMessageBox*>(box))
+                    message = shown->text();
+                SaveShot(box, "recovery-failed-" + fault + ".png");
+                box->close();
+            });
+            static_cast<RecoveryDialog*>(modal)->findChild<QPushButton*>()->click();
+        });
+        m_run.Start();
+        QVERIFY2(message.contains(said), qPrintable(message));
+        QVERIFY(Window().Files().Windows().isEmpty());
+        QFile::remove(m_state.filePath("elsewhere.page"));
+        if (kept.isEmpty())
+            return;
+        QVERIFY2(message.contains("kept and offered again"), qPrintable(message));
+        QVERIFY(QFile::exists(folder + "/" + kept));
+
+        m_run.Stop();
+        QString listed;
+        OnNextModal(m_run.Pending(), [&listed, fault](QWidget* modal) {
+            auto* dialog = static_cast<RecoveryDialog*>(modal);
+            listed = dialog->List()->topLevelItem(0)->text(0);
+            SaveShot(dialog, "recovery-dialog-" + fault + ".png");
+            for (QPushButton* push : dialog->findChildren<QPushButton*>())
+                if (push->text().remove('&') == "Discard")
+                    push->click();
+        });
+        m_run.Start();
+        QCOMPARE(listed, QString(fault == "damaged" ? "index.html (damaged)" : "index.html"));
+        QVERIFY(!QFileInfo::exists(folder));
+    }
+
+    // Another program renames its file over the page while Save writes the temporary file:
+    // asked as for a change seen before the save; Return leaves the other program's text.
+    void changeDuringTheSaveIsAskedAbout_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("Return") << QString();
+        QTest::newRow("overwrite") << QString("Overwrite");
+    }
+    void changeDuringTheSaveIsAskedAbout() {
+        QFETCH(QString, answer);
+        m_run.Start();
+        const QString path = m_run.FilePath("page.html");
+        DocumentWindow* window = Open("page.html", "<P>old</P>\r\n");
+        QVERIFY(window);
+        Type(*window, "<P>mine</P>\r\n");
+        const QByteArray mine = Text(*window);
+        const QByteArray theirs = "<P>theirs</P>\r\n";
+        QVERIFY(WriteAll(path + ".new", theirs));
+        // As soon as the save's temporary file appears, the other program's file takes the name.
+        const int watch = ::inotify_init1(IN_CLOEXEC);
+        QVERIFY(::inotify_add_watch(watch, QFile::encodeName(QFileInfo(path).path()).constData(),
+                                    IN_CREATE) >= 0);
+        std::thread other([watch, path] {
+            alignas(inotify_event) char events[4096];
+            for (bool renamed = false; !renamed;) {
+                const ssize_t got = ::read(watch, events, sizeof events);
+                for (ssize_t at = 0; got > 0 && at < got;) {
+                    const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+                    if (event->len > 0 && QByteArray(event->name).endsWith(".tmp"))
+                        renamed = QFile::rename(path + ".new", path + ".tmp-theirs") &&
+                                  ::rename(QFile::encodeName(path + ".tmp-theirs").constData(),
+                                           QFile::encodeName(path).constData()) == 0;
+                    at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+                }
+                renamed = renamed || got <= 0;
+            }
+        });
+        QString question;
+        AnswerQuestion(&question, answer, QString());
+        Save(*window);
+        other.join();
+        ::close(watch);
+        QVERIFY2(question.contains("Save your version over it?"), qPrintable(question));
+        QCOMPARE(ReadAll(path), answer.isEmpty() ? theirs : mine);
+        QCOMPARE(window->Doc().IsModified(), answer.isEmpty());
+        QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Hidden | QDir::Files).filter(".tmp"),
+                 QStringList());
     }
 
     void unmodifiedPageFollowsItsFileKeepingTheCaretLine() {
