@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <memory>
@@ -71,7 +72,8 @@ bool WriteLinedPage(const QString& path, qint64 bytes) {
     return true;
 }
 
-// One editor in a window of ordinary size, as a document window holds it.
+// One editor in a window of ordinary size, as a document window holds it: the code font, line
+// numbers and syntax colouring on (which a page of over-long lines does without).
 struct ShownEditor {
     razo::RazoEditor editor;
     razo::ScintillaTextControl control{editor};
@@ -79,6 +81,9 @@ struct ShownEditor {
     razo::CRazoView view{control, document};
     explicit ShownEditor(bool wrap) {
         editor.resize(1000, 700);
+        editor.setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        editor.setSyntaxColouring(true);
+        editor.setLineNumbers(true);
         if (wrap)
             editor.setWrapMode(QsciScintilla::WrapWord);
         editor.show();

@@ -109,13 +109,26 @@ std::optional<Severity> SeverityOf(TidyReportLevel level) {
     }
 }
 
-// DATA is declared to the library as a tag of our own (see CheckWithTidy), which it then calls
-// unapproved; it is an element of HTML5 like any other.
+// HTML5 elements the library's tag table leaves out, declared to it as inline tags of our own.
+constexpr std::string_view MissingInlineElements[] = {"data"};
+
+// The library calls a declared tag unapproved; these are elements of HTML5 like any other.
 bool IsDeclaredHtml5Element(TidyMessage message) {
     const char* key = tidyGetMessageKey(message);
     const char* text = tidyGetMessageDefault(message);
-    return key != nullptr && text != nullptr && std::string_view(key) == "PROPRIETARY_ELEMENT" &&
-           std::string_view(text).starts_with("<data>");
+    if (key == nullptr || text == nullptr || std::string_view(key) != "PROPRIETARY_ELEMENT")
+        return false;
+    for (std::string_view element : MissingInlineElements)
+        if (std::string_view(text).starts_with("<" + std::string(element) + ">"))
+            return true;
+    return false;
+}
+
+void DeclareMissingElements(TidyDoc doc) {
+    std::string names;
+    for (std::string_view element : MissingInlineElements)
+        names += (names.empty() ? "" : " ") + std::string(element);
+    tidyOptSetValue(doc, TidyInlineTags, names.c_str());
 }
 
 // HTML5 attributes of the media elements that the library's attribute table leaves out; it calls
@@ -173,9 +186,7 @@ std::optional<std::size_t> CheckWithTidy(std::string_view text, bool utf8, Check
     // Columns count characters, a tab as one, as the problem list does.
     tidyOptSetInt(doc, TidyTabSize, 1);
     tidySetInCharEncoding(doc, utf8 ? "utf8" : "latin1");
-    // HTML5's text-level DATA element, which the library's tag table leaves out; declared, the
-    // library reads it as the inline element it is.
-    tidyOptSetValue(doc, TidyInlineTags, "data");
+    DeclareMissingElements(doc);
 
     PageSource page{text, run, StackBudget()};
     TidyInputSource source;

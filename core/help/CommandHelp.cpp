@@ -46,6 +46,23 @@ const Note* FindNote(int id) {
         {cmd::FileMruFirst, nullptr,
          "The last eight documents you opened, most recent first; choose one to open it again. Grayed "
          "while the list is empty."},
+        {cmd::ToggleSyntaxColouring, nullptr,
+         "Colours tags, attribute names and values, character references, comments, the document type, "
+         "style sheets in STYLE and scripts in SCRIPT, in colours that suit the desktop's light or dark "
+         "palette. The text itself does not change. A page with a line longer than 64 KB is shown without "
+         "colour. New windows keep the choice."},
+        {cmd::ToggleLineNumbers, nullptr,
+         "Shows each line's number in a margin at the left, as wide as the last line's number needs. New "
+         "windows keep the choice."},
+        {cmd::GoToLine, nullptr,
+         "Asks for a line and, if you like, a column (the characters from the start of the line, as the "
+         "status bar counts them). The caret goes there and the line is scrolled into the middle of the "
+         "window. A line or column that is not on the page is refused."},
+        {cmd::GoToMatchingTag, nullptr,
+         "While the caret is in the name of a start or end tag, the tag that closes or opens it is marked; "
+         "this moves the caret to its name, and pressed again, back. Comments and the content of SCRIPT and "
+         "STYLE are passed over, and names match in any case. An element whose end tag is left out, as P, "
+         "LI and TD often are, has no match. The tag is looked for at most 256 KB before or after."},
     };
     for (const Note& note : notes)
         if (note.id == id)

@@ -7,6 +7,7 @@
 #include "core/prefs/Preferences.h"
 #include "core/resources/CommandIds.h"
 #include "core/view/DisplaySettings.h"
+#include "core/view/GoToLine.h"
 
 namespace razo {
 
@@ -44,6 +45,7 @@ const Registered& Registry() {
         // The program's own dialogs, each with the command that opens it.
         collector.DialogCommand(cmd::Preferences, DialogOf<CPreferencesDialog>(), {});
         collector.DialogCommand(cmd::SetTabStops, DialogOf<CTabStopsDialog>(), {});
+        collector.DialogCommand(cmd::GoToLine, DialogOf<CGoToLineDialog>(), {});
         collector.SubDialog(DialogOf<CHtml5PageDialog>());
         return all;
     }();

@@ -50,6 +50,33 @@ void ForEachTag(std::string_view text, std::size_t from, std::size_t stop, const
     }
 }
 
+// Whether `name` (SCRIPT, STYLE, ...) follows "<" or "</" at `at`, as a whole name.
+bool NamesRawText(std::string_view text, std::size_t at) {
+    std::size_t end = at;
+    while (end < text.size() && IsNameChar(text[end]))
+        ++end;
+    return end > at && IsRawTextElement(text.substr(at, end - at));
+}
+
+// True when the '<' at `at` lies in a comment or in the content of SCRIPT or STYLE opened no
+// further back than `lowest`: what looks like a tag there is not one. Read backwards, the first
+// comment or raw text mark met tells whether it is still open.
+bool InsideCommentOrRawText(std::string_view text, std::size_t at, std::size_t lowest) {
+    for (std::size_t i = at; i-- > lowest;) {
+        if (text[i] == '>' && i >= lowest + 2 && text[i - 1] == '-' && text[i - 2] == '-')
+            return false; // a comment closed before
+        if (text[i] != '<')
+            continue;
+        if (text.substr(i, 4) == "<!--")
+            return true;
+        if (i + 1 < text.size() && text[i + 1] == '/' && NamesRawText(text, i + 2))
+            return false; // raw text closed before
+        if (NamesRawText(text, i + 1))
+            return true;
+    }
+    return false;
+}
+
 bool Opens(std::string_view text, const TagToken& tag) {
     return tag.kind == TagKind::Start && !tag.selfClosing && !IsEmptyElement(tag.Name(text));
 }
@@ -118,7 +145,9 @@ std::optional<TagToken> TagAtCaret(std::string_view text, std::size_t caret, con
     const std::size_t lowest = caret > limits.tag ? caret - limits.tag : 0;
     // A quote between a complete tag and the caret may belong to an earlier tag's quoted value
     // that the caret is in; only then is the search worth going on, and then only a few tags.
-    const std::size_t lastQuote = caret ? text.find_last_of("\"'", caret - 1) : std::string_view::npos;
+    // Quotes before the lowest '<' looked at cannot matter, so the search stops there too.
+    const std::size_t quote = text.substr(lowest, caret - lowest).find_last_of("\"'");
+    const std::size_t lastQuote = quote == std::string_view::npos ? quote : lowest + quote;
     constexpr int TagsPastAQuote = 16;
     int budget = -1;
     std::optional<TagToken> endingHere;
@@ -128,9 +157,19 @@ std::optional<TagToken> TagAtCaret(std::string_view text, std::size_t caret, con
         const auto tag = ReadTag(text, at, limits.tag);
         if (!tag)
             continue;
-        if (tag->Surrounds(caret))
-            return tag;
-        if (!endingHere && tag->end == caret && tag->kind == TagKind::Start)
+        // What looks like a tag in a comment or a script is none; the comment (or the SCRIPT start
+        // tag) further back answers instead. An end tag of SCRIPT or STYLE ends their content.
+        const auto isReal = [&] {
+            const bool closesRawText = tag->kind == TagKind::End && IsRawTextElement(tag->Name(text));
+            return tag->kind == TagKind::Comment || closesRawText ||
+                   !InsideCommentOrRawText(text, at, lowest);
+        };
+        if (tag->Surrounds(caret)) {
+            if (isReal())
+                return tag;
+            continue;
+        }
+        if (!endingHere && tag->end == caret && tag->kind == TagKind::Start && isReal())
             endingHere = tag;
         if (budget > 0)
             --budget;
@@ -138,6 +177,18 @@ std::optional<TagToken> TagAtCaret(std::string_view text, std::size_t caret, con
             budget = lastQuote != std::string_view::npos && lastQuote >= tag->end ? TagsPastAQuote : 0;
     }
     return endingHere;
+}
+
+std::optional<MatchedTags> MatchAtCaretName(std::string_view text, std::size_t caret,
+                                            const ScanLimits& limits) {
+    const auto tag = TagAtCaret(text, caret, limits);
+    if (!tag || (tag->kind != TagKind::Start && tag->kind != TagKind::End) || caret < tag->nameBegin ||
+        caret > tag->nameEnd)
+        return std::nullopt;
+    const auto match = MatchingTag(text, *tag, limits);
+    if (!match)
+        return std::nullopt;
+    return MatchedTags{*tag, *match};
 }
 
 std::optional<TagToken> MatchingTag(std::string_view text, const TagToken& tag, const ScanLimits& limits) {

@@ -28,6 +28,18 @@ std::optional<TagToken> TagAtCaret(std::string_view text, std::size_t caret, con
 std::optional<TagToken> MatchingTag(std::string_view text, const TagToken& tag,
                                     const ScanLimits& limits = {});
 
+// A start or end tag whose name holds the caret, and the tag that matches it.
+struct MatchedTags {
+    TagToken atCaret;
+    TagToken match;
+};
+
+// The tag whose name holds the caret (from before its first character to after its last) and its
+// matching tag; nothing when the caret is elsewhere (in an attribute, in text, in a comment) or the
+// tag has no match within the reach.
+std::optional<MatchedTags> MatchAtCaretName(std::string_view text, std::size_t caret,
+                                            const ScanLimits& limits = {});
+
 // True for elements that never have an end tag.
 bool IsEmptyElement(std::string_view name);
 

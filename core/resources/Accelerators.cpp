@@ -57,6 +57,8 @@ constexpr Accelerator kAccelerators[] = {
     {"F3", cmd::EditFindNext},
     {"F6", cmd::NextPane},
     {"Shift+F6", cmd::PrevPane},
+    {"Ctrl+Shift+G", cmd::GoToLine},
+    {"Ctrl+M", cmd::GoToMatchingTag},
 };
 
 } // namespace

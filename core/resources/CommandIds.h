@@ -64,6 +64,12 @@ inline constexpr int IndicatorLnCol = 61453;
 inline constexpr int ChooseDisplayFont = 32944;
 inline constexpr int ToggleWordWrap = 32946;
 inline constexpr int SetTabStops = 32958;
+inline constexpr int ToggleSyntaxColouring = 33210;
+inline constexpr int ToggleLineNumbers = 33211;
+
+// Edit: moving the caret
+inline constexpr int GoToLine = 33212;
+inline constexpr int GoToMatchingTag = 33213;
 
 // Window
 inline constexpr int WindowCascade = 57650;

@@ -86,6 +86,16 @@ constexpr CommandInfo kShellCommands[] = {
     {cmd::ToggleWordWrap, "view.wordWrap", "&Word Wrap", "", "Toggles word rwap on and off", "Word Wrap"},
     {cmd::SetTabStops, "view.tabStops", "Set Ta&bstops...", "", "Set the number of spaces per tab",
      "Tab Stops"},
+    {cmd::ToggleSyntaxColouring, "view.syntaxColouring", "Syntax &Colouring", "",
+     "Colour tags, attributes, comments, style sheets and scripts", "Syntax Colouring"},
+    {cmd::ToggleLineNumbers, "view.lineNumbers", "Line &Numbers", "", "Show or hide the line numbers",
+     "Line Numbers"},
+
+    // Edit: moving the caret
+    {cmd::GoToLine, "edit.goToLine", "&Go to Line...", "", "Move the caret to a line and column",
+     "Go to Line"},
+    {cmd::GoToMatchingTag, "edit.goToMatchingTag", "Go to &Matching Tag", "",
+     "Move the caret to the tag that closes or opens the tag at the caret", "Go to Matching Tag"},
 
     // Window
     {cmd::WindowCascade, "window.cascade", "&Cascade", "", "Arrange windows so they overlap",

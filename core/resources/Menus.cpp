@@ -79,7 +79,8 @@ std::vector<MenuEntry> BarToggles() {
 
 MenuEntry ViewMenu() {
     std::vector<MenuEntry> entries = BarToggles();
-    for (MenuEntry& entry : Items({kSep, cmd::ChooseDisplayFont, cmd::ToggleWordWrap, cmd::SetTabStops}))
+    for (MenuEntry& entry : Items({kSep, cmd::ChooseDisplayFont, cmd::ToggleWordWrap, cmd::SetTabStops,
+                                   cmd::ToggleSyntaxColouring, cmd::ToggleLineNumbers}))
         entries.push_back(std::move(entry));
     return Submenu("&View", std::move(entries));
 }
@@ -128,9 +129,10 @@ std::vector<MenuEntry> BuildDocumentMenuBar() {
                 {cmd::FileNew, cmd::FileOpen, cmd::FileClose, cmd::FileSave, cmd::FileSaveAs, kSep,
                  cmd::BrowserTest, cmd::BrowserTest2, cmd::Preferences, kSep, cmd::FilePrint,
                  cmd::FilePrintPreview, cmd::FilePrintSetup, kSep, RecentFiles(), kSep, cmd::AppExit}),
-        Submenu("&Edit", {cmd::EditUndo, cmd::EditRedo, cmd::RepeatTags, cmd::EditTag, kSep, cmd::EditCut,
-                          cmd::EditCopy, cmd::EditPaste, kSep, cmd::EditFind, cmd::EditFindNext,
-                          cmd::EditReplace, kSep, cmd::EditSelectAll}),
+        Submenu("&Edit",
+                {cmd::EditUndo, cmd::EditRedo, cmd::RepeatTags, cmd::EditTag, kSep, cmd::EditCut,
+                 cmd::EditCopy, cmd::EditPaste, kSep, cmd::EditFind, cmd::EditFindNext, cmd::EditReplace,
+                 kSep, cmd::EditSelectAll, kSep, cmd::GoToLine, cmd::GoToMatchingTag}),
         ViewMenu(),
         Submenu("F&ont", {cmd::Bold, cmd::Italic, cmd::Teletype, cmd::Underline, cmd::Strike, cmd::Big,
                           cmd::Small, cmd::Subscript, cmd::Superscript, kSep, cmd::Font}),

@@ -49,6 +49,8 @@ inline constexpr IntSetting LastLayoutExpanded{"Settings", "HTML3.2", 0};
 inline constexpr StringSetting WindowPos{"Settings", "WindowPos", ""};
 inline constexpr IntSetting WordWrap{"Settings", "WordWrap", 0};
 inline constexpr IntSetting TabStops{"Settings", "TabStops", 20};
+inline constexpr IntSetting SyntaxColouring{"Settings", "SyntaxColouring", 1};
+inline constexpr IntSetting LineNumbers{"Settings", "LineNumbers", 1};
 
 inline constexpr const char* FontSection = "Font";
 inline constexpr IntSetting FontHeight{"Font", "Height", 0};

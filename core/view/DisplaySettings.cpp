@@ -46,6 +46,8 @@ DisplaySettings& ProgramDisplaySettings() {
 
 void LoadViewSettings(const IniProfile& profile, DisplaySettings& settings) {
     settings.s_bWordWrap = Read(profile, settings::WordWrap);
+    settings.s_bSyntaxColouring = Read(profile, settings::SyntaxColouring) != 0 ? 1 : 0;
+    settings.s_bLineNumbers = Read(profile, settings::LineNumbers) != 0 ? 1 : 0;
     LoadFontSetting(profile, settings::FontSection, settings.s_lfDisplayFont);
     settings.s_lfSavedFont = settings.s_lfDisplayFont;
     settings.s_nTabStops = Read(profile, settings::TabStops);
@@ -108,11 +110,28 @@ void OnDisplayFontChosen(IniProfile& profile, const std::optional<LogFont>& chos
     SaveFontSetting(profile, settings::FontSection, settings.s_lfDisplayFont, settings.s_lfSavedFont);
 }
 
+namespace {
+
+// A view's on/off display setting toggled: the view's new state, for new views and the profile.
+bool Toggle(IniProfile& profile, const IntSetting& key, bool onNow, int& stored) {
+    const bool on = !onNow;
+    stored = on ? 1 : 0;
+    Write(profile, key, stored);
+    return on;
+}
+
+} // namespace
+
 bool OnToggleWordWrap(IniProfile& profile, bool wrapsNow, DisplaySettings& settings) {
-    const bool wraps = !wrapsNow;
-    settings.s_bWordWrap = wraps ? 1 : 0;
-    Write(profile, settings::WordWrap, settings.s_bWordWrap);
-    return wraps;
+    return Toggle(profile, settings::WordWrap, wrapsNow, settings.s_bWordWrap);
+}
+
+bool OnToggleSyntaxColouring(IniProfile& profile, bool colouredNow, DisplaySettings& settings) {
+    return Toggle(profile, settings::SyntaxColouring, colouredNow, settings.s_bSyntaxColouring);
+}
+
+bool OnToggleLineNumbers(IniProfile& profile, bool shownNow, DisplaySettings& settings) {
+    return Toggle(profile, settings::LineNumbers, shownNow, settings.s_bLineNumbers);
 }
 
 DialogTemplate CTabStopsDialog::MakeTemplate() {

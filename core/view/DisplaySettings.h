@@ -47,9 +47,12 @@ struct LogFont {
 };
 
 // The display settings shared by every view: one set for the whole program. New views take
-// word wrap from it; font and tab stops are re-read whenever a view is activated.
+// word wrap, syntax colouring and line numbers from it; font and tab stops are re-read whenever a
+// view is activated.
 struct DisplaySettings {
     int s_bWordWrap = 0;
+    int s_bSyntaxColouring = 1;
+    int s_bLineNumbers = 1;
     LogFont s_lfDisplayFont;
     LogFont s_lfSavedFont; // the font as last read or written, so only changed fields are written
     int s_nTabStops = 0;   // dialog units: 4 per character
@@ -80,6 +83,12 @@ void OnDisplayFontChosen(IniProfile& profile, const std::optional<LogFont>& chos
 // becomes the state of new views and is written to the profile.
 bool OnToggleWordWrap(IniProfile& profile, bool wrapsNow,
                       DisplaySettings& settings = ProgramDisplaySettings());
+
+// Syntax colouring and line numbers toggled in a view, as word wrap is.
+bool OnToggleSyntaxColouring(IniProfile& profile, bool colouredNow,
+                             DisplaySettings& settings = ProgramDisplaySettings());
+bool OnToggleLineNumbers(IniProfile& profile, bool shownNow,
+                         DisplaySettings& settings = ProgramDisplaySettings());
 
 // The tab stop dialog.
 class CTabStopsDialog : public DialogBase<CTabStopsDialog> {

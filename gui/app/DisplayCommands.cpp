@@ -1,6 +1,7 @@
 #include "gui/app/DisplayCommands.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QFontDialog>
 
 #include "core/resources/CommandIds.h"
@@ -32,12 +33,24 @@ void ApplyWordWrap(RazoEditor& editor, bool wrap) {
     editor.ensureCursorVisible();
 }
 
+// Scintilla takes sizes in points only: a font sized in pixels would reach it as a size of -1.
+QFont InPoints(QFont font, const QWidget& widget) {
+    if (font.pointSizeF() <= 0)
+        font.setPointSizeF(font.pixelSize() * 72.0 / widget.logicalDpiY());
+    return font;
+}
+
 void ApplyFont(RazoEditor& editor, const LogFont& font) {
-    // A height of 0: no display font was chosen, the control keeps its own.
-    if (font.height == 0)
+    // A height of 0: no display font was chosen, and a page is shown in the system's code font.
+    if (font.height == 0) {
+        const QFont code = InPoints(QFontDatabase::systemFont(QFontDatabase::FixedFont), editor);
+        if (editor.font() != code) {
+            WaitCursor wait;
+            editor.setFont(code);
+        }
         return;
+    }
     WaitCursor wait;
-    // Scintilla takes sizes in points only: a font sized in pixels would reach it as a size of -1.
     QFont shown = ToQFont(font);
     shown.setPointSizeF(shown.pixelSize() * 72.0 / editor.logicalDpiY());
     editor.setFont(shown);
@@ -73,6 +86,16 @@ void ToggleWordWrap(RazoEditor& editor, IniProfile& profile) {
     ApplyWordWrap(editor, OnToggleWordWrap(profile, IsWordWrapOn(editor)));
 }
 
+// Colouring and line numbers change only how the page is shown: text, selection and undo stay.
+void ToggleSyntaxColouring(RazoEditor& editor, IniProfile& profile) {
+    WaitCursor wait;
+    editor.setSyntaxColouring(OnToggleSyntaxColouring(profile, editor.syntaxColouring()));
+}
+
+void ToggleLineNumbers(RazoEditor& editor, IniProfile& profile) {
+    editor.setLineNumbers(OnToggleLineNumbers(profile, editor.lineNumbers()));
+}
+
 } // namespace
 
 void RegisterDisplayCommands(DocumentWindow& window, IniProfile& profile, DialogRunner& runner) {
@@ -83,10 +106,18 @@ void RegisterDisplayCommands(DocumentWindow& window, IniProfile& profile, Dialog
     target.OnUpdate(cmd::ToggleWordWrap, [&editor](CmdUI& ui) { ui.SetCheck(IsWordWrapOn(editor)); });
     target.OnCommand(cmd::SetTabStops,
                      [&editor, &profile, &runner] { SetTabStops(editor, profile, runner); });
+    target.OnCommand(cmd::ToggleSyntaxColouring,
+                     [&editor, &profile] { ToggleSyntaxColouring(editor, profile); });
+    target.OnUpdate(cmd::ToggleSyntaxColouring,
+                    [&editor](CmdUI& ui) { ui.SetCheck(editor.syntaxColouring()); });
+    target.OnCommand(cmd::ToggleLineNumbers, [&editor, &profile] { ToggleLineNumbers(editor, profile); });
+    target.OnUpdate(cmd::ToggleLineNumbers, [&editor](CmdUI& ui) { ui.SetCheck(editor.lineNumbers()); });
 
     DisplaySettings& settings = ProgramDisplaySettings();
     LoadViewSettings(profile, settings);
     ApplyWordWrap(editor, settings.s_bWordWrap != 0);
+    editor.setSyntaxColouring(settings.s_bSyntaxColouring != 0);
+    editor.setLineNumbers(settings.s_bLineNumbers != 0);
     ApplyFont(editor, settings.s_lfDisplayFont);
     ApplyTabStops(editor, settings.s_nTabStops);
     QObject::connect(&window, &QMdiSubWindow::aboutToActivate, &editor, [&editor, &profile] {

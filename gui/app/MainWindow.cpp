@@ -27,6 +27,7 @@
 #include "gui/app/FindReplaceDialog.h"
 #include "gui/app/GuiDocument.h"
 #include "gui/app/MenuBuilder.h"
+#include "gui/app/NavigationCommands.h"
 #include "gui/app/RazoApplication.h"
 #include "gui/app/StatusPanes.h"
 #include "gui/app/Toolbars.h"
@@ -191,6 +192,7 @@ void MainWindow::ArrangeIcons() {
 void MainWindow::AttachDocument(DocumentWindow& window) {
     RegisterEditCommands(window.EditTarget(), window.Editor(), *m_editServices);
     RegisterDisplayCommands(window, m_app.Profile(), m_app.Dialogs());
+    RegisterNavigationCommands(window, m_app.Dialogs());
     RazoEditor* editor = &window.Editor();
     connect(editor, &QsciScintilla::cursorPositionChanged, m_dispatcher, &CommandDispatcher::ScheduleIdle);
     connect(editor, &QsciScintilla::selectionChanged, m_dispatcher, &CommandDispatcher::ScheduleIdle);

@@ -429,7 +429,10 @@ void DialogWindow::FocusAndSelect(int id) {
 void DialogWindow::FocusFirstField() {
     for (QWidget* widget : m_tabOrder) {
         if (widget->isEnabled() && widget->isVisibleTo(this) && (widget->focusPolicy() & Qt::TabFocus)) {
+            // Selected, as Tab would leave it, so that typing replaces what the field offers.
             widget->setFocus(Qt::OtherFocusReason);
+            if (auto* edit = qobject_cast<QLineEdit*>(widget))
+                edit->selectAll();
             return;
         }
     }

@@ -11,6 +11,8 @@
 
 #include "core/resources/Accelerators.h"
 #include "gui/view/EditorAccessible.h"
+#include "gui/view/MatchingTag.h"
+#include "gui/view/StyleSheetColours.h"
 
 namespace razo {
 
@@ -50,7 +52,9 @@ QString TextStorableIn(const QsciScintilla& editor, const QString& text) {
     return QString::fromLatin1(Latin1WithReferences(text));
 }
 
-RazoEditor::RazoEditor(QWidget* parent) : QsciScintilla(parent) {
+RazoEditor::RazoEditor(QWidget* parent)
+    : QsciScintilla(parent), m_matchingTag(new MatchingTagMarker(*this)),
+      m_styleSheets(std::make_unique<StyleSheetColours>(*this)) {
     // A plain source editor: no lexer, no margins, no wrapping until the user asks for it.
     setLexer(nullptr);
     for (int margin = 0; margin < margins(); ++margin)
@@ -69,15 +73,19 @@ RazoEditor::RazoEditor(QWidget* parent) : QsciScintilla(parent) {
     connect(this, &QsciScintilla::textChanged, this, [this] { m_modifyFlag = true; });
     // No lexer: Scintilla asks for the styles it needs, and long lines get their runs.
     connect(this, &QsciScintillaBase::SCN_STYLENEEDED, this, &RazoEditor::styleRuns);
-    copyRunStyle();
+    connect(this, &QsciScintillaBase::SCN_ZOOM, this, [this] { updateLineNumberWidth(true); });
+    applyStyles();
 }
+
+RazoEditor::~RazoEditor() = default;
 
 // QScintilla works out the caret's column for every caret move, counting from the start of the
 // line: on a page of one long line each move or keystroke would cost time in proportion to the
 // line. Nothing here needs the column from that signal, so the position is reported instead.
 void RazoEditor::reportCaretMovesCheaply() {
     disconnect(this, SIGNAL(SCN_UPDATEUI(int)), this, SLOT(handleUpdateUI(int)));
-    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) {
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
+        updateMarks(updated);
         const long caret = SendScintilla(SCI_GETCURRENTPOS);
         if (caret == m_lastCaret)
             return;
@@ -140,9 +148,8 @@ void RazoEditor::styleRuns(long endPosition) {
     }
 }
 
-// A loaded text starts in style 0 throughout; only its long lines need their runs. Marking it all
-// styled then keeps Scintilla from asking for styles the text has already.
-void RazoEditor::styleLoadedText() {
+// Marking the whole text styled keeps Scintilla from asking for styles the text has already.
+void RazoEditor::styleLongLinesInRuns() {
     const long length = SendScintilla(SCI_GETLENGTH);
     const auto* text = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
     if (text == nullptr || length <= LongLine)
@@ -169,27 +176,6 @@ void RazoEditor::styleLoadedText() {
         line = lineEnd + 1;
     }
     SendScintilla(SCI_STARTSTYLING, static_cast<unsigned long>(length), 0L);
-}
-
-// Style 1 is style 0 under another number (see styleRuns); QScintilla sets style 0 only.
-void RazoEditor::copyRunStyle() {
-    char face[256] = {};
-    SendScintilla(SCI_STYLEGETFONT, 0UL, face);
-    SendScintilla(SCI_STYLESETFONT, 1UL, face);
-    for (const auto& [get, set] : {std::pair{SCI_STYLEGETSIZEFRACTIONAL, SCI_STYLESETSIZEFRACTIONAL},
-                                   {SCI_STYLEGETWEIGHT, SCI_STYLESETWEIGHT},
-                                   {SCI_STYLEGETITALIC, SCI_STYLESETITALIC},
-                                   {SCI_STYLEGETUNDERLINE, SCI_STYLESETUNDERLINE},
-                                   {SCI_STYLEGETCHARACTERSET, SCI_STYLESETCHARACTERSET},
-                                   {SCI_STYLEGETFORE, SCI_STYLESETFORE},
-                                   {SCI_STYLEGETBACK, SCI_STYLESETBACK}})
-        SendScintilla(set, 1UL, SendScintilla(get, 0UL));
-}
-
-void RazoEditor::changeEvent(QEvent* event) {
-    QsciScintilla::changeEvent(event);
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
-        copyRunStyle();
 }
 
 // QScintilla answers with the caret's whole paragraph, which on a page without blank lines is
@@ -243,9 +229,13 @@ void RazoEditor::reportChangesBeforeTheyHappen() {
     SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE));
     connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
             [this](int position, int type, const char* text, int length, int, int, int, int, int, int) {
-                if (type & SC_MOD_BEFOREINSERT)
+                if (type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE))
+                    ++m_changeCount;
+                if (type & SC_MOD_BEFOREINSERT) {
                     EditorAccessible::Inserting(*this, position, text, length);
-                else if (type & SC_MOD_BEFOREDELETE)
+                    noteInsertion(position, length);
+                }
+                if (type & SC_MOD_BEFOREDELETE)
                     EditorAccessible::Removing(*this, position, length);
                 if (type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE))
                     emit textChanged();

@@ -202,6 +202,24 @@ TEST_F(DisplaySettingsTest, WordWrapToggleIsWrittenForNewViews) {
     EXPECT_EQ(profile.GetProfileInt("Settings", "WordWrap", -1), 0);
 }
 
+TEST_F(DisplaySettingsTest, ColouringAndLineNumbersAreOnUntilTurnedOffForNewViews) {
+    LoadViewSettings(profile, settings);
+    EXPECT_EQ(settings.s_bSyntaxColouring, 1);
+    EXPECT_EQ(settings.s_bLineNumbers, 1);
+    EXPECT_FALSE(OnToggleSyntaxColouring(profile, true, settings));
+    EXPECT_FALSE(OnToggleLineNumbers(profile, true, settings));
+    EXPECT_EQ(profile.GetProfileInt("Settings", "SyntaxColouring", -1), 0);
+    EXPECT_EQ(profile.GetProfileInt("Settings", "LineNumbers", -1), 0);
+    DisplaySettings next;
+    LoadViewSettings(profile, next);
+    EXPECT_EQ(next.s_bSyntaxColouring, 0);
+    EXPECT_EQ(next.s_bLineNumbers, 0);
+    // Edited by hand: anything but 0 is on.
+    profile.WriteProfileInt("Settings", "LineNumbers", 7);
+    LoadViewSettings(profile, next);
+    EXPECT_EQ(next.s_bLineNumbers, 1);
+}
+
 TEST_F(DisplaySettingsTest, ActivationPicksUpAnotherViewsFontAndTabStops) {
     LoadViewSettings(profile, settings);
     EXPECT_EQ(settings.s_nTabStops, 20);

@@ -4,12 +4,14 @@
 // wrote is one a field of the dialog takes back.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <random>
 
 #include "core/dialogs/Colours.h"
 #include "core/elements/Applets.h"
 #include "core/elements/Body.h"
 #include "core/elements/EditTag.h"
+#include "core/elements/ElementRegistry.h"
 #include "core/elements/Fonts.h"
 #include "core/elements/Forms.h"
 #include "core/elements/Frames.h"
@@ -338,6 +340,32 @@ TEST_F(EditTag, EveryEditableCommandRoundTripsItsTag) {
             EXPECT_TRUE(runner.runs.back().ok) << "the dialog refused what it wrote";
         }
     }
+}
+
+} // namespace
+} // namespace razo::test
+
+namespace razo::test {
+namespace {
+
+// Lists the dialog commands whose dialog cannot reopen a tag of the page.
+class NotEditableCollector : public ElementRegistry {
+public:
+    void DialogCommand(int id, RegisteredDialog dialog, Handler) override {
+        titles[id] = dialog.dialogTemplate->title;
+    }
+    void SubDialog(RegisteredDialog) override {}
+    void EditableCommand(int id, EditableFactory) override { titles.erase(id); }
+    std::map<int, std::string> titles;
+};
+
+// Every element dialog reopens the tags it writes, except those that write no start tag.
+TEST(EditTagCoverage, EveryElementDialogButCommentAndDocumentTypeEditsItsTag) {
+    NotEditableCollector collector;
+    RegisterElementFamilies(collector);
+    const std::map<int, std::string> expected = {{cmd::Comment, "Comment (HTML 2)"},
+                                                 {cmd::DocumentType, "Document Type Specification"}};
+    EXPECT_EQ(collector.titles, expected);
 }
 
 } // namespace

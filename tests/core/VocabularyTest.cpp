@@ -143,6 +143,10 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{cmd::DirectoryList, "&Directory...", "", "<DIR>..</DIR>", ""},
         TextCase{cmd::Italic, "&Italic", "Ctrl+I", "<I>..</I>", "Italics"},
         TextCase{cmd::EditRedo, "&Redo", "Ctrl+Shift+Z", "Redo the previously undone action", "Redo"},
+        TextCase{cmd::GoToLine, "&Go to Line...", "Ctrl+Shift+G", "Move the caret to a line and column",
+                 "Go to Line"},
+        TextCase{cmd::ToggleSyntaxColouring, "Syntax &Colouring", "",
+                 "Colour tags, attributes, comments, style sheets and scripts", "Syntax Colouring"},
         TextCase{cmd::ToolbarNetscape, "&Netscape Bar", "", "Show or hide the Netscape Elements toolbar",
                  "Toggle Netscape Elements"},
         TextCase{cmd::HomePageButton, "Razo, Get It Now! Button", "", "Inserts the Razo, Get It Now! Button",
@@ -185,7 +189,7 @@ TEST(VocabularyAccelerators, KeyShownInAMenuRunsThatCommand) {
         ++shown;
         EXPECT_EQ(byKey[key], e.id) << e.caption << " shows " << key;
     });
-    EXPECT_EQ(shown, 40);
+    EXPECT_EQ(shown, 42);
 }
 
 TEST(VocabularyMenus, EveryItemHasACaptionAndEverySubmenuHasItems) {
@@ -208,7 +212,7 @@ TEST(VocabularyMenus, EveryItemHasACaptionAndEverySubmenuHasItems) {
 
 TEST(VocabularyMenus, DocumentMenuBarHasItsMenusWithTheirItemCounts) {
     const std::vector<std::pair<std::string, size_t>> expected = {
-        {"&File", 17}, {"&Edit", 14},      {"&View", 21},     {"F&ont", 11},     {"&Phrase", 8},
+        {"&File", 17}, {"&Edit", 17},      {"&View", 23},     {"F&ont", 11},     {"&Phrase", 8},
         {"&Lists", 9}, {"&Structure", 13}, {"Ele&ments", 13}, {"&Netscape", 14}, {"M&icrosoft", 9},
         {"HTML&5", 3}, {"&Window", 4},     {"&Help", 4}};
     const auto& bar = DocumentMenuBar();
@@ -261,7 +265,7 @@ TEST(VocabularyMenus, RecentFilesAndWindowListHaveTheirPlaces) {
 TEST(VocabularyMenus, NoDocumentViewMenuIsTheDocumentViewMenuWithoutItsLastPart) {
     const MenuEntry& bare = TopMenu(NoDocumentMenuBar(), "&View");
     const MenuEntry& full = TopMenu(DocumentMenuBar(), "&View");
-    ASSERT_EQ(full.children.size(), bare.children.size() + 4);
+    ASSERT_EQ(full.children.size(), bare.children.size() + 6);
     EXPECT_EQ(full.children[bare.children.size()].kind, MenuEntryKind::Separator);
     for (size_t i = 0; i < bare.children.size(); ++i) {
         SCOPED_TRACE(full.children[i].caption);

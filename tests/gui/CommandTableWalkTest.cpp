@@ -31,13 +31,14 @@ private slots:
         QApplication::clipboard()->setText("pasted"); // Paste waits for something to paste
         QCoreApplication::processEvents();
 
-        // Disabled for a reason of their own: nothing was inserted, undone or changed yet, and
-        // the recent-file list holds one entry only.
+        // Disabled for a reason of their own: nothing was inserted, undone or changed yet, the
+        // recent-file list holds one entry only, and the selection is in no tag.
         const std::map<int, const char*> waiting = {
             {cmd::RepeatTags, "no tag inserted yet"},
             {cmd::EditUndo, "the opened text cannot be undone"},
             {cmd::EditRedo, "nothing undone"},
             {cmd::FileSave, "the page is unchanged"},
+            {cmd::GoToMatchingTag, "the caret is in no tag's name"},
         };
         QStringList disabled;
         for (int id : SentCommandIds()) {
