@@ -10,6 +10,7 @@
 #include <string_view>
 #include <tidy/tidy.h>
 #include <tidy/tidybuffio.h>
+#include <utility>
 
 #include "core/check/CheckRun.h"
 
@@ -130,9 +131,26 @@ void DeclareMissingElements(TidyDoc doc) {
     tidyOptSetValue(doc, TidyInlineTags, names.c_str());
 }
 
+// HTML5 attributes of the media elements that the library's attribute table leaves out; it calls
+// them proprietary, though HTML5 defines them on these elements.
+bool IsHtml5MediaAttribute(TidyMessage message) {
+    static const std::pair<const char*, const char*> known[] = {
+        {"audio", "muted"},    {"video", "muted"},           {"img", "loading"},  {"img", "decoding"},
+        {"iframe", "loading"}, {"iframe", "referrerpolicy"}, {"iframe", "allow"},
+    };
+    const char* key = tidyGetMessageKey(message);
+    const char* text = tidyGetMessageDefault(message);
+    if (key == nullptr || text == nullptr || std::string_view(key) != "PROPRIETARY_ATTRIBUTE")
+        return false;
+    return std::any_of(std::begin(known), std::end(known), [text](const auto& pair) {
+        return std::string_view(text) ==
+               "<" + std::string(pair.first) + "> proprietary attribute \"" + pair.second + "\"";
+    });
+}
+
 Bool TIDY_CALL OnMessage(TidyMessage message) {
     auto& run = *static_cast<CheckRun*>(tidyGetAppData(tidyGetMessageDoc(message)));
-    if (IsDeclaredHtml5Element(message))
+    if (IsDeclaredHtml5Element(message) || IsHtml5MediaAttribute(message))
         return no;
     if (const std::optional<Severity> severity = SeverityOf(tidyGetMessageLevel(message))) {
         Problem problem;

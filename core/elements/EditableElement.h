@@ -43,6 +43,10 @@ public:
     std::string Element() const override { return D::Rows().element(*m_dialog); }
     int Covers(const markup::StartTag& tag) override { return RowsCovering(*m_dialog, tag); }
     void Read(TagReading& reading) override {
+        // A dialog whose other fields build the tags inside the element greys them: only the
+        // start tag is rewritten.
+        if constexpr (requires(D & d) { d.EditStartTagOnly(); })
+            m_dialog->EditStartTagOnly();
         ReadStartTag(*m_dialog, reading);
         if constexpr (std::is_base_of_v<CExpandDialog, D>)
             m_dialog->OpenIn(reading.expanded);

@@ -7,6 +7,7 @@
 #include "core/elements/Frames.h"
 #include "core/elements/Html5Forms.h"
 #include "core/elements/Html5Head.h"
+#include "core/elements/Html5Media.h"
 #include "core/elements/Html5Sections.h"
 #include "core/elements/Html5Text.h"
 #include "core/elements/ImageMaps.h"
@@ -35,6 +36,7 @@ void RegisterElementFamilies(ElementRegistry& registry) {
     // HTML5, in the order of its menu
     RegisterSectionFamily(registry);
     RegisterTextFamily(registry);
+    RegisterMediaFamily(registry);
     RegisterHtml5FormFamily(registry);
     RegisterHtml5HeadFamily(registry);
 }

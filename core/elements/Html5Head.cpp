@@ -174,7 +174,7 @@ DialogTemplate CLinkHtml5Dialog::MakeTemplate() {
                 .Width(60)
                 .Disabled()
                 .Help("The language of an alternate version, such as de or pt-BR."),
-            CrossOrigin(IdCrossOrigin),
+            CrossOrigin(IdHeadCrossOrigin),
             Integrity(IdIntegrity),
         }));
 }
@@ -193,7 +193,7 @@ void CLinkHtml5Dialog::DoDataExchange(CDataExchange& dx) {
         dx.Refuse(IdPreloadAs, messages::PreloadNeedsAs);
     DDX_Text(dx, IdHrefLang, m_strHrefLang);
     DDV_LanguageTag(dx, m_strHrefLang);
-    DDX_CBString(dx, IdCrossOrigin, m_strCrossOrigin);
+    DDX_CBString(dx, IdHeadCrossOrigin, m_strCrossOrigin);
     DDX_Text(dx, IdIntegrity, m_strIntegrity);
     DDX_CommonAttributes(dx, m_common);
 }
@@ -221,7 +221,7 @@ const TagRows<CLinkHtml5Dialog>& CLinkHtml5Dialog::Rows() {
                     rows::Quoted("SIZES", &D::m_strSizes, IdSizes).When(when(IdSizes)),
                     rows::Bare("AS", &D::m_strAs, IdPreloadAs).When(when(IdPreloadAs)),
                     rows::Bare("HREFLANG", &D::m_strHrefLang, IdHrefLang).When(when(IdHrefLang)),
-                    rows::Bare("CROSSORIGIN", &D::m_strCrossOrigin, IdCrossOrigin),
+                    rows::Bare("CROSSORIGIN", &D::m_strCrossOrigin, IdHeadCrossOrigin),
                     rows::Quoted("INTEGRITY", &D::m_strIntegrity, IdIntegrity),
                 })};
     return rows;

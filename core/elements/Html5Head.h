@@ -22,7 +22,7 @@ enum HeadControl : int {
     IdSizes = 3315,
     IdPreloadAs = 3316,
     IdHrefLang = 3317,
-    IdCrossOrigin = 3318,
+    IdHeadCrossOrigin = 3318,
     IdIntegrity = 3319,
     IdScriptSrc = 3320,
     IdScriptBrowse = 3321,

@@ -286,6 +286,13 @@ inline constexpr int Quotation = 33325;
 inline constexpr int BidiIsolate = 33326;
 inline constexpr int WordBreakOpportunity = 33327;
 // Media, forms and the head
+// Media
+inline constexpr int Audio = 33350;
+inline constexpr int Video = 33351;
+inline constexpr int Picture = 33352;
+inline constexpr int InlineFrame = 33353;
+inline constexpr int Embed = 33354;
+inline constexpr int Object = 33355;
 // Forms
 inline constexpr int InputHtml5 = 33400;
 inline constexpr int Progress = 33401;

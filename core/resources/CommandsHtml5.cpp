@@ -33,6 +33,13 @@ constexpr CommandInfo kHtml5Commands[] = {
      "Word break opportunity"},
 
     // Media
+    {cmd::Audio, "html5.audio", "&Audio...", "", "<AUDIO SRC=..>..</AUDIO>", "Audio"},
+    {cmd::Video, "html5.video", "&Video...", "", "<VIDEO SRC=..>..</VIDEO>", "Video"},
+    {cmd::Picture, "html5.picture", "&Picture...", "", "<PICTURE><SOURCE SRCSET=..><IMG SRC=..></PICTURE>",
+     "Picture"},
+    {cmd::InlineFrame, "html5.iframe", "&Inline frame...", "", "<IFRAME SRC=..></IFRAME>", "Inline frame"},
+    {cmd::Embed, "html5.embed", "&Embed...", "", "<EMBED SRC=..>", "Embedded content"},
+    {cmd::Object, "html5.object", "&Object...", "", "<OBJECT DATA=..>..</OBJECT>", "Object"},
 
     // Forms
     {cmd::InputHtml5, "html5.input", "&Input...", "", "<INPUT TYPE=..>", "Input (HTML5 types)"},

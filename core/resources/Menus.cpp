@@ -96,7 +96,8 @@ MenuEntry Html5Menu() {
                           cmd::StruckOut, cmd::Citation, cmd::Quotation, cmd::DefineTerm, kSep,
                           cmd::BidiIsolate, cmd::WordBreakOpportunity}),
 
-        Submenu("&Media", std::vector<MenuEntry>{}),
+        Submenu("&Media",
+                {cmd::Audio, cmd::Video, cmd::Picture, kSep, cmd::InlineFrame, cmd::Embed, cmd::Object}),
 
         Submenu("&Forms", {cmd::InputHtml5, kSep, cmd::FormLabel, cmd::FieldSet, cmd::FormButton, kSep,
                            cmd::DataList, cmd::FormOutput, cmd::Progress, cmd::Meter}),

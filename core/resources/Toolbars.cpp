@@ -100,7 +100,11 @@ std::span<const ToolbarInfo> Toolbars() {
          cmd::ToolbarHtml5,
          288,
          {cmd::Header, cmd::Nav, cmd::Main, cmd::Article, cmd::Section, cmd::Aside, cmd::Footer, cmd::Figure,
-          cmd::Details, kSep, cmd::InputHtml5}},
+          cmd::Details,
+          // Media
+          kSep, cmd::Video, cmd::Picture,
+          // Forms
+          kSep, cmd::InputHtml5}},
     };
     return bars;
 }

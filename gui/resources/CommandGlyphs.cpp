@@ -119,6 +119,8 @@ const std::map<int, Glyph>& ElementGlyphs() {
         {cmd::Details, {"DTLS", Plain, F::Html5}},
         {cmd::HeadingGroup, {"HGRP", Plain, F::Html5}},
         // HTML5 media
+        {cmd::Video, {"VID", Plain, F::Html5}},
+        {cmd::Picture, {"PIC", Plain, F::Html5}},
 
         // HTML5 forms and head
         {cmd::InputHtml5, {"INP5", Plain, F::Html5}},

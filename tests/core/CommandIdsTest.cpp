@@ -269,6 +269,12 @@ constexpr Pinned kPinned[] = {
     {cmd::BidiIsolate, 33326, "BidiIsolate"},
     {cmd::WordBreakOpportunity, 33327, "WordBreakOpportunity"},
     // HTML5 media
+    {cmd::Audio, 33350, "Audio"},
+    {cmd::Video, 33351, "Video"},
+    {cmd::Picture, 33352, "Picture"},
+    {cmd::InlineFrame, 33353, "InlineFrame"},
+    {cmd::Embed, 33354, "Embed"},
+    {cmd::Object, 33355, "Object"},
 
     // HTML5 forms and head
     {cmd::InputHtml5, 33400, "InputHtml5"},

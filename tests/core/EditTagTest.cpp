@@ -15,6 +15,7 @@
 #include "core/elements/Fonts.h"
 #include "core/elements/Forms.h"
 #include "core/elements/Frames.h"
+#include "core/elements/Html5Media.h"
 #include "core/elements/Html5Sections.h"
 #include "core/elements/ImageMaps.h"
 #include "core/elements/Images.h"
@@ -154,7 +155,21 @@ INSTANTIATE_TEST_SUITE_P(
                        "<BGSOUND SRC=\"a.wav\" LOOP=-1>", CBackgroundSoundDialog::IDD},
         HandWrittenRow{"what no field names goes into the other attributes, and back after the rest",
                        "<section data-x=1 id=top\r\n hidden lang=en|>",
-                       "<SECTION ID=\"top\" LANG=en data-x=1 hidden>", CSectionDialog::IDD}),
+                       "<SECTION ID=\"top\" LANG=en data-x=1 hidden>", CSectionDialog::IDD},
+        HandWrittenRow{"a sandbox's tokens tick their boxes, which open enabled",
+                       "<iframe src=\"a.html\" sandbox=\"allow-scripts ALLOW-FORMS\"|>",
+                       "<IFRAME SRC=\"a.html\" SANDBOX=\"allow-forms allow-scripts\">",
+                       CInlineFrameDialog::IDD},
+        HandWrittenRow{"a sandbox token without a box is kept as written",
+                       "<iframe src=a.html sandbox=\"allow-storage-access-by-user-activation\"|>",
+                       "<IFRAME SRC=\"a.html\" sandbox=\"allow-storage-access-by-user-activation\">",
+                       CInlineFrameDialog::IDD},
+        HandWrittenRow{"a video whose files are in its sources", "<video controls id=v|>",
+                       "<VIDEO CONTROLS ID=\"v\">", CMediaDialog::IDD},
+        HandWrittenRow{"a picture, whose image is a tag of its own", "<picture class=hero|>",
+                       "<PICTURE CLASS=\"hero\">", CPictureDialog::IDD},
+        HandWrittenRow{"audio keeps its element", "<audio controls src=a.mp3|>",
+                       "<AUDIO SRC=\"a.mp3\" CONTROLS>", CMediaDialog::IDD}),
     [](const auto& info) { return RowName(info.param.name); });
 
 TEST_F(EditTag, NotesWhatHasNoDialog) {
@@ -283,8 +298,8 @@ TEST_F(EditTag, EveryEditableCommandRoundTripsItsTag) {
         const DialogTemplate& t = command.make(services)->Dialog().Template();
         for (int round = 0; round < 30; ++round) {
             Press press = RandomFilling(t, random);
-            // A refused value is emptied (or made a number, or a list's first entry) and OK pressed
-            // again, until it passes.
+            // A refused value is emptied (or made a number, then a language, or a list's first
+            // entry) and OK pressed again, until it passes.
             bool inserted = false;
             for (int attempt = 0; attempt < 20 && !inserted; ++attempt) {
                 Select("", 0, 0);
@@ -295,16 +310,17 @@ TEST_F(EditTag, EveryEditableCommandRoundTripsItsTag) {
                 if (!inserted) {
                     const int refused = runner.runs.front().refusedAt.back();
                     const ControlTemplate* list = t.Find(refused);
+                    std::string& text = press.texts[refused];
                     if (list && list->kind == ControlKind::ListCombo && !list->entries.empty())
-                        press.texts[refused] = list->entries.front();
+                        text = list->entries.front();
                     else
-                        press.texts[refused] = press.texts[refused].empty() ? "1" : "";
+                        text = text.empty() ? "1" : text == "1" ? "en" : "";
                     // A value refused for another field's sake (a meter's value outside its range)
                     // passes once the other fields are empty.
                     if (attempt == 10)
-                        for (auto& [id, text] : press.texts)
+                        for (auto& [id, value] : press.texts)
                             if (id != refused && t.Find(id)->kind != ControlKind::ListCombo)
-                                text.clear();
+                                value.clear();
                 }
             }
             ASSERT_TRUE(inserted) << t.title;

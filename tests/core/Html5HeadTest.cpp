@@ -40,7 +40,7 @@ TEST_F(Html5HeadCommands, EachCommandWritesItsElement) {
          Typed({{IdRel, "preload"},
                 {IdHref, "f.woff2"},
                 {IdPreloadAs, "font"},
-                {IdCrossOrigin, "anonymous"},
+                {IdHeadCrossOrigin, "anonymous"},
                 {IdIntegrity, "sha384-abc"}}),
          "<LINK REL=\"preload\" HREF=\"f.woff2\" AS=font CROSSORIGIN=anonymous "
          "INTEGRITY=\"sha384-abc\">\r\nIntro"},

@@ -6,6 +6,7 @@
 #include "core/elements/Blocks.h"
 #include "core/elements/Html5Forms.h"
 #include "core/elements/Html5Head.h"
+#include "core/elements/Html5Media.h"
 #include "core/elements/Html5Page.h"
 #include "core/elements/Html5Sections.h"
 #include "core/elements/Html5Text.h"
@@ -54,6 +55,41 @@ std::vector<PagePart> Parts() {
         {cmd::Quotation, {.texts = {{IdQuoteSource, "https://example.org/"}}}, true},
         {cmd::BidiIsolate, {}, true, true},
         {cmd::WordBreakOpportunity, {}, true, true},
+        // Media
+        {cmd::Video,
+         {.texts = {{IdMediaSrc, "clip.mp4"},
+                    {IdPoster, "still.jpg"},
+                    {IdMediaWidth, "640"},
+                    {IdPreload, "none"},
+                    {IdCrossOrigin, "anonymous"},
+                    {SourceSrcId(0), "clip.webm"},
+                    {IdTrackSrc, "en.vtt"},
+                    {IdTrackLang, "en"},
+                    {IdTrackLabel, "English"}},
+          .checks = {{IdControls, 1}, {IdAutoplay, 1}, {IdMuted, 1}, {IdTrackDefault, 1}}},
+         false},
+        {cmd::Audio,
+         {.texts = {{SourceSrcId(0), "a.ogg"}, {SourceSrcId(1), "a.mp3"}}, .checks = {{IdLoop, 1}}},
+         false},
+        {cmd::Picture,
+         {.texts = {{PictureSrcsetId(0), "a.avif 1x, b.avif 2x"},
+                    {PictureMediaId(0), "(min-width: 800px)"},
+                    {IdImageSrc, "a.jpg"},
+                    {IdImageAlt, "A"},
+                    {IdImageDecoding, "async"}},
+          .checks = {{IdImageLazy, 1}}},
+         true},
+        {cmd::InlineFrame,
+         {.texts = {{IdFrameSrc, "map.html"},
+                    {IdFrameTitle, "Map"},
+                    {IdAllow, "fullscreen"},
+                    {IdReferrerPolicy, "no-referrer"}},
+          .checks = {{IdFrameLazy, 1}, {IdSandbox, 1}, {SandboxFlagId(1), 1}}},
+         true},
+        {cmd::Embed, {.texts = {{IdEmbeddedSrc, "doc.pdf"}, {IdEmbeddedWidth, "300"}}}, true},
+        {cmd::Object,
+         {.texts = {{IdEmbeddedSrc, "plan.svg"}, {IdEmbeddedName, "plan"}, {IdEmbeddedHeight, "200"}}},
+         true},
         // Forms
         {cmd::FieldSet, {.texts = {{IdLegend, "Contact"}, {IdFieldSetName, "c"}}}, false},
         {cmd::FormLabel, {.texts = {{IdLabelFor, "mail"}}}, true},
@@ -107,8 +143,10 @@ std::vector<PagePart> Parts() {
          false,
          true},
         {cmd::LinkHtml5,
-         {.texts =
-              {{IdRel, "preload"}, {IdHref, "f.woff2"}, {IdPreloadAs, "font"}, {IdCrossOrigin, "anonymous"}}},
+         {.texts = {{IdRel, "preload"},
+                    {IdHref, "f.woff2"},
+                    {IdPreloadAs, "font"},
+                    {IdHeadCrossOrigin, "anonymous"}}},
          false,
          false,
          true},

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "core/elements/Html5Forms.h"
+#include "core/elements/Html5Media.h"
 #include "core/elements/Html5Text.h"
 #include "core/resources/CommandIds.h"
 #include "gui/app/DocumentWindow.h"
@@ -135,6 +136,54 @@ private slots:
                      .match(text)
                      .hasMatch(),
                  qPrintable(text));
+    }
+
+    void videoButtonByKeyboard() {
+        DocumentWindow* window = m_run.OpenFile("film.html", "Intro");
+        QVERIFY(window);
+        window->Control().SetSel(0, 5);
+        QString title;
+        OnNextDialog(title, [](DialogWindow& dialog) {
+            Type(dialog, "clip.mp4");
+            // Browse, the poster, its Browse, width and height come before the play options.
+            for (int i = 0; i < 6; ++i)
+                QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
+            QCOMPARE(dialog.focusWidget(), dialog.Control(html5::IdControls));
+            QTest::keyClick(dialog.focusWidget(), Qt::Key_Space);
+            QTest::keyClick(&dialog, Qt::Key_Return);
+        });
+        QToolBar* bar =
+            m_run.Window().findChild<QToolBar*>(QStringLiteral("toolbar%1").arg(cmd::ToolbarHtml5));
+        QVERIFY(bar);
+        QWidget* button = bar->widgetForAction(m_run.Window().Actions().Action(cmd::Video));
+        QVERIFY(button);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(title, QString("Audio or Video (HTML5)"));
+        QCOMPARE(QByteArray::fromStdString(window->Control().GetBytes()),
+                 QByteArray("<VIDEO SRC=\"clip.mp4\" CONTROLS>\r\nIntro\r\n</VIDEO>"));
+    }
+
+    // Ticking the sandbox opens its tokens to the keyboard.
+    void frameSandboxByKeyboard() {
+        DocumentWindow* window = m_run.OpenFile("frame.html", "Intro");
+        QVERIFY(window);
+        window->Control().SetSel(0, 5);
+        QString title;
+        OnNextDialog(title, [](DialogWindow& dialog) {
+            Type(dialog, "a.html");
+            for (int i = 0; i < 6; ++i)
+                QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
+            QCOMPARE(dialog.focusWidget(), dialog.Control(html5::IdSandbox));
+            QTest::keyClick(dialog.focusWidget(), Qt::Key_Space);
+            QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
+            QCOMPARE(dialog.focusWidget(), dialog.Control(html5::SandboxFlagId(0)));
+            QTest::keyClick(dialog.focusWidget(), Qt::Key_Space);
+            QTest::keyClick(&dialog, Qt::Key_Return);
+        });
+        m_run.Window().Actions().Action(cmd::InlineFrame)->trigger();
+        QCOMPARE(title, QString("Inline Frame (HTML5)"));
+        QCOMPARE(QByteArray::fromStdString(window->Control().GetBytes()),
+                 QByteArray("<IFRAME SRC=\"a.html\" SANDBOX=\"allow-forms\"></IFRAME>Intro"));
     }
 };
 
