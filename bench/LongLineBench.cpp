@@ -13,8 +13,8 @@
 #include <string>
 
 #include "bench/BenchApp.h"
+#include "bench/BenchDocument.h"
 #include "bench/Memory.h"
-#include "core/ports/Document.h"
 #include "core/view/RazoView.h"
 #include "gui/app/DocumentIO.h"
 #include "gui/view/ScintillaTextControl.h"
@@ -22,18 +22,6 @@
 namespace {
 
 constexpr qint64 kMiB = 1024 * 1024;
-
-class BenchDocument : public razo::Document {
-public:
-    std::string PathName() const override { return {}; }
-    std::string Title() const override { return "HTML1"; }
-    bool IsModified() const override { return m_modified; }
-    void SetModifiedFlag(bool modified) override { m_modified = modified; }
-    bool SaveTo(const std::string&) override { return true; }
-
-private:
-    bool m_modified = false;
-};
 
 // A minified page: markup and text without a single line break.
 bool WriteMinifiedPage(const QString& path, qint64 bytes) {
@@ -77,7 +65,7 @@ bool WriteLinedPage(const QString& path, qint64 bytes) {
 struct ShownEditor {
     razo::RazoEditor editor;
     razo::ScintillaTextControl control{editor};
-    BenchDocument document;
+    razo::bench::BenchDocument document;
     razo::CRazoView view{control, document};
     explicit ShownEditor(bool wrap) {
         editor.resize(1000, 700);

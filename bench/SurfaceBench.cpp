@@ -14,8 +14,8 @@
 #include <string>
 
 #include "bench/BenchApp.h"
+#include "bench/BenchDocument.h"
 #include "bench/Memory.h"
-#include "core/ports/Document.h"
 #include "core/view/RazoView.h"
 #include "gui/app/DocumentIO.h"
 #include "gui/view/PageStyles.h"
@@ -24,18 +24,6 @@
 namespace {
 
 constexpr qint64 kMiB = 1024 * 1024;
-
-class BenchDocument : public razo::Document {
-public:
-    std::string PathName() const override { return {}; }
-    std::string Title() const override { return "HTML1"; }
-    bool IsModified() const override { return m_modified; }
-    void SetModifiedFlag(bool modified) override { m_modified = modified; }
-    bool SaveTo(const std::string&) override { return true; }
-
-private:
-    bool m_modified = false;
-};
 
 // A page as people write it: nested markup, attributes, entities, a comment, a style sheet and
 // a script, repeated to the size wanted.
@@ -74,7 +62,7 @@ const QString& PagePath() {
 struct ShownEditor {
     razo::RazoEditor editor;
     razo::ScintillaTextControl control{editor};
-    BenchDocument document;
+    razo::bench::BenchDocument document;
     razo::CRazoView view{control, document};
     explicit ShownEditor(bool colouring, bool wrap = false) {
         editor.resize(1000, 700);

@@ -7,25 +7,13 @@
 #include <string>
 
 #include "bench/BenchApp.h"
-#include "core/ports/Document.h"
+#include "bench/BenchDocument.h"
 #include "core/view/RazoView.h"
 #include "gui/view/ScintillaTextControl.h"
 
 namespace {
 
 constexpr size_t kDocumentBytes = 50u * 1024 * 1024;
-
-class BenchDocument : public razo::Document {
-public:
-    std::string PathName() const override { return {}; }
-    std::string Title() const override { return "HTML1"; }
-    bool IsModified() const override { return m_modified; }
-    void SetModifiedFlag(bool modified) override { m_modified = modified; }
-    bool SaveTo(const std::string&) override { return true; }
-
-private:
-    bool m_modified = false;
-};
 
 // Page text in UTF-8, or the same page with its one accented letter as a Latin-1 byte, which
 // makes the control edit it in 8-bit mode.
@@ -52,7 +40,7 @@ const std::string& LargeHtml(int encoding) {
 struct LoadedView {
     razo::RazoEditor editor;
     razo::ScintillaTextControl control{editor};
-    BenchDocument document;
+    razo::bench::BenchDocument document;
     razo::CRazoView view{control, document};
     explicit LoadedView(int encoding) {
         control.SetBytes(LargeHtml(encoding));
