@@ -109,6 +109,8 @@ private:
         QString message;
         QString offered;
         DialogWindow* shown = nullptr;
+        // Owns the wait for a message box, which must not outlive this call when none comes.
+        QObject answers;
         m_run.App().Dialogs().onShow = [&shown](DialogWindow& window) { shown = &window; };
         QTimer::singleShot(0, m_run.Pending(), [&] {
             auto* lineField = qobject_cast<QLineEdit*>(shown->Control(CGoToLineDialog::IdLine));
@@ -116,7 +118,7 @@ private:
             offered = lineField->selectedText();
             lineField->setText(line);
             qobject_cast<QLineEdit*>(shown->Control(CGoToLineDialog::IdColumn))->setText(column);
-            OnNextModal(m_run.Pending(), [&message](QWidget* modal) {
+            OnNextModal(&answers, [&message](QWidget* modal) {
                 if (auto* box = qobject_cast<QMessageBox*>(modal))
                     message = box->text();
                 modal->close();
