@@ -13,13 +13,15 @@
 #include <string>
 
 #include "bench/BenchApp.h"
-#include "bench/BenchDocument.h"
 #include "bench/Memory.h"
+#include "bench/ShownEditor.h"
 #include "core/view/RazoView.h"
 #include "gui/app/DocumentIO.h"
 #include "gui/view/ScintillaTextControl.h"
 
 namespace {
+
+using razo::bench::ShownEditor;
 
 constexpr qint64 kMiB = 1024 * 1024;
 
@@ -62,43 +64,6 @@ bool WriteLinedPage(const QString& path, qint64 bytes) {
 
 // One editor in a window of ordinary size, as a document window holds it: the code font, line
 // numbers and syntax colouring on (which a page of over-long lines does without).
-struct ShownEditor {
-    razo::RazoEditor editor;
-    razo::ScintillaTextControl control{editor};
-    razo::bench::BenchDocument document;
-    razo::CRazoView view{control, document};
-    explicit ShownEditor(bool wrap) {
-        editor.resize(1000, 700);
-        editor.setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-        editor.setSyntaxColouring(true);
-        editor.setLineNumbers(true);
-        if (wrap)
-            editor.setWrapMode(QsciScintilla::WrapWord);
-        editor.show();
-        QCoreApplication::processEvents();
-    }
-    bool Open(const QString& path) {
-        QString error;
-        bool byteOrderMark = false;
-        if (!razo::LoadDocumentFile(path.toStdString(), control, byteOrderMark, error))
-            return false;
-        editor.repaint();
-        return true;
-    }
-    // A key as the user presses it, then what the window does next: repaint and Ln/Col.
-    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers, const QString& text = QString()) {
-        QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
-        QApplication::sendEvent(&editor, &press);
-        QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
-        QApplication::sendEvent(&editor, &release);
-        editor.repaint();
-        int line = 0;
-        int column = 0;
-        view.GetCaretLineCol(line, column);
-        benchmark::DoNotOptimize(column);
-    }
-};
-
 struct Fixture {
     QTemporaryDir dir;
     QString path;
@@ -123,7 +88,7 @@ ShownEditor* LoadedLine(benchmark::State& state) {
         return nullptr;
     }
     if (!g_loaded) {
-        g_loaded = std::make_unique<ShownEditor>(false);
+        g_loaded = std::make_unique<ShownEditor>(true, false);
         g_loaded->Open(TenMegabyteLine().path);
     }
     return g_loaded.get();
@@ -132,7 +97,7 @@ ShownEditor* LoadedLine(benchmark::State& state) {
 void BM_LongLineOpen(benchmark::State& state) {
     const QString path = TenMegabyteLine().path;
     for (auto _ : state) {
-        ShownEditor shown(false);
+        ShownEditor shown(true, false);
         if (!shown.Open(path))
             state.SkipWithError("cannot open the page");
     }
@@ -185,7 +150,7 @@ void BM_HugeLineMemory(benchmark::State& state) {
         const double before = razo::bench::ResidentMiB();
         razo::bench::ResetPeak();
         {
-            ShownEditor shown(false);
+            ShownEditor shown(true, false);
             if (!shown.Open(path))
                 state.SkipWithError("cannot open the page");
             const long end = shown.control.TextLength();
@@ -206,7 +171,7 @@ void BM_WrappedOpen(benchmark::State& state) {
         return;
     }
     for (auto _ : state) {
-        ShownEditor shown(true);
+        ShownEditor shown(true, true);
         if (!shown.Open(path))
             state.SkipWithError("cannot open the page");
     }

@@ -14,14 +14,16 @@
 #include <string>
 
 #include "bench/BenchApp.h"
-#include "bench/BenchDocument.h"
 #include "bench/Memory.h"
+#include "bench/ShownEditor.h"
 #include "core/view/RazoView.h"
 #include "gui/app/DocumentIO.h"
 #include "gui/view/PageStyles.h"
 #include "gui/view/ScintillaTextControl.h"
 
 namespace {
+
+using razo::bench::ShownEditor;
 
 constexpr qint64 kMiB = 1024 * 1024;
 
@@ -58,51 +60,6 @@ const QString& PagePath() {
     }();
     return path;
 }
-
-struct ShownEditor {
-    razo::RazoEditor editor;
-    razo::ScintillaTextControl control{editor};
-    razo::bench::BenchDocument document;
-    razo::CRazoView view{control, document};
-    explicit ShownEditor(bool colouring, bool wrap = false) {
-        editor.resize(1000, 700);
-        if (wrap)
-            editor.setWrapMode(QsciScintilla::WrapWord);
-        editor.setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-        editor.setSyntaxColouring(colouring);
-        editor.setLineNumbers(true);
-        editor.show();
-        QCoreApplication::processEvents();
-    }
-    bool Open(const QString& path) {
-        QString error;
-        bool byteOrderMark = false;
-        if (!razo::LoadDocumentFile(path.toStdString(), control, byteOrderMark, error))
-            return false;
-        editor.repaint();
-        return true;
-    }
-    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers, const QString& text = QString()) {
-        QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
-        QApplication::sendEvent(&editor, &press);
-        QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
-        QApplication::sendEvent(&editor, &release);
-        editor.repaint();
-        int line = 0;
-        int column = 0;
-        view.GetCaretLineCol(line, column);
-        benchmark::DoNotOptimize(column);
-    }
-    // Lets the control style in the background until the whole page is styled (or `limitMs`).
-    void SettleStyling(int limitMs) {
-        QElapsedTimer timer;
-        timer.start();
-        const long length = control.TextLength();
-        while (editor.SendScintilla(QsciScintillaBase::SCI_GETENDSTYLED) < length &&
-               timer.elapsed() < limitMs)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    }
-};
 
 void BM_PageOpen(benchmark::State& state) {
     if (PagePath().isEmpty()) {
