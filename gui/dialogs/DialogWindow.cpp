@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "gui/dialogs/ControlWidgets.h"
+#include "gui/dialogs/FieldsScrollArea.h"
 #include "gui/dialogs/RadioGroupKeys.h"
 
 namespace razo {
@@ -63,32 +64,36 @@ bool TakesCaption(const ControlTemplate& control) {
 DialogWindow::DialogWindow(const DialogTemplate& dialogTemplate, QWidget* parent)
     : QDialog(parent), m_template(dialogTemplate) {
     setWindowTitle(Q(m_template.title));
-    auto* contents = new QGridLayout;
-    contents->setColumnStretch(1, 1);
-    CreateContents(contents, 0, m_template.controls.size());
+    m_fields = new QGridLayout;
+    m_fields->setColumnStretch(1, 1);
+    CreateContents(m_fields, 0, m_template.controls.size());
     CloseRow();
     QBoxLayout* buttons = CreateButtons();
 
     if (m_template.buttons == ButtonPlacement::RightColumn) {
         auto* root = new QHBoxLayout(this);
-        auto* left = new QVBoxLayout;
-        left->addLayout(contents);
-        left->addStretch(1);
-        root->addLayout(left, 1);
+        m_fieldsHolder = new QVBoxLayout;
+        m_fieldsHolder->addLayout(m_fields);
+        m_fieldsHolder->addStretch(1);
+        root->addLayout(m_fieldsHolder, 1);
         root->addLayout(buttons);
     } else {
-        auto* root = new QVBoxLayout(this);
-        root->addLayout(buttons);
-        root->addSpacing(DialogUnitsToPixelsY(4, fontMetrics()));
-        root->addLayout(contents);
-        root->addStretch(1);
+        m_fieldsHolder = new QVBoxLayout(this);
+        m_fieldsHolder->addLayout(buttons);
+        m_fieldsHolder->addSpacing(DialogUnitsToPixelsY(4, fontMetrics()));
+        m_fieldsHolder->addLayout(m_fields);
+        m_fieldsHolder->addStretch(1);
     }
     AssignMnemonics();
     // F1 asks for the dialog's help, as its Help button does.
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, [this] { emit notified(IdHelp); });
 
-    // Tab order: the fields in template order, then the buttons.
+    ApplyTabOrder();
+}
+
+// The fields in template order, then the buttons.
+void DialogWindow::ApplyTabOrder() {
     std::vector<QWidget*> order = m_tabOrder;
     for (int id : {IdOk, IdCancel, IdHelp, IdToggle})
         if (QWidget* button = Control(id))
@@ -365,6 +370,13 @@ bool DialogWindow::IsUrlField(const ControlTemplate& control) const {
 // The height comes from the contents, the width from the template (or the contents when wider):
 // the rows here are laid out more tightly than the classic template placed them.
 QSize DialogWindow::HintFor(int minWidth) const {
+    // Group boxes would take in their new sizes at the next event loop only, after the dialog is
+    // sized.
+    for (QWidget* child : findChildren<QWidget*>())
+        if (child->layout() && child->layout()->activate())
+            child->updateGeometry();
+    if (m_scroll)
+        m_scroll->Remeasure();
     layout()->invalidate();
     layout()->activate();
     const QSize hint = sizeHint();
@@ -373,6 +385,21 @@ QSize DialogWindow::HintFor(int minWidth) const {
     if (layout()->hasHeightForWidth())
         height = std::max(height, heightForWidth(width));
     return {width, height};
+}
+
+// The measured size, made to fit the screen: a dialog too big for it gets its fields scrolled.
+QSize DialogWindow::FittedHint(int minWidth) {
+    QSize hint = HintFor(minWidth);
+    const QSize room = RoomOnScreen(*this);
+    if (hint.width() <= room.width() && hint.height() <= room.height())
+        return hint;
+    if (!m_scroll) {
+        m_scroll = new FieldsScrollArea(m_fieldsHolder, m_fields, this);
+        m_scroll->setFocusPolicy(Qt::NoFocus);
+        ApplyTabOrder();
+        hint = HintFor(minWidth);
+    }
+    return FitInto(hint, room, m_scroll->ScrollBarRoom());
 }
 
 // At least the template's width and wide enough for the whole title, which a title bar would
@@ -409,7 +436,7 @@ void DialogWindow::Measure() {
     for (QWidget* widget : m_expandedPart)
         widget->setHidden(false);
     AlignFieldColumns();
-    m_fullSize = HintFor(minWidth);
+    m_fullSize = FittedHint(minWidth);
     for (QWidget* widget : m_expandedPart)
         widget->setHidden(true);
     m_shortSize =
@@ -425,12 +452,14 @@ void DialogWindow::SetExpanded(bool expanded) {
         widget->setVisible(expanded);
         ApplyEnabled(widget);
     }
+    if (m_scroll)
+        m_scroll->Remeasure();
     setFixedSize(expanded ? m_fullSize : m_shortSize);
 }
 
 void DialogWindow::FitToContents() {
     AlignFieldColumns();
-    m_fullSize = HintFor(MinimumWidth());
+    m_fullSize = FittedHint(MinimumWidth());
     m_shortSize = m_fullSize;
     m_measured = true;
     setFixedSize(m_fullSize);

@@ -16,6 +16,7 @@ class QPushButton;
 namespace razo {
 
 class CColourSwatch;
+class FieldsScrollArea;
 
 // The window of one dialog template: rows of label, field and the controls beside it, group
 // boxes, radio groups and the OK/Cancel/Help buttons (plus the layout toggle of an expandable
@@ -89,6 +90,8 @@ private:
     int MinimumWidth() const;
     void Measure();
     QSize HintFor(int minWidth) const;
+    QSize FittedHint(int minWidth);
+    void ApplyTabOrder();
 
     const DialogTemplate& m_template;
     std::map<int, QWidget*> m_controls;
@@ -103,6 +106,9 @@ private:
     std::vector<std::pair<QWidget*, QString>> m_captions; // widgets whose caption gets a mnemonic
     QWidget* m_pendingLabel = nullptr;                    // a free text that names the next unlabelled field
     Row m_row;
+    QGridLayout* m_fields = nullptr;      // the rows of fields, without the buttons
+    QBoxLayout* m_fieldsHolder = nullptr; // the layout that holds m_fields
+    FieldsScrollArea* m_scroll = nullptr; // holds m_fields when the screen is too small for them
     QPushButton* m_toggle = nullptr;
     bool m_measured = false;
     bool m_expanded = true;

@@ -8,6 +8,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
 #include <QtTest>
@@ -39,8 +42,9 @@ QList<QWidget*> VisibleControls(QWidget* window) {
         const bool control = qobject_cast<QLabel*>(child) || qobject_cast<QLineEdit*>(child) ||
                              qobject_cast<QComboBox*>(child) || qobject_cast<QAbstractButton*>(child) ||
                              qobject_cast<QGroupBox*>(child);
-        const bool ownWidget =
-            child->parentWidget() == window || qobject_cast<QGroupBox*>(child->parentWidget());
+        const bool ownWidget = child->parentWidget() == window ||
+                               qobject_cast<QGroupBox*>(child->parentWidget()) ||
+                               child->parentWidget()->objectName() == "fieldsPage";
         if (control && ownWidget && child->isVisible())
             controls << child;
     }
@@ -73,6 +77,24 @@ QString FileName(const DialogTemplate& t, bool expanded) {
 class DialogLayoutTest : public QObject {
     Q_OBJECT
 
+    // A field given the focus by its mnemonic, or sent back to after a refused value, scrolls
+    // into view: from the bottom up, so that each one starts out of view.
+    void CheckFocusScrollsIntoView(DialogWindow& window, QWidget& page) {
+        QWidget* viewport = page.parentWidget();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QList<QWidget*> fields = page.findChildren<QWidget*>();
+        std::reverse(fields.begin(), fields.end());
+        for (QWidget* field : fields) {
+            if (!field->isVisible() || !field->isEnabled() || !(field->focusPolicy() & Qt::TabFocus))
+                continue;
+            field->setFocus(Qt::ShortcutFocusReason);
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY2(viewport->rect().contains(QRect(focus->mapTo(viewport, QPoint()), focus->size())),
+                     qPrintable(Describe(focus) + " has the focus out of view"));
+        }
+    }
+
     void CheckLayout(DialogWindow& window) {
         // The whole title shows in a bold title bar, beside the window's icon, close and
         // maximise buttons.
@@ -81,10 +103,22 @@ class DialogLayoutTest : public QObject {
         const int title = QFontMetrics(bold).horizontalAdvance(window.windowTitle()) +
                           3 * window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
         QVERIFY2(window.width() >= title, qPrintable(window.windowTitle() + " is cut in its title bar"));
+        // The window and its title bar fit the screen; fields that do not fit scroll.
+        const QSize screen = window.screen()->availableGeometry().size();
+        const int titleBar = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+        QVERIFY2(window.width() <= screen.width() && window.height() + titleBar <= screen.height(),
+                 qPrintable(window.windowTitle() + " is bigger than the screen"));
+        auto* page = window.findChild<QWidget*>("fieldsPage");
+        if (auto* scroll = window.findChild<QScrollArea*>("fields");
+            scroll && window.width() < screen.width())
+            QVERIFY2(!scroll->horizontalScrollBar()->isVisible(),
+                     qPrintable(window.windowTitle() + " scrolls sideways with room to spare"));
         const QList<QWidget*> controls = VisibleControls(&window);
         for (QWidget* control : controls) {
-            const QRect rect = InWindow(control, &window);
-            QVERIFY2(window.rect().contains(rect),
+            // Inside the window, or inside the page of fields that scrolls in it.
+            QWidget* surface = page && page->isAncestorOf(control) ? page : &window;
+            const QRect rect = InWindow(control, surface);
+            QVERIFY2(surface->rect().contains(rect),
                      qPrintable(Describe(control) + " sticks out of the window"));
             const QSize needed = control->minimumSizeHint();
             QVERIFY2(control->width() >= needed.width() && control->height() >= needed.height(),
@@ -94,6 +128,8 @@ class DialogLayoutTest : public QObject {
                 QVERIFY2(label->width() >= label->sizeHint().width(),
                          qPrintable(Describe(control) + " is cut"));
         }
+        if (page)
+            CheckFocusScrollsIntoView(window, *page);
         for (QWidget* a : controls) {
             for (QWidget* b : controls) {
                 if (a >= b || a->parentWidget() != b->parentWidget())

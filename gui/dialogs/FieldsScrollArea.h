@@ -1,0 +1,36 @@
+#pragma once
+#include <QScrollArea>
+#include <QSize>
+
+class QBoxLayout;
+class QLayout;
+
+namespace razo {
+
+// The fields of a dialog taller or wider than the screen, in a frameless area that scrolls; the
+// dialog's buttons stay outside it, always in reach. The area asks for its page's whole size, so
+// the dialog is measured as if nothing scrolled, and keeps the focused field in view.
+class FieldsScrollArea : public QScrollArea {
+    Q_OBJECT
+public:
+    // Moves `fields` out of `holder` into a new page of the area, which takes its place.
+    FieldsScrollArea(QBoxLayout* holder, QLayout* fields, QWidget* dialog);
+
+    QSize sizeHint() const override;
+    // Takes in fields shown or hidden since the last measure.
+    void Remeasure();
+    // The width of a scroll bar and the gap beside it.
+    int ScrollBarRoom() const;
+
+private:
+    void ShowFocus(QWidget* now);
+};
+
+// The largest size a dialog's body may take on the screen it opens on, leaving room for the
+// window's frame and title bar.
+QSize RoomOnScreen(const QWidget& dialog);
+
+// `wanted` limited to `room`, with room for the scroll bars the limit brings.
+QSize FitInto(QSize wanted, QSize room, int scrollBarExtent);
+
+} // namespace razo
