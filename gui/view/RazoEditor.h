@@ -32,6 +32,10 @@ public:
     // without colour all the same (isColoured tells), until it is loaded again or colouring is
     // turned off and on.
     static constexpr long ColourLineLimit = 64 * 1024;
+    // The widths of this many pieces of text are kept for a page with a line over ColourLineLimit
+    // (a piece is at most about 100 bytes), so that a key typed in a long line measures only the
+    // pieces that changed; other pages keep the control's own 1024.
+    static constexpr int LongLinePieceCache = 128 * 1024;
     void setSyntaxColouring(bool on);
     bool syntaxColouring() const { return m_colouringWanted; }
     bool isColoured() const { return m_colouringWanted && !m_colouringWithheld; }
@@ -67,6 +71,7 @@ private:
     void applyStyles();
     void useLexer();
     bool hasOverlongLine();
+    void keepPieceWidths(bool overlong);
     void noteInsertion(long position, long length);
     void checkLineLengths();
     void updateLineNumberWidth(bool force);

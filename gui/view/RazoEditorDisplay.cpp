@@ -18,8 +18,10 @@ namespace razo {
 // long lines need their runs.
 void RazoEditor::styleLoadedText() {
     m_checkFrom = m_checkTo = -1; // the whole text is looked at here
+    const bool overlong = hasOverlongLine();
+    keepPieceWidths(overlong);
     if (m_colouringWanted)
-        m_colouringWithheld = hasOverlongLine();
+        m_colouringWithheld = overlong;
     if (m_lexerOn != isColoured())
         useLexer(); // runs the long lines itself when it turns the lexer off
     else if (!m_lexerOn)
@@ -34,6 +36,11 @@ void RazoEditor::setSyntaxColouring(bool on) {
     if (on)
         m_colouringWithheld = hasOverlongLine();
     useLexer();
+}
+
+void RazoEditor::keepPieceWidths(bool overlong) {
+    constexpr int ControlDefault = 1024;
+    SendScintilla(SCI_SETPOSITIONCACHE, overlong ? LongLinePieceCache : ControlDefault);
 }
 
 bool RazoEditor::hasOverlongLine() {
@@ -80,6 +87,7 @@ void RazoEditor::checkLineLengths() {
     m_checkFrom = m_checkTo = -1;
     for (long line = first; m_lexerOn && line <= last; ++line) {
         if (SendScintilla(SCI_LINELENGTH, static_cast<unsigned long>(line)) > ColourLineLimit) {
+            keepPieceWidths(true);
             m_colouringWithheld = true;
             useLexer();
         }
