@@ -12,6 +12,8 @@ namespace razo {
 namespace {
 // Pixels kept in view round a field that takes the focus.
 constexpr int FocusRoom = 4;
+// Below this a screen's size is not to be believed.
+constexpr QSize MinimumRoom(160, 120);
 } // namespace
 
 FieldsScrollArea::FieldsScrollArea(QBoxLayout* holder, QLayout* fields, QWidget* dialog)
@@ -80,6 +82,8 @@ QSize RoomOnScreen(const QWidget& dialog) {
     const int titleBar = dialog.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &dialog);
     const int edge = dialog.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &dialog);
     const QSize available = screen->availableGeometry().size();
+    if (available.width() < MinimumRoom.width() || available.height() < MinimumRoom.height())
+        return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX}; // a screen that reports no real size
     return {available.width() - 2 * edge, available.height() - 2 * titleBar};
 }
 
