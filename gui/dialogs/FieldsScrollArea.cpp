@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QBoxLayout>
+#include <QComboBox>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
@@ -38,6 +39,16 @@ FieldsScrollArea::FieldsScrollArea(QBoxLayout* holder, QLayout* fields, QWidget*
     setWidget(page);
     holder->insertWidget(index, this, stretch);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { ShowFocus(now); });
+    for (QComboBox* list : page->findChildren<QComboBox*>())
+        list->installEventFilter(this);
+}
+
+bool FieldsScrollArea::eventFilter(QObject* watched, QEvent* event) {
+    auto* list = qobject_cast<QComboBox*>(watched);
+    if (event->type() != QEvent::Wheel || !list || list->hasFocus())
+        return QScrollArea::eventFilter(watched, event);
+    QCoreApplication::sendEvent(verticalScrollBar(), event);
+    return true;
 }
 
 QSize FieldsScrollArea::sizeHint() const {

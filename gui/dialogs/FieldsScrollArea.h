@@ -9,7 +9,8 @@ namespace razo {
 
 // The fields of a dialog taller or wider than the screen, in a frameless area that scrolls; the
 // dialog's buttons stay outside it, always in reach. The area asks for its page's whole size, so
-// the dialog is measured as if nothing scrolled, and keeps the focused field in view.
+// the dialog is measured as if nothing scrolled, and keeps the focused field in view. The wheel
+// scrolls the page over a list too: a list changes its choice by wheel only when it has the focus.
 class FieldsScrollArea : public QScrollArea {
     Q_OBJECT
 public:
@@ -21,6 +22,9 @@ public:
     void Remeasure();
     // The width of a scroll bar and the gap beside it.
     int ScrollBarRoom() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void ShowFocus(QWidget* now);

@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QtTest>
 #include <memory>
 
@@ -95,6 +96,28 @@ class DialogLayoutTest : public QObject {
         }
     }
 
+    // The wheel scrolls the page even when the pointer passes over a list, which keeps its choice
+    // unless it has the focus.
+    void CheckWheelScrollsPastLists(DialogWindow& window, QWidget& page) {
+        auto* scroll = window.findChild<QScrollArea*>("fields");
+        QScrollBar* bar = scroll->verticalScrollBar();
+        if (bar->maximum() == 0)
+            return;
+        for (QComboBox* list : page.findChildren<QComboBox*>()) {
+            if (!list->isVisible() || !list->isEnabled() || list->count() < 2 || list->hasFocus())
+                continue;
+            list->setCurrentIndex(0);
+            bar->setValue(0);
+            const QPoint at = list->rect().center();
+            QWheelEvent wheel(at, list->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(list, &wheel);
+            QVERIFY2(list->currentIndex() == 0, qPrintable(Describe(list) + " changed under the wheel"));
+            QVERIFY2(bar->value() > 0, "the wheel did not scroll the page");
+            return;
+        }
+    }
+
     void CheckLayout(DialogWindow& window) {
         // The whole title shows in a bold title bar, beside the window's icon, close and
         // maximise buttons.
@@ -128,8 +151,10 @@ class DialogLayoutTest : public QObject {
                 QVERIFY2(label->width() >= label->sizeHint().width(),
                          qPrintable(Describe(control) + " is cut"));
         }
-        if (page)
+        if (page) {
             CheckFocusScrollsIntoView(window, *page);
+            CheckWheelScrollsPastLists(window, *page);
+        }
         for (QWidget* a : controls) {
             for (QWidget* b : controls) {
                 if (a >= b || a->parentWidget() != b->parentWidget())
