@@ -17,6 +17,7 @@
 #include "gui/dialogs/ControlWidgets.h"
 #include "gui/dialogs/FieldsScrollArea.h"
 #include "gui/dialogs/RadioGroupKeys.h"
+#include "gui/dialogs/ScreenRoom.h"
 
 namespace razo {
 
@@ -455,6 +456,10 @@ void DialogWindow::SetExpanded(bool expanded) {
     if (m_scroll)
         m_scroll->Remeasure();
     setFixedSize(expanded ? m_fullSize : m_shortSize);
+    // The dialog grows down from where it stands; a toggle must not push its lower part off the
+    // screen.
+    if (isVisible())
+        KeepOnScreen(*this);
 }
 
 void DialogWindow::FitToContents() {

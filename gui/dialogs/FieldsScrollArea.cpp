@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QComboBox>
-#include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
 #include <algorithm>
@@ -13,8 +12,6 @@ namespace razo {
 namespace {
 // Pixels kept in view round a field that takes the focus.
 constexpr int FocusRoom = 4;
-// Below this a screen's size is not to be believed.
-constexpr QSize MinimumRoom(160, 120);
 } // namespace
 
 FieldsScrollArea::FieldsScrollArea(QBoxLayout* holder, QLayout* fields, QWidget* dialog)
@@ -82,33 +79,6 @@ int FieldsScrollArea::ScrollBarRoom() const {
                             : 0;
     return std::max(verticalScrollBar()->sizeHint().width(), horizontalScrollBar()->sizeHint().height()) +
            std::max(spacing, 0);
-}
-
-QSize RoomOnScreen(const QWidget& dialog) {
-    const QWidget* owner = dialog.parentWidget() ? dialog.parentWidget() : &dialog;
-    const QScreen* screen = owner->screen();
-    if (!screen)
-        return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
-    // A title bar and the frame's edges, generously: window managers draw their own.
-    const int titleBar = dialog.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &dialog);
-    const int edge = dialog.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &dialog);
-    const QSize available = screen->availableGeometry().size();
-    if (available.width() < MinimumRoom.width() || available.height() < MinimumRoom.height())
-        return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX}; // a screen that reports no real size
-    return {available.width() - 2 * edge, available.height() - 2 * titleBar};
-}
-
-QSize FitInto(QSize wanted, QSize room, int scrollBarExtent) {
-    QSize fitted = wanted;
-    if (fitted.height() > room.height()) {
-        fitted.setHeight(room.height());
-        fitted.rwidth() += scrollBarExtent;
-    }
-    if (fitted.width() > room.width()) {
-        fitted.setWidth(room.width());
-        fitted.setHeight(std::min(fitted.height() + scrollBarExtent, room.height()));
-    }
-    return fitted;
 }
 
 } // namespace razo

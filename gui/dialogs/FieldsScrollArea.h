@@ -30,11 +30,4 @@ private:
     void ShowFocus(QWidget* now);
 };
 
-// The largest size a dialog's body may take on the screen it opens on, leaving room for the
-// window's frame and title bar.
-QSize RoomOnScreen(const QWidget& dialog);
-
-// `wanted` limited to `room`, with room for the scroll bars the limit brings.
-QSize FitInto(QSize wanted, QSize room, int scrollBarExtent);
-
 } // namespace razo

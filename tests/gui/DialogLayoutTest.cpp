@@ -131,6 +131,9 @@ class DialogLayoutTest : public QObject {
         const int titleBar = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
         QVERIFY2(window.width() <= screen.width() && window.height() + titleBar <= screen.height(),
                  qPrintable(window.windowTitle() + " is bigger than the screen"));
+        // Also after the layout toggle made it taller where it stood.
+        QVERIFY2(window.screen()->availableGeometry().contains(window.frameGeometry()),
+                 qPrintable(window.windowTitle() + " reaches off the screen"));
         auto* page = window.findChild<QWidget*>("fieldsPage");
         if (auto* scroll = window.findChild<QScrollArea*>("fields");
             scroll && window.width() < screen.width())
