@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "bench/CheckPages.h"
+#include "bench/TypingTicks.h"
 #include "core/resources/CommandIds.h"
 #include "gui/app/CommandDispatcher.h"
 #include "gui/app/DocumentFiles.h"
@@ -99,41 +100,22 @@ void BM_CheckPageWhileTyping(benchmark::State& state) {
         const long end = window.Control().TextLength();
         window.Control().SetSel(end, end);
         QCoreApplication::processEvents();
-        QElapsedTimer clock;
-        clock.start();
-        qint64 last = 0;
-        qint64 pause = 0;
-        qint64 key = 0;
-        int ticks = 0;
-        // The window's events as a stream of ticks; a keystroke every 10 ms.
-        QTimer tick;
-        tick.setTimerType(Qt::PreciseTimer);
-        tick.setInterval(1);
-        QObject::connect(&tick, &QTimer::timeout, [&] {
-            if (++ticks % 10 == 0) {
-                const qint64 before = clock.nsecsElapsed();
-                Key(window.Editor());
-                key = std::max(key, clock.nsecsElapsed() - before);
-            }
-            const qint64 now = clock.nsecsElapsed();
-            pause = std::max(pause, now - last);
-            last = now;
-        });
+        razo::bench::TypingTicks ticks([&window] { Key(window.Editor()); });
         QEventLoop loop;
         QObject::connect(&main.Checking(), &razo::PageChecking::checkEnded, &loop, &QEventLoop::quit);
         qint64 started = 0;
         QTimer::singleShot(0, &loop, [&] {
-            started = clock.nsecsElapsed();
+            started = ticks.Elapsed();
             main.Dispatcher().Execute(razo::cmd::CheckPage);
         });
-        tick.start();
+        ticks.Start();
         loop.exec();
-        const qint64 checked = clock.nsecsElapsed() - started;
-        tick.stop();
+        const qint64 checked = ticks.Elapsed() - started;
+        ticks.Stop();
         state.SetIterationTime(double(checked) / 1e9);
         longestCheck = std::max(longestCheck, double(checked) / 1e9);
-        longestPause = std::max(longestPause, double(pause) / 1e6);
-        longestKey = std::max(longestKey, double(key) / 1e6);
+        longestPause = std::max(longestPause, ticks.LongestPauseMs());
+        longestKey = std::max(longestKey, ticks.LongestKeyMs());
     }
     state.counters["check_s"] = longestCheck;
     state.counters["longest_pause_ms"] = longestPause;

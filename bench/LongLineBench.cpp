@@ -5,7 +5,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QFile>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QTemporaryDir>
@@ -14,6 +13,7 @@
 
 #include "bench/BenchApp.h"
 #include "bench/Memory.h"
+#include "bench/RepeatedPage.h"
 #include "bench/ShownEditor.h"
 #include "core/view/RazoView.h"
 #include "gui/app/DocumentIO.h"
@@ -23,43 +23,25 @@ namespace {
 
 using razo::bench::ShownEditor;
 
-constexpr qint64 kMiB = 1024 * 1024;
+using razo::bench::kMiB;
 
 // A minified page: markup and text without a single line break.
 bool WriteMinifiedPage(const QString& path, qint64 bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     QByteArray chunk;
     for (int item = 0; chunk.size() < 4 * kMiB; ++item)
         chunk += "<div class=\"item\"><a href=\"/p/" + QByteArray::number(item) + "\">Item " +
                  QByteArray::number(item) + "</a> caf\xC3\xA9 and <b>more</b> text.</div>";
-    for (qint64 written = 0; written < bytes;) {
-        const qint64 size = std::min<qint64>(chunk.size(), bytes - written);
-        if (file.write(chunk.constData(), size) != size)
-            return false;
-        written += size;
-    }
-    return true;
+    return razo::bench::WriteRepeated(path, chunk, bytes);
 }
 
 // An ordinary large page of short lines.
 bool WriteLinedPage(const QString& path, qint64 bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     QByteArray chunk;
     for (int line = 0; chunk.size() < 4 * kMiB; ++line)
         chunk += "<P>Line " + QByteArray::number(line) +
                  " of a page with <B>bold</B> text and an <A HREF=\"page.html\">anchor</A> that goes on "
                  "long enough to be wrapped in a window of ordinary width.</P>\r\n";
-    for (qint64 written = 0; written < bytes;) {
-        const qint64 size = std::min<qint64>(chunk.size(), bytes - written);
-        if (file.write(chunk.constData(), size) != size)
-            return false;
-        written += size;
-    }
-    return true;
+    return razo::bench::WriteRepeated(path, chunk, bytes);
 }
 
 // One editor in a window of ordinary size, as a document window holds it: the code font, line

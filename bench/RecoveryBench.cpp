@@ -21,6 +21,7 @@
 
 #include "bench/BenchApp.h"
 #include "bench/Memory.h"
+#include "bench/TypingTicks.h"
 #include "core/app/RecoveryJournal.h"
 #include "core/app/RecoveryStore.h"
 #include "gui/app/DocumentFiles.h"
@@ -98,40 +99,21 @@ void BM_JournalLargePage(benchmark::State& state) {
         Key(window.Editor(), "x");
         // The caret's move across the page is painted before the clock starts.
         QCoreApplication::processEvents();
-        QElapsedTimer clock;
-        clock.start();
-        qint64 last = 0;
-        qint64 pause = 0;
-        qint64 key = 0;
-        int ticks = 0;
-        // The window's events as a stream of ticks; a keystroke every 10 ms.
-        QTimer tick;
-        tick.setTimerType(Qt::PreciseTimer);
-        tick.setInterval(1);
-        QObject::connect(&tick, &QTimer::timeout, [&] {
-            if (++ticks % 10 == 0) {
-                const qint64 before = clock.nsecsElapsed();
-                Key(window.Editor(), "y");
-                key = std::max(key, clock.nsecsElapsed() - before);
-            }
-            const qint64 now = clock.nsecsElapsed();
-            pause = std::max(pause, now - last);
-            last = now;
-        });
+        razo::bench::TypingTicks ticks([&window] { Key(window.Editor(), "y"); });
         QEventLoop loop;
         QObject::connect(&writer, &razo::RecoveryJournalWriter::written, &loop, &QEventLoop::quit);
-        tick.start();
+        ticks.Start();
         if (journaled)
             QTimer::singleShot(0, journal, &razo::PageJournal::JournalNow);
         else
             QTimer::singleShot(500, &loop, &QEventLoop::quit);
         loop.exec();
-        tick.stop();
+        ticks.Stop();
         // The last keystrokes wait for the next journal.
         writer.WaitUntilIdle();
         QCoreApplication::processEvents();
-        longestPause = std::max(longestPause, double(pause) / 1e6);
-        longestKey = std::max(longestKey, double(key) / 1e6);
+        longestPause = std::max(longestPause, ticks.LongestPauseMs());
+        longestKey = std::max(longestKey, ticks.LongestKeyMs());
     }
     state.counters["longest_pause_ms"] = longestPause;
     state.counters["longest_key_ms"] = longestKey;

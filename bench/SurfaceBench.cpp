@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QTemporaryDir>
@@ -15,6 +14,7 @@
 
 #include "bench/BenchApp.h"
 #include "bench/Memory.h"
+#include "bench/RepeatedPage.h"
 #include "bench/ShownEditor.h"
 #include "core/view/RazoView.h"
 #include "gui/app/DocumentIO.h"
@@ -25,14 +25,11 @@ namespace {
 
 using razo::bench::ShownEditor;
 
-constexpr qint64 kMiB = 1024 * 1024;
+using razo::bench::kMiB;
 
 // A page as people write it: nested markup, attributes, entities, a comment, a style sheet and
 // a script, repeated to the size wanted.
 bool WritePage(const QString& path, qint64 bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     QByteArray chunk = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2 Final//EN\">\r\n<HTML>\r\n<HEAD>\r\n"
                        "<STYLE>\r\nP { color: #333; margin: 0 1em; }\r\n</STYLE>\r\n</HEAD>\r\n<BODY>\r\n";
     for (int line = 0; chunk.size() < 4 * kMiB; ++line) {
@@ -43,13 +40,7 @@ bool WritePage(const QString& path, qint64 bytes) {
                      " -->\r\n<SCRIPT>\r\nvar n = " + QByteArray::number(line) +
                      "; if (n > 2) { document.write('x'); }\r\n</SCRIPT>\r\n";
     }
-    for (qint64 written = 0; written < bytes;) {
-        const qint64 size = std::min<qint64>(chunk.size(), bytes - written);
-        if (file.write(chunk.constData(), size) != size)
-            return false;
-        written += size;
-    }
-    return true;
+    return razo::bench::WriteRepeated(path, chunk, bytes);
 }
 
 const QString& PagePath() {

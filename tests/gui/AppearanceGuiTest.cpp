@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QPainter>
 #include <QStyle>
-#include <QStyleFactory>
 #include <QToolBar>
 #include <QtTest>
 #include <cmath>
@@ -17,37 +16,16 @@
 #include "gui/app/CommandDispatcher.h"
 #include "gui/resources/CommandIcons.h"
 #include "gui/view/ScintillaTextControl.h"
+#include "tests/support/Palettes.h"
 #include "tests/support/RunningApp.h"
 
 using namespace razo;
+using razo::testing::DarkPalette;
+using razo::testing::LightPalette;
 
 namespace {
 
 constexpr QSize kImage(30, 22);
-
-QPalette LightPalette() {
-    const std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
-    return fusion->standardPalette();
-}
-
-QPalette DarkPalette() {
-    QPalette dark;
-    const QColor window(0x2d, 0x2d, 0x2d), text(0xe6, 0xe6, 0xe6), base(0x1e, 0x1e, 0x1e);
-    dark.setColor(QPalette::Window, window);
-    dark.setColor(QPalette::WindowText, text);
-    dark.setColor(QPalette::Base, base);
-    dark.setColor(QPalette::AlternateBase, window);
-    dark.setColor(QPalette::Text, text);
-    dark.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
-    dark.setColor(QPalette::ButtonText, text);
-    dark.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
-    dark.setColor(QPalette::HighlightedText, Qt::white);
-    dark.setColor(QPalette::ToolTipBase, window);
-    dark.setColor(QPalette::ToolTipText, text);
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        dark.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
-    return dark;
-}
 
 double Luminance(QRgb c) {
     const auto channel = [](int v) {

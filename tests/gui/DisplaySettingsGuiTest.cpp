@@ -18,6 +18,7 @@
 #include "tests/support/RunningApp.h"
 
 using namespace razo;
+using razo::testing::CloseNextModal;
 using razo::testing::OnNextModal;
 
 namespace {
@@ -73,11 +74,7 @@ private:
             auto* field = qobject_cast<QLineEdit*>(shown->Control(kTabWidthField));
             *initial = field->text();
             field->setText(typed);
-            OnNextModal(m_run.Pending(), [&message](QWidget* modal) {
-                if (auto* box = qobject_cast<QMessageBox*>(modal))
-                    message = box->text();
-                modal->close();
-            });
+            CloseNextModal(m_run.Pending(), message);
             QTest::mouseClick(shown->Control(IdOk), Qt::LeftButton);
             *stayedOpen = shown->isVisible() && shown->focusWidget() == field;
             if (shown->isVisible())

@@ -80,6 +80,21 @@ private:
     QByteArray Text(DocumentWindow* window) {
         return QByteArray::fromStdString(window->Control().GetBytes());
     }
+    // F1 in `dialog` once it has the focus; the help page it opens above it is read into `shown`
+    // and closed.
+    static void PressF1(QWidget* dialog, QString& shown) {
+        auto* watch = new QTimer(dialog);
+        QObject::connect(watch, &QTimer::timeout, watch, [watch, &shown] {
+            if (auto* help = qobject_cast<HelpWindow*>(QApplication::activeModalWidget())) {
+                watch->stop();
+                shown = help->CurrentPage();
+                help->close();
+            }
+        });
+        watch->start(10);
+        if (QTest::qWaitFor([dialog] { return dialog->isAncestorOf(QApplication::focusWidget()); }))
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    }
     QWidget* Button(int barId, int commandId) {
         auto* bar = Window().findChild<QToolBar*>(QStringLiteral("toolbar%1").arg(barId));
         return bar ? bar->widgetForAction(Window().Actions().Action(commandId)) : nullptr;
@@ -270,18 +285,7 @@ private slots:
         QString shown;
         bool stillOpen = false;
         OnNextModal(m_run.Pending(), [&shown, &stillOpen](QWidget* dialog) {
-            auto* watch = new QTimer(dialog);
-            QObject::connect(watch, &QTimer::timeout, watch, [watch, &shown] {
-                if (auto* help = qobject_cast<HelpWindow*>(QApplication::activeModalWidget())) {
-                    watch->stop();
-                    shown = help->CurrentPage();
-                    help->close();
-                }
-            });
-            watch->start(10);
-            // The dialog's own key works once the dialog has taken the focus.
-            if (QTest::qWaitFor([dialog] { return dialog->isAncestorOf(QApplication::focusWidget()); }))
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+            PressF1(dialog, shown);
             stillOpen = dialog->isVisible();
             QMetaObject::invokeMethod(dialog, "reject");
         });
@@ -308,21 +312,8 @@ private slots:
         m_run.Start();
         QVERIFY(OpenPage());
         QString shown;
-        auto pressF1 = [&shown](QWidget* dialog) {
-            auto* watch = new QTimer(dialog);
-            QObject::connect(watch, &QTimer::timeout, watch, [watch, &shown] {
-                if (auto* help = qobject_cast<HelpWindow*>(QApplication::activeModalWidget())) {
-                    watch->stop();
-                    shown = help->CurrentPage();
-                    help->close();
-                }
-            });
-            watch->start(10);
-            if (QTest::qWaitFor([dialog] { return dialog->isAncestorOf(QApplication::focusWidget()); }))
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-        };
         OnNextModal(m_run.Pending(), [&](QWidget* dialog) {
-            pressF1(dialog);
+            PressF1(dialog, shown);
             (void)QTest::qWaitFor([&shown] { return !shown.isEmpty(); });
             QMetaObject::invokeMethod(dialog, "reject");
         });
@@ -330,7 +321,7 @@ private slots:
         if (shown.isEmpty()) {
             auto* find = Window().findChild<FindReplaceDialog*>();
             QVERIFY(find && find->isVisible());
-            pressF1(find);
+            PressF1(find, shown);
             QTRY_VERIFY(HelpShown());
             shown = Page();
             find->close();

@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QStyle>
-#include <QStyleFactory>
 #include <QtTest>
 #include <memory>
 
@@ -20,10 +19,14 @@
 #include "gui/view/MatchingTag.h"
 #include "gui/view/PageStyles.h"
 #include "gui/view/StyleSheetColours.h"
+#include "tests/support/Palettes.h"
 #include "tests/support/RunningApp.h"
 #include "tests/support/Screenshots.h"
 
 using namespace razo;
+using razo::testing::CloseNextModal;
+using razo::testing::DarkPalette;
+using razo::testing::LightPalette;
 using razo::testing::OnNextModal;
 using Sci = QsciScintillaBase;
 
@@ -39,25 +42,6 @@ const QByteArray kPage =
     "<TABLE BORDER=1 WIDTH=\"80%\">\r\n<TR><TD>Ferry</TD><TD>12</TD></TR>\r\n</TABLE>\r\n"
     "<SCRIPT LANGUAGE=\"JavaScript\">\r\nvar n = 3; // crossings\r\n"
     "if (n > 2) { document.write('busy'); }\r\n</SCRIPT>\r\n</BODY>\r\n</HTML>\r\n";
-
-QPalette LightPalette() {
-    const std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
-    return fusion->standardPalette();
-}
-
-QPalette DarkPalette() {
-    QPalette dark;
-    const QColor window(0x2d, 0x2d, 0x2d), text(0xe6, 0xe6, 0xe6), base(0x1e, 0x1e, 0x1e);
-    dark.setColor(QPalette::Window, window);
-    dark.setColor(QPalette::WindowText, text);
-    dark.setColor(QPalette::Base, base);
-    dark.setColor(QPalette::Text, text);
-    dark.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
-    dark.setColor(QPalette::ButtonText, text);
-    dark.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
-    dark.setColor(QPalette::HighlightedText, Qt::white);
-    return dark;
-}
 
 QColor StyleColour(RazoEditor& editor, unsigned message, int style) {
     const long bgr = editor.SendScintilla(message, static_cast<unsigned long>(style));
@@ -118,11 +102,7 @@ private:
             offered = lineField->selectedText();
             lineField->setText(line);
             qobject_cast<QLineEdit*>(shown->Control(CGoToLineDialog::IdColumn))->setText(column);
-            OnNextModal(&answers, [&message](QWidget* modal) {
-                if (auto* box = qobject_cast<QMessageBox*>(modal))
-                    message = box->text();
-                modal->close();
-            });
+            CloseNextModal(&answers, message);
             QTest::mouseClick(shown->Control(IdOk), Qt::LeftButton);
             if (shown->isVisible())
                 shown->reject();

@@ -21,6 +21,7 @@
 #include "tests/support/Screenshots.h"
 
 using namespace razo;
+using razo::testing::CloseNextModal;
 using razo::testing::OnNextModal;
 using razo::testing::WithTitleBar;
 using Prefs = CPreferencesDialog;
@@ -126,11 +127,7 @@ private slots:
         const bool ok = RunPreferences([&](DialogWindow& window) {
             auto* field = qobject_cast<QLineEdit*>(window.Control(Prefs::IdUrlNumber));
             field->setText(typed);
-            OnNextModal(m_run.Pending(), [&message](QWidget* modal) {
-                if (auto* box = qobject_cast<QMessageBox*>(modal))
-                    message = box->text();
-                modal->close();
-            });
+            CloseNextModal(m_run.Pending(), message);
             QTest::mouseClick(window.Control(IdOk), Qt::LeftButton);
             stayedOnField =
                 window.isVisible() && window.focusWidget() == field && field->selectedText() == typed;

@@ -3,6 +3,7 @@
 // profile, open files, and answer the next modal dialog from the event loop.
 #include <QApplication>
 #include <QFile>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -31,6 +32,15 @@ inline void OnNextModal(QObject* owner, std::function<void(QWidget*)> answer) {
         }
     });
     timer->start();
+}
+
+// Closes the next modal window, keeping its text in `message` when it is a message box.
+inline void CloseNextModal(QObject* owner, QString& message) {
+    OnNextModal(owner, [&message](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
+            message = box->text();
+        modal->close();
+    });
 }
 
 class RunningApp {
