@@ -74,7 +74,6 @@ private:
 
     void RestorePlacement();
     void SavePlacement();
-    void KeepFrameOnScreen();
     void RegisterFrameCommands();
     void AttachDocument(DocumentWindow& window);
     void DocumentClosing(DocumentWindow* window);

@@ -11,6 +11,7 @@
 #include "gui/app/MainWindow.h"
 #include "gui/app/RazoApplication.h"
 #include "gui/app/Toolbars.h"
+#include "gui/dialogs/ScreenRoom.h"
 
 namespace razo {
 namespace {
@@ -19,10 +20,6 @@ namespace {
 constexpr unsigned ShowNormal = 1;
 constexpr unsigned ShowMinimized = 2;
 constexpr unsigned ShowMaximized = 3;
-
-PlacementRect RectOf(const QRect& rect) {
-    return {rect.x(), rect.y(), rect.width(), rect.height()};
-}
 
 // Where a stored rectangle comes back: fitted into the screen that shows most of it, when one
 // shows enough of it to take hold of.
@@ -73,7 +70,7 @@ void MainWindow::ShowAtStart() {
         showMaximized();
     } else {
         show();
-        KeepFrameOnScreen();
+        KeepOnScreen(*this);
     }
     // Owned by a window that is now shown, floating toolbars stay above it.
     m_toolbars->ShowWaitingBars();
@@ -81,21 +78,6 @@ void MainWindow::ShowAtStart() {
         m_app.Prompts().Message(
             SettingsNotSavedMessage(*refusal, ShownPath(m_app.Profile().Path()).toStdString()),
             MessageIcon::Exclamation);
-}
-
-void MainWindow::KeepFrameOnScreen() {
-    const QScreen* shownOn = screen();
-    if (!shownOn)
-        return;
-    // The frame is known once the window is shown: the title bar too stays within reach.
-    const QRect frame = frameGeometry();
-    const PlacementRect fitted = FitIntoScreen(RectOf(frame), RectOf(shownOn->availableGeometry()));
-    if (fitted == RectOf(frame))
-        return;
-    const QRect client = geometry();
-    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
-                           frame.right() - client.right(), frame.bottom() - client.bottom());
-    setGeometry(QRect(fitted.x, fitted.y, fitted.width, fitted.height).marginsRemoved(margins));
 }
 
 void MainWindow::BringToFront() {

@@ -396,7 +396,6 @@ QSize DialogWindow::FittedHint(int minWidth) {
         return hint;
     if (!m_scroll) {
         m_scroll = new FieldsScrollArea(m_fieldsHolder, m_fields, this);
-        m_scroll->setFocusPolicy(Qt::NoFocus);
         ApplyTabOrder();
         hint = HintFor(minWidth);
     }

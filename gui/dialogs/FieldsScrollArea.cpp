@@ -18,6 +18,7 @@ FieldsScrollArea::FieldsScrollArea(QBoxLayout* holder, QLayout* fields, QWidget*
     : QScrollArea(dialog) {
     setObjectName(QStringLiteral("fields"));
     setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::NoFocus); // Tab goes from field to field, never to the area itself
     setWidgetResizable(true);
     const int index = holder->indexOf(fields);
     const int stretch = holder->stretch(index);

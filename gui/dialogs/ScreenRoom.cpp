@@ -12,6 +12,10 @@ namespace {
 constexpr QSize MinimumRoom(160, 120);
 } // namespace
 
+PlacementRect RectOf(const QRect& rect) {
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
 QSize RoomOnScreen(const QWidget& dialog) {
     const QWidget* owner = dialog.parentWidget() ? dialog.parentWidget() : &dialog;
     const QScreen* screen = owner->screen();
@@ -43,16 +47,15 @@ void KeepOnScreen(QWidget& window) {
     const QScreen* screen = window.screen();
     if (!screen)
         return;
-    const QRect available = screen->availableGeometry();
+    // The frame is known once the window is shown: the title bar too stays within reach.
     const QRect frame = window.frameGeometry();
-    QPoint to = frame.topLeft();
-    if (frame.bottom() > available.bottom())
-        to.ry() -= frame.bottom() - available.bottom();
-    if (frame.right() > available.right())
-        to.rx() -= frame.right() - available.right();
-    to = QPoint(std::max(to.x(), available.left()), std::max(to.y(), available.top()));
-    if (to != frame.topLeft())
-        window.move(to);
+    const PlacementRect fitted = FitIntoScreen(RectOf(frame), RectOf(screen->availableGeometry()));
+    if (fitted == RectOf(frame))
+        return;
+    const QRect client = window.geometry();
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
+                           frame.right() - client.right(), frame.bottom() - client.bottom());
+    window.setGeometry(QRect(fitted.x, fitted.y, fitted.width, fitted.height).marginsRemoved(margins));
 }
 
 } // namespace razo

@@ -1,5 +1,8 @@
 #pragma once
+#include <QRect>
 #include <QSize>
+
+#include "core/app/WindowPlacement.h"
 
 class QWidget;
 
@@ -12,8 +15,11 @@ QSize RoomOnScreen(const QWidget& dialog);
 // `wanted` limited to `room`, with room for the scroll bars the limit brings.
 QSize FitInto(QSize wanted, QSize room, int scrollBarExtent);
 
-// Moves a shown window that has grown past the edge of its screen back onto it, up and left as
-// far as needed, never past the top or left edge.
+// A rectangle of the screen as the stored window placement takes it.
+PlacementRect RectOf(const QRect& rect);
+
+// Moves a shown window, frame and title bar included, back onto its screen where it reaches past
+// an edge, and shrinks it where it is larger than the screen.
 void KeepOnScreen(QWidget& window);
 
 } // namespace razo
